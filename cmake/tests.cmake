@@ -1,0 +1,66 @@
+# vex_add_test(<name> SOURCES ... LIBS ... [WINE_ONLY] [NATIVE_ONLY] [TIMEOUT s])
+# One GoogleTest executable per suite. Natively it runs directly; in the
+# Windows build it runs under Wine inside its own Xvfb display through
+# scripts/wine-test, one suite at a time.
+function(vex_add_test name)
+  cmake_parse_arguments(T "WINE_ONLY;NATIVE_ONLY" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(VEXBOX_FUZZ OR (T_WINE_ONLY AND NOT VEXBOX_WINDOWS))
+    return()
+  endif()
+  if(T_NATIVE_ONLY AND VEXBOX_WINDOWS)
+    return()
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE vex_options ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(VEXBOX_WINDOWS)
+    add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT ${T_TIMEOUT}
+      ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+      ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  endif()
+endfunction()
+
+# vex_add_script_test(<name> COMMAND ... [WINE]): a test driven by a script
+# (for example a Python loopback server around vexbox.exe).
+function(vex_add_script_test name)
+  cmake_parse_arguments(T "WINE" "TIMEOUT" "COMMAND" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${T_COMMAND})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  if(T_WINE)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine)
+  endif()
+endfunction()
+
+if(VEXBOX_WINDOWS)
+  find_package(GTest REQUIRED CONFIG PATHS ${CMAKE_SOURCE_DIR}/build/deps/prefix NO_DEFAULT_PATH)
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+# vex_add_fuzzer(<name> SOURCES ... LIBS ... [SECONDS s]): a libFuzzer target,
+# built only in the fuzz configuration and run by CTest for a bounded time.
+function(vex_add_fuzzer name)
+  cmake_parse_arguments(T "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT VEXBOX_FUZZ)
+    return()
+  endif()
+  if(NOT T_SECONDS)
+    set(T_SECONDS 20)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE vex_options ${T_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  math(EXPR limit "${T_SECONDS} + 60")
+  add_test(NAME ${name} COMMAND ${name} -max_total_time=${T_SECONDS} -rss_limit_mb=2048 -print_final_stats=1)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${limit})
+endfunction()
