@@ -99,6 +99,8 @@ struct WindowState {
   Colour background = 0;
   std::int32_t owner = 0;  // window id of the owner, 0 = none
   bool minimised = false;
+  // Control whose left-button drag moves the window (its title strip), 0 = none.
+  std::int32_t dragControl = 0;
   std::vector<ControlState> controls;  // creation order
 };
 
