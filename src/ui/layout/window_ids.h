@@ -1,0 +1,217 @@
+// Ids of the eight windows and of every control the program addresses.
+// Control constants carry the layout names, so a view reads
+// `lineup_window::阵容超级列表框` exactly as the layout calls it.
+#pragma once
+#include <cstdint>
+
+namespace vex::layout {
+
+inline constexpr std::int32_t kMainWindow = 0x52010001;
+inline constexpr std::int32_t kItemChartWindow = 0x52012B8F;
+inline constexpr std::int32_t kLineupWindow = 0x52012DA7;
+inline constexpr std::int32_t kAboutWindow = 0x52012DF2;
+inline constexpr std::int32_t kDonateWindow = 0x52012E0F;
+inline constexpr std::int32_t kHeroListWindow = 0x520130AC;
+inline constexpr std::int32_t kUpdateWindow = 0x520130FF;
+inline constexpr std::int32_t kItemListWindow = 0x52013190;
+
+// The id each window answers to as a control of itself.
+inline constexpr std::int32_t kMainWindowPseudo = 0x06010000;
+inline constexpr std::int32_t kItemChartWindowPseudo = 0x06012B8E;
+inline constexpr std::int32_t kLineupWindowPseudo = 0x06012DA6;
+inline constexpr std::int32_t kAboutWindowPseudo = 0x06012DF1;
+inline constexpr std::int32_t kDonateWindowPseudo = 0x06012E0E;
+inline constexpr std::int32_t kHeroListWindowPseudo = 0x060130AB;
+inline constexpr std::int32_t kUpdateWindowPseudo = 0x060130FE;
+inline constexpr std::int32_t kItemListWindowPseudo = 0x0601318F;
+
+// Pseudo-control id of a window, 0 for an unknown window id.
+constexpr std::int32_t pseudoControlId(std::int32_t window) {
+  switch (window) {
+    case kMainWindow:
+      return kMainWindowPseudo;
+    case kItemChartWindow:
+      return kItemChartWindowPseudo;
+    case kLineupWindow:
+      return kLineupWindowPseudo;
+    case kAboutWindow:
+      return kAboutWindowPseudo;
+    case kDonateWindow:
+      return kDonateWindowPseudo;
+    case kHeroListWindow:
+      return kHeroListWindowPseudo;
+    case kUpdateWindow:
+      return kUpdateWindowPseudo;
+    case kItemListWindow:
+      return kItemListWindowPseudo;
+    default:
+      return 0;
+  }
+}
+
+namespace main_window {
+inline constexpr std::int32_t 英雄按钮1 = 0x16012BA8;
+inline constexpr std::int32_t 英雄按钮2 = 0x16012BA9;
+inline constexpr std::int32_t 英雄按钮3 = 0x16012BAA;
+inline constexpr std::int32_t 英雄按钮4 = 0x16012BAB;
+inline constexpr std::int32_t 英雄按钮5 = 0x16012BAC;
+inline constexpr std::int32_t 英雄按钮6 = 0x16012BAD;
+inline constexpr std::int32_t 英雄按钮7 = 0x16012BAE;
+inline constexpr std::int32_t 英雄按钮8 = 0x16012BAF;
+inline constexpr std::int32_t 英雄按钮9 = 0x16012BB0;
+inline constexpr std::int32_t 英雄按钮10 = 0x16012DE2;
+inline constexpr std::int32_t 核心英雄1 = 0x16012BC9;
+inline constexpr std::int32_t 核心英雄2 = 0x16012BCA;
+inline constexpr std::int32_t 核心英雄3 = 0x16012BCB;
+inline constexpr std::int32_t 核心英雄4 = 0x16012D71;
+inline constexpr std::int32_t 核心英雄5 = 0x16012D73;
+inline constexpr std::int32_t 图片框1 = 0x16012D64;
+inline constexpr std::int32_t 图片框2 = 0x16012D69;
+inline constexpr std::int32_t 图片框3 = 0x16012D6A;
+inline constexpr std::int32_t 图片框4 = 0x16012D70;
+inline constexpr std::int32_t 图片框5 = 0x16012D72;
+inline constexpr std::int32_t 核心装备1 = 0x16012BC0;
+inline constexpr std::int32_t 核心装备2 = 0x16012BC5;
+inline constexpr std::int32_t 核心装备3 = 0x16012BC8;
+inline constexpr std::int32_t 合成装备1 = 0x16012BC1;
+inline constexpr std::int32_t 合成装备2 = 0x16012BC2;
+inline constexpr std::int32_t 合成装备3 = 0x16012BC4;
+inline constexpr std::int32_t 合成装备4 = 0x16012BC3;
+inline constexpr std::int32_t 合成装备5 = 0x16012BC7;
+inline constexpr std::int32_t 合成装备6 = 0x16012BC6;
+inline constexpr std::int32_t 英雄详情 = 0x16012BBF;
+inline constexpr std::int32_t LOGO = 0x16012C62;
+inline constexpr std::int32_t 阵容菜单按钮 = 0x16012C58;
+inline constexpr std::int32_t 装备图菜单按钮 = 0x16012C57;
+inline constexpr std::int32_t 关于菜单按钮 = 0x16012C56;
+inline constexpr std::int32_t 最小化按钮 = 0x16012C1B;
+inline constexpr std::int32_t 关闭按钮 = 0x16012C19;
+inline constexpr std::int32_t 标签2 = 0x16012BA4;
+inline constexpr std::int32_t 外形框1 = 0x16012B00;
+}  // namespace main_window
+
+namespace item_chart_window {
+inline constexpr std::int32_t 英雄按钮 = 0x16013196;  // caption "装备": opens the item list
+inline constexpr std::int32_t 最小化按钮 = 0x16012E39;
+inline constexpr std::int32_t 外形框1 = 0x16012C63;
+inline constexpr std::int32_t LOGO = 0x16012C64;
+inline constexpr std::int32_t 关闭按钮 = 0x16012C69;
+inline constexpr std::int32_t 标签2 = 0x16012C6A;
+inline constexpr int kChartCells = 81;
+inline constexpr int kChartColumns = 9;
+
+// Id of 装备n (n = 1 ... 81); 0 outside that range. The ids are three runs.
+constexpr std::int32_t chartCellId(int n) {
+  if (n >= 1 && n <= 8) return 0x16012C6B + (n - 1);
+  if (n == 9) return 0x16012C77;
+  if (n >= 10 && n <= 81) return 0x16012CD3 + (n - 10);
+  return 0;
+}
+// Cell number n of a chart cell id, 0 if the id is no chart cell.
+constexpr int chartCellNumber(std::int32_t id) {
+  for (int n = 1; n <= kChartCells; ++n)
+    if (chartCellId(n) == id) return n;
+  return 0;
+}
+}  // namespace item_chart_window
+
+namespace lineup_window {
+inline constexpr std::int32_t 英雄按钮 = 0x1601318D;  // caption "英雄": opens the champion list
+inline constexpr std::int32_t 标签1 = 0x16013141;
+inline constexpr std::int32_t 图片框1 = 0x16013016;
+inline constexpr std::int32_t 图片框2 = 0x16013018;
+inline constexpr std::int32_t 图片框3 = 0x16013019;
+inline constexpr std::int32_t 图片框4 = 0x1601301B;
+inline constexpr std::int32_t 图片框5 = 0x1601301C;
+inline constexpr std::int32_t 图片框6 = 0x1601301E;
+inline constexpr std::int32_t 图片框7 = 0x1601301F;
+inline constexpr std::int32_t 图片框8 = 0x16013020;
+inline constexpr std::int32_t 图片框9 = 0x16013021;
+inline constexpr std::int32_t 图片框10 = 0x16013022;
+inline constexpr std::int32_t 使用按钮 = 0x16012F31;
+inline constexpr std::int32_t 清空按钮 = 0x16012F30;
+inline constexpr std::int32_t 花费列表按钮1 = 0x16012EC1;
+inline constexpr std::int32_t 花费列表按钮2 = 0x16012EF5;
+inline constexpr std::int32_t 花费列表按钮3 = 0x16012EF6;
+inline constexpr std::int32_t 花费列表按钮4 = 0x16012EF7;
+inline constexpr std::int32_t 花费列表按钮5 = 0x16012EF8;
+inline constexpr std::int32_t 花费列表按钮6 = 0x16012EF9;
+inline constexpr std::int32_t 外形框2 = 0x16012E92;
+inline constexpr std::int32_t 最小化按钮 = 0x16012E37;
+inline constexpr std::int32_t 外形框1 = 0x16012DA9;
+inline constexpr std::int32_t LOGO = 0x16012DAA;
+inline constexpr std::int32_t 关闭按钮 = 0x16012DAB;
+inline constexpr std::int32_t 标签2 = 0x16012DAC;
+inline constexpr std::int32_t 阵容超级列表框 = 0x16012DA8;
+inline constexpr int kPickerButtons = 30;
+inline constexpr int kLineupIdColumn = 17;  // "ID" column of 阵容超级列表框
+
+// Id of 英雄列表按钮n (n = 1 ... 30); 0 outside that range.
+constexpr std::int32_t pickerButtonId(int n) {
+  if (n >= 1 && n <= 19) return 0x16012EBD - (n - 1);
+  if (n == 20) return 0x16012EC0;
+  if (n >= 21 && n <= 30) return 0x16012EEB + (n - 21);
+  return 0;
+}
+// Id of the marker 图片框k (k = 1 ... 10) on 英雄列表按钮(20 + k); 0 outside.
+constexpr std::int32_t myLineupMarkId(int k) {
+  constexpr std::int32_t ids[] = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5,
+                                  图片框6, 图片框7, 图片框8, 图片框9, 图片框10};
+  return k >= 1 && k <= 10 ? ids[k - 1] : 0;
+}
+}  // namespace lineup_window
+
+namespace about_window {
+inline constexpr std::int32_t 标签7 = 0x16013333;
+inline constexpr std::int32_t 标签6 = 0x16012E3E;
+inline constexpr std::int32_t 超级按钮1 = 0x16012E3C;  // "立即更新"
+inline constexpr std::int32_t 标签5 = 0x16012E3B;      // latest version
+inline constexpr std::int32_t 标签4 = 0x16012E2C;      // current version
+inline constexpr std::int32_t 标签3 = 0x16012E04;
+inline constexpr std::int32_t 超级按钮2 = 0x16012E05;  // social page
+inline constexpr std::int32_t 超级按钮3 = 0x16012E06;  // donate
+inline constexpr std::int32_t 标签1 = 0x16012E03;
+inline constexpr std::int32_t 外形框2 = 0x16012DFD;
+inline constexpr std::int32_t 外形框1 = 0x16012DF9;
+inline constexpr std::int32_t LOGO = 0x16012DFA;
+inline constexpr std::int32_t 关闭按钮 = 0x16012DFB;
+inline constexpr std::int32_t 标签2 = 0x16012DFC;
+}  // namespace about_window
+
+namespace donate_window {
+inline constexpr std::int32_t 支付宝 = 0x16012E21;
+inline constexpr std::int32_t 微信 = 0x16012E22;
+inline constexpr std::int32_t 外形框2 = 0x16012E10;
+inline constexpr std::int32_t 标签1 = 0x16012E14;
+inline constexpr std::int32_t 外形框1 = 0x16012E15;
+inline constexpr std::int32_t LOGO = 0x16012E16;
+inline constexpr std::int32_t 关闭按钮 = 0x16012E17;
+inline constexpr std::int32_t 标签2 = 0x16012E18;
+}  // namespace donate_window
+
+namespace hero_list_window {
+inline constexpr std::int32_t 英雄超级列表框 = 0x1601316A;
+inline constexpr std::int32_t 外形框1 = 0x160130B9;
+inline constexpr std::int32_t LOGO = 0x160130BB;
+inline constexpr std::int32_t 关闭按钮 = 0x160130BC;
+inline constexpr std::int32_t 标签2 = 0x160130BD;
+}  // namespace hero_list_window
+
+namespace update_window {
+inline constexpr std::int32_t 时钟1 = 0x1601312D;
+inline constexpr std::int32_t 外形框1 = 0x16013128;
+inline constexpr std::int32_t LOGO = 0x1601312A;
+inline constexpr std::int32_t 关闭按钮 = 0x1601312B;
+inline constexpr std::int32_t 标签2 = 0x1601312C;
+inline constexpr std::int32_t 进度条1 = 0x1601311E;
+}  // namespace update_window
+
+namespace item_list_window {
+inline constexpr std::int32_t 装备超级列表框 = 0x16013195;
+inline constexpr std::int32_t 外形框1 = 0x16013191;
+inline constexpr std::int32_t LOGO = 0x16013192;
+inline constexpr std::int32_t 关闭按钮 = 0x16013193;
+inline constexpr std::int32_t 标签2 = 0x16013194;
+}  // namespace item_list_window
+
+}  // namespace vex::layout
