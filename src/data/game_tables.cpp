@@ -1,0 +1,16 @@
+#include "data/game_tables.h"
+
+namespace vex {
+
+void loadGameTables(GameTables& tables) {
+  loadChampionTable(tables.champions);
+  loadCostColours(tables.costColours);
+  loadItemTable(tables.items);
+  loadLineupTable(tables.lineups);
+}
+
+Colour costColourOf(const GameTables& tables, int champion) {
+  return costColourOf(tables.champions, tables.costColours, champion);
+}
+
+}  // namespace vex
