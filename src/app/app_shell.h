@@ -1,0 +1,26 @@
+// The platform side of what the views ask for: placement, colour keying,
+// message boxes, the browser and the version check.
+#pragma once
+#include "app/program_state.h"
+#include "toolkit/ui.h"
+#include "views/shell.h"
+
+namespace vex {
+
+class AppShell final : public Shell {
+ public:
+  AppShell(Ui& ui, UpdateState& update) : ui_(ui), update_(update) {}
+
+  void placeWindow(std::int32_t window, std::int32_t reference, int dx, int dy) override;
+  void makeLayered(std::int32_t window) override;
+  int messageBox(std::int32_t owner, const Text& text, const Text& title, unsigned flags) override;
+  void openUrl(const Text& url) override;
+  bool fetchVersionInfo() override;
+  Text latestEdition() const override { return update_.versionInfo.edition; }
+
+ private:
+  Ui& ui_;
+  UpdateState& update_;
+};
+
+}  // namespace vex
