@@ -1,0 +1,50 @@
+// The self-update: download the announced executable beside the running
+// one, check it, and let a batch script swap the two and restart.
+#pragma once
+#include <atomic>
+#include <functional>
+
+#include "online/version_page.h"
+#include "toolkit/download_task.h"
+#include "toolkit/win/download_host.h"
+#include "toolkit/win/downloader.h"
+
+namespace vex::online {
+
+inline constexpr char kUpdateDoneText[] = "升级成功！    ";
+inline constexpr char kUpdateFailedText[] = "升级失败：没有下载到完整的新版本，请稍后再试。";
+inline constexpr char kUpdateTitle[] = "提示";
+
+// The update part of the program-wide state.
+struct SelfUpdate {
+  win::Downloader downloader;
+  DownloadTask task;  // the record with its start-up defaults
+  std::atomic<int> percent{0};  // last progress, 0..100, readable from any thread
+  Text expectedSha256;          // copied from the version page at start
+  void* messageOwner = nullptr; // native handle of the window that owns the end message
+  std::function<void(int percent)> progress;  // runs on a downloader thread
+  // The end messages; replaceable so an unattended run need not answer a box.
+  std::function<void(void* owner, const Text& text, const Text& title, win::MessageIcon icon)> showMessage =
+      win::showMessage;
+};
+
+// Fills the task for the announced download and starts it; returns at once.
+// `progress` (may be empty) gets 0..100 on a downloader thread; post it to
+// the UI thread before touching a control. A task that already runs is left
+// alone.
+void start_update_download(SelfUpdate& update, const VersionInfo& info, void* messageOwner,
+                           std::function<void(int percent)> progress = {});
+
+// The task's notify routine. Kind 3 updates the progress; kind 4 either
+// swaps (complete file, digest matching when one was published) or deletes
+// the temporary file and says so. Returns 0.
+int on_download_notice(SelfUpdate& update, const DownloadNotice& notice);
+
+// Writes update.bat, runs it hidden and ends the program with code 0.
+[[noreturn]] void swap_and_restart();
+
+// True when the file at `path` is a complete download: not empty and, when
+// a digest was published, matching it.
+bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256);
+
+}  // namespace vex::online

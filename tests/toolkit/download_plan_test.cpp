@@ -1,0 +1,145 @@
+#include "toolkit/download_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "toolkit/download_sha256.h"
+#include "toolkit/download_url.h"
+
+namespace vex {
+namespace {
+
+TEST(DownloadPlan, RangesCoverTheFileWithoutGapsOrOverlap) {
+  for (std::int64_t length : {1, 4, 5, 6, 1023, 1024, 5000, 10'000'001}) {
+    for (int connections : {1, 2, 5, 16}) {
+      const auto ranges = planRanges(length, connections, 1024);
+      ASSERT_FALSE(ranges.empty());
+      EXPECT_LE(static_cast<int>(ranges.size()), connections);
+      EXPECT_EQ(ranges.front().first, 0);
+      EXPECT_EQ(ranges.back().last, length - 1);
+      for (std::size_t i = 1; i < ranges.size(); ++i) {
+        EXPECT_EQ(ranges[i].first, ranges[i - 1].last + 1);
+        EXPECT_GE(ranges[i].size(), 1024);
+      }
+    }
+  }
+  EXPECT_EQ(planRanges(10'000'000, 5, 1024).size(), 5u);
+  EXPECT_EQ(planRanges(3000, 5, 1024).size(), 2u);
+  EXPECT_TRUE(planRanges(0, 5, 1024).empty());
+  EXPECT_EQ(planRanges(3, 5, 0).size(), 3u);
+}
+
+TEST(DownloadPlan, ContentRange) {
+  auto r = parseContentRange("bytes 0-99/1000");
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->first, 0);
+  EXPECT_EQ(r->last, 99);
+  EXPECT_EQ(r->total, 1000);
+  r = parseContentRange("Bytes 5-9/*");
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->total, -1);
+  for (const char* bad : {"", "bytes", "bytes 9-5/10", "bytes 0-9/9", "items 0-9/10", "bytes a-9/10", "bytes */10",
+                          "bytes 0-99999999999999999999/1"}) {
+    EXPECT_FALSE(parseContentRange(bad)) << bad;
+  }
+  EXPECT_EQ(parseContentLength(" 42 "), 42);
+  EXPECT_FALSE(parseContentLength(""));
+  EXPECT_FALSE(parseContentLength("-1"));
+  EXPECT_FALSE(parseContentLength("4x"));
+}
+
+TEST(DownloadPlan, FirstResponse) {
+  FirstResponse ok{206, 1000, ContentRange{0, 999, 1000}};
+  auto plan = judgeFirstResponse(ok);
+  EXPECT_EQ(plan.failure, DownloadFailure::None);
+  EXPECT_TRUE(plan.ranged);
+  EXPECT_EQ(plan.total, 1000);
+
+  plan = judgeFirstResponse({200, 1000, std::nullopt});
+  EXPECT_FALSE(plan.ranged);
+  EXPECT_EQ(plan.total, 1000);
+  plan = judgeFirstResponse({200, std::nullopt, std::nullopt});
+  EXPECT_EQ(plan.failure, DownloadFailure::None);
+  EXPECT_FALSE(plan.total);
+
+  EXPECT_EQ(judgeFirstResponse({404, 10, std::nullopt}).failure, DownloadFailure::HttpStatus);
+  EXPECT_EQ(judgeFirstResponse({302, 10, std::nullopt}).failure, DownloadFailure::HttpStatus);
+  EXPECT_EQ(judgeFirstResponse({200, 0, std::nullopt}).failure, DownloadFailure::Empty);
+  EXPECT_EQ(judgeFirstResponse({206, 10, std::nullopt}).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{5, 14, 15}}).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{0, 9, -1}}).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{0, 9, 20}}).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 7, ContentRange{0, 9, 10}}).failure, DownloadFailure::WrongLength);
+}
+
+TEST(DownloadPlan, CompletionNeedsEveryAnnouncedByte) {
+  EXPECT_EQ(judgeCompletion(100, 100), DownloadFailure::None);
+  EXPECT_EQ(judgeCompletion(100, 99), DownloadFailure::Cut);
+  EXPECT_EQ(judgeCompletion(100, 101), DownloadFailure::WrongLength);
+  EXPECT_EQ(judgeCompletion(std::nullopt, 5), DownloadFailure::None);
+  EXPECT_EQ(judgeCompletion(std::nullopt, 0), DownloadFailure::Empty);
+  EXPECT_EQ(judgeCompletion(0, 0), DownloadFailure::Empty);
+}
+
+TEST(DownloadUrl, Splits) {
+  auto u = splitDownloadUrl("http://example.test/a/b.exe?x=1#frag");
+  ASSERT_TRUE(u);
+  EXPECT_FALSE(u->secure);
+  EXPECT_EQ(u->host, "example.test");
+  EXPECT_EQ(u->port, 80);
+  EXPECT_EQ(u->path, "/a/b.exe?x=1");
+  u = splitDownloadUrl("HTTPS://user:pw@127.0.0.1:8443");
+  ASSERT_TRUE(u);
+  EXPECT_TRUE(u->secure);
+  EXPECT_EQ(u->host, "127.0.0.1");
+  EXPECT_EQ(u->port, 8443);
+  EXPECT_EQ(u->path, "/");
+  u = splitDownloadUrl("http://h?q");
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->path, "/?q");
+  for (const char* bad : {"", "ftp://h/x", "http://", "http:///x", "http://h:0/", "http://h:99999/", "http://h:8a/",
+                          "#http://h/", "http://a b/"}) {
+    EXPECT_FALSE(splitDownloadUrl(bad)) << bad;
+  }
+}
+
+std::string sha(const std::string& text) {
+  Sha256 digest;
+  digest.update({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  return hexDigest(digest.finish());
+}
+
+TEST(DownloadSha256, KnownVectors) {
+  EXPECT_EQ(sha(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+  EXPECT_EQ(sha("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  EXPECT_EQ(sha("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+            "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+  EXPECT_EQ(sha(std::string(1'000'000, 'a')), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+  // 55, 56 and 64 bytes sit on the padding edges.
+  EXPECT_EQ(sha(std::string(55, 'a')), "9f4390f8d30c2dd92ec9f095b65e2b9ae9b0a925a5258e241c9f1e910f734318");
+  EXPECT_EQ(sha(std::string(56, 'a')), "b35439a4ac6f0948b6d6f9e3c6af0f5f590ce20f1bde7090ef7970686ec6738a");
+  EXPECT_EQ(sha(std::string(64, 'a')), "ffe054fe7ae0cb6dc65c3af9b61d5209f439851db43d0ba5997337df154668eb");
+}
+
+TEST(DownloadSha256, PiecewiseEqualsWhole) {
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += static_cast<char>(i * 7);
+  Sha256 pieces;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t n = std::min<std::size_t>(at % 97 + 1, text.size() - at);
+    pieces.update({reinterpret_cast<const std::uint8_t*>(text.data() + at), n});
+    at += n;
+  }
+  EXPECT_EQ(hexDigest(pieces.finish()), sha(text));
+}
+
+TEST(DownloadSha256, PublishedDigestMatchesInAnyCase) {
+  Sha256 digest;
+  const auto d = digest.finish();
+  EXPECT_TRUE(digestMatches(d, "E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855"));
+  EXPECT_TRUE(digestMatches(d, " e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855\r\n"));
+  EXPECT_FALSE(digestMatches(d, "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b85"));
+  EXPECT_FALSE(digestMatches(d, ""));
+}
+
+}  // namespace
+}  // namespace vex
