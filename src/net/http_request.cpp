@@ -1,0 +1,141 @@
+#include "net/http_request.h"
+
+#include <array>
+
+#include "net/cookie_merge.h"
+#include "net/header_names.h"
+#include "net/set_cookies.h"
+#include "net/text_extract.h"
+#include "net/text_ops.h"
+#include "net/url_parts.h"
+
+namespace vex {
+namespace {
+
+constexpr std::array<const char*, 8> kVerbs = {"GET",     "POST",   "HEAD",  "PUT",
+                                               "OPTIONS", "DELETE", "TRACE", "CONNECT"};
+constexpr std::int32_t kPost = 1;
+constexpr std::size_t kChunk = 1024;
+constexpr std::uint32_t kHeaderBuffer = 5000;
+
+void completeHeaders(std::string& headers, std::string_view url, std::int32_t method) {
+  auto lacks = [&headers](std::string_view name) { return text::find(headers, name, 1, true) == -1; };
+  if (headers.empty()) headers = "Accept: */*";
+  if (lacks("Accept:")) headers += "\r\nAccept: */*";
+  if (lacks("Referer:")) headers.append("\r\nReferer: ").append(url);
+  if (lacks("Accept-Language:")) headers += "\r\nAccept-Language: zh-cn";
+  if (method == kPost && lacks("Content-Type:"))
+    headers += "\r\nContent-Type: application/x-www-form-urlencoded";
+}
+
+// The raw header block. A block longer than the first buffer is asked for
+// again with the size the library reports, so its cookies are not lost.
+std::string queryRawHeaders(InternetApi& api, InternetHandle request) {
+  std::string buffer(kHeaderBuffer, ' ');
+  std::uint32_t length = kHeaderBuffer;
+  bool ok = api.queryInfo(request, inet::kQueryRawHeadersCrLf, buffer, length);
+  if (!ok && length > buffer.size()) {
+    buffer.assign(length, ' ');
+    ok = api.queryInfo(request, inet::kQueryRawHeadersCrLf, buffer, length);
+    // Still failing leaves the first buffer's content, as for any failure.
+    if (!ok) buffer.assign(kHeaderBuffer, ' ');
+  }
+  const auto nul = buffer.find('\0');
+  if (nul != std::string::npos) buffer.resize(nul);
+  return buffer;
+}
+
+}  // namespace
+
+const char* http_verb(std::int32_t method) {
+  if (method < 0 || method > 7) method = 0;
+  return kVerbs[static_cast<std::size_t>(method)];
+}
+
+std::string agent_from_headers(std::string_view headers) {
+  if (text::find(headers, "User-Agent:", 1, true) == -1) return kDefaultAgent;
+  std::string agent = text::trim(text_between(std::string(headers) + "\r\n", "User-Agent:", "\r\n"));
+  if (agent.empty()) agent = text_after_colon(headers);
+  return agent;
+}
+
+Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs& args) {
+  std::string scratchCookies, scratchHeaders, scratchGotHeaders;
+  Bytes scratchForm;
+  std::string& gotCookies = args.got_cookies ? *args.got_cookies : scratchCookies;
+  std::string& headers = args.headers ? *args.headers : scratchHeaders;
+  std::string& gotHeaders = args.got_headers ? *args.got_headers : scratchGotHeaders;
+  Bytes& formBytes = args.form_bytes ? *args.form_bytes : scratchForm;
+  const bool cookiesGiven = args.send_cookies != nullptr;
+  const std::string proxy = args.proxy.value_or("");
+
+  std::int32_t method = args.method.value_or(0);
+  if (method < 0 || method > 7) method = 0;
+  const std::string verb = http_verb(method);
+  const bool secure = text::to_lower(text::left(url, 8)) == "https://";
+  const std::string agent = agent_from_headers(headers);
+
+  std::uint32_t access = inet::kAccessDirect;
+  std::optional<std::string> proxyName, proxyBypass;
+  if (!proxy.empty()) {
+    access = inet::kAccessNamedProxy;
+    proxyName = secure ? proxy : "http=" + proxy;
+    proxyBypass = "";
+  }
+  ScopedInternetHandle root(api, api.open(agent, access, proxyName, proxyBypass, 0));
+  if (!root) return {};
+  ScopedInternetHandle connection(
+      api, api.connect(root.get(), url_host(url), url_port(url), inet::kServiceHttp, 0, 0));
+  if (!connection) return {};
+
+  std::uint32_t flags = inet::kFlagReload | inet::kFlagNeedFile;
+  if (cookiesGiven) flags |= inet::kFlagNoCookies;
+  if (args.no_redirect.value_or(false)) flags |= inet::kFlagNoAutoRedirect;
+  flags |= secure ? inet::kFlagSecure : inet::kFlagIgnoreRedirectToHttps;
+  ScopedInternetHandle request(api,
+                               api.openRequest(connection.get(), verb, url_path(url), "HTTP/1.1", flags, 0));
+  if (!request) return {};
+  api.setOption(request.get(), inet::kOptionSecurityFlags, inet::kLenientCertificates);
+
+  if (args.complete_headers.value_or(true)) completeHeaders(headers, url, method);
+  if (args.fix_header_case.value_or(true)) headers = normalize_header_names(headers);
+  // After the re-casing, so the cookie line goes out as the caller wrote it.
+  if (cookiesGiven && !args.send_cookies->empty()) {
+    const std::string& cookies = *args.send_cookies;
+    headers += text::find(cookies, "Cookie:") == -1 ? "\r\nCookie: " : "\r\n";
+    headers += cookies;
+  }
+
+  if (method == 0) {
+    api.sendRequest(request.get(), headers, {});
+  } else {
+    if (formBytes.empty()) {
+      const std::string form = args.form_text.value_or("");
+      formBytes.assign(form.begin(), form.begin() + text::length(form));
+    }
+    api.sendRequest(request.get(), headers, formBytes);
+  }
+
+  Bytes body;
+  std::array<std::uint8_t, kChunk> chunk{};
+  std::uint32_t read = 0;
+  do {
+    read = 0;  // a failed read must end the loop, not repeat the last chunk
+    api.readFile(request.get(), chunk, read);
+    if (read > chunk.size()) read = static_cast<std::uint32_t>(chunk.size());
+    body.insert(body.end(), chunk.begin(), chunk.begin() + read);
+  } while (read != 0);
+
+  gotHeaders = queryRawHeaders(api, request.get());
+  request.reset();
+  connection.reset();
+  root.reset();
+
+  gotCookies = collect_set_cookies(gotHeaders);
+  if (args.auto_merge_cookies.value_or(true) && cookiesGiven) {
+    gotCookies = merge_cookies(*args.send_cookies, gotCookies);
+  }
+  return body;
+}
+
+}  // namespace vex

@@ -1,0 +1,38 @@
+#include "net/text_extract.h"
+
+#include "net/text_ops.h"
+
+namespace vex {
+namespace {
+
+// Lets callers write a double quote inside a delimiter literal.
+constexpr const char* kQuoteWord = "#引号";
+
+}  // namespace
+
+std::string text_between(std::string_view text, std::string_view left_delimiter,
+                         std::string_view right_delimiter, int start, bool ignore_case) {
+  const std::string leftDelim = text::replace(left_delimiter, kQuoteWord, "\"", true);
+  const std::string rightDelim = text::replace(right_delimiter, kQuoteWord, "\"", true);
+  const int p1 = text::find(text, leftDelim, start < 1 ? 1 : start, ignore_case);
+  if (p1 == -1) return {};
+  const long long s = static_cast<long long>(p1) + text::length(leftDelim);
+  if (s > text::length(text)) return {};
+  const int p2 = text::find(text, rightDelim, static_cast<int>(s), ignore_case);
+  if (p2 == -1) return {};
+  return text::middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
+}
+
+std::string text_after_colon(std::string_view text) {
+  const int p = text::find(text, ":");
+  if (p == -1) return {};
+  return text::trim(text::right(text, text::length(text) - p));
+}
+
+std::string text_before(std::string_view text, std::string_view separator, int start, bool ignore_case) {
+  const int p = text::find(text, separator, start < 1 ? 1 : start, ignore_case);
+  if (p == -1) return {};
+  return text::left(text, p - 1);
+}
+
+}  // namespace vex

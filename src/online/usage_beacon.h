@@ -1,0 +1,27 @@
+// One page view reported to the analytics counter per program start.
+#pragma once
+#include <string>
+
+#include "net/internet_api.h"
+
+namespace vex {
+
+// The counter address for a timestamp: the query keys in their fixed order,
+// the maker site inserted verbatim.
+std::string usage_beacon_url(const std::string& timestamp);
+// "Referer:" and the maker site, no space between.
+std::string usage_beacon_headers();
+
+// One GET through `api`; the reply and every failure are ignored.
+void send_usage_beacon(InternetApi& api);
+
+#ifdef _WIN32
+void send_usage_beacon();
+// Thread routine: one beacon, then the thread ends.
+void beacon_thread();
+// The last start-up step: starts beacon_thread on a detached thread and
+// returns at once. Touches no window and no program-wide state.
+void startUsageBeacon();
+#endif
+
+}  // namespace vex

@@ -1,0 +1,25 @@
+// The beacon's Windows side: WinInet and its own thread.
+#include <system_error>
+#include <thread>
+
+#include "net/wininet_api.h"
+#include "online/usage_beacon.h"
+
+namespace vex {
+
+void send_usage_beacon() {
+  WinInetApi api;
+  send_usage_beacon(api);
+}
+
+void beacon_thread() { send_usage_beacon(); }
+
+void startUsageBeacon() {
+  try {
+    std::thread(beacon_thread).detach();
+  } catch (const std::system_error&) {
+    // No thread, no beacon: the program goes on without it.
+  }
+}
+
+}  // namespace vex
