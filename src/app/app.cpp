@@ -40,6 +40,15 @@ App::App()
 App::~App() { exitSteps(); }
 
 int App::run() {
+  start();
+  int code = win::Win32Backend::runMessageLoop();
+  exitSteps();
+  return code;
+}
+
+void App::quit(int code) { PostQuitMessage(code); }
+
+void App::start() {
   enterProgramDirectory();
   backend_ = std::make_unique<win::Win32Backend>(ui_);
   installRangeFaultBox(ui_, [this] { exitSteps(); });
@@ -51,13 +60,10 @@ int App::run() {
                                   ui_.nativeHandle(layout::kAboutWindow));
   });
   ui_.setClosedHook([](std::int32_t window) {
-    if (window == layout::kMainWindow) PostQuitMessage(0);
+    if (window == layout::kMainWindow) quit(0);
   });
 
   ui_.open(layout::kMainWindow);
-  int code = win::Win32Backend::runMessageLoop();
-  exitSteps();
-  return code;
 }
 
 void App::bindMainWindow() {

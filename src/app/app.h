@@ -23,6 +23,14 @@ class App {
 
   // Entry steps 1 to 5; returns the process exit code.
   int run();
+  // Entry steps 1 to 4: MainWindow is open and its start-up has run.
+  void start();
+  // Stops the message loop as closing MainWindow does.
+  static void quit(int code);
+
+  Ui& ui() { return ui_; }
+  ProgramState& state() { return state_; }
+  win::Win32Backend& backend() { return *backend_; }
   // Stops a running download and releases every table and list. Runs once.
   void exitSteps();
 

@@ -1,0 +1,59 @@
+// Runs the whole program in the test process: MainWindow opened and started
+// as at a real start, with the test pumping the message loop.
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <memory>
+
+#include "app/app.h"
+#include "toolkit/win/win32_backend.h"
+#include "ui/layout/window_ids.h"
+
+namespace vex::test {
+
+// Dispatches messages for `ms` milliseconds; returns false if WM_QUIT came
+// (its exit code in *quitCode).
+inline bool pump(int ms, int* quitCode = nullptr) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        if (quitCode) *quitCode = static_cast<int>(msg.wParam);
+        return false;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  } while (std::chrono::steady_clock::now() < end);
+  return true;
+}
+
+// A left click as the message loop delivers it to a control.
+inline void postClick(HWND control) {
+  RECT r;
+  GetClientRect(control, &r);
+  LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
+  PostMessageW(control, WM_MOUSEMOVE, 0, at);
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(control, WM_LBUTTONUP, 0, at);
+}
+
+class RunningApp {
+ public:
+  RunningApp() : app_(std::make_unique<App>()) {
+    app_->start();
+    pump(200);
+  }
+  App& app() { return *app_; }
+  Ui& ui() { return app_->ui(); }
+  HWND window(std::int32_t id) { return static_cast<HWND>(ui().nativeHandle(id)); }
+  HWND control(std::int32_t window, std::int32_t id) { return app_->backend().controlHandle({window, id}); }
+
+ private:
+  std::unique_ptr<App> app_;
+};
+
+}  // namespace vex::test
