@@ -1,0 +1,8 @@
+if(VEXBOX_WINDOWS)
+  add_executable(bare_popup WIN32 ${CMAKE_CURRENT_LIST_DIR}/bare_popup.cpp)
+  target_link_libraries(bare_popup PRIVATE vex_options)
+  add_executable(bench_startup ${CMAKE_CURRENT_LIST_DIR}/bench_startup.cpp)
+  target_link_libraries(bench_startup PRIVATE vex_options psapi)
+  target_link_options(bench_startup PRIVATE -municode)
+  add_dependencies(benchmarks bench_startup bare_popup)
+endif()
