@@ -1,0 +1,35 @@
+// The design-time layouts of the eight windows, built from their control
+// tables, and their registration with the toolkit.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/ui.h"
+#include "toolkit/ui_types.h"
+#include "ui/layout/window_ids.h"
+
+namespace vex::layout {
+
+const WindowLayout& mainWindowLayout();
+const WindowLayout& itemChartWindowLayout();
+const WindowLayout& lineupWindowLayout();
+const WindowLayout& aboutWindowLayout();
+const WindowLayout& donateWindowLayout();
+const WindowLayout& heroListWindowLayout();
+const WindowLayout& updateWindowLayout();
+const WindowLayout& itemListWindowLayout();
+
+// All eight, in window-id order.
+std::vector<const WindowLayout*> allLayouts();
+// The layout of a window id, nullptr for an unknown id.
+const WindowLayout* layoutOf(std::int32_t window);
+
+// Adds all eight layouts to `ui` (handlers are bound by the views).
+void registerLayouts(Ui& ui);
+
+// The control named `gbkName` in `window`; {0, 0} when there is none.
+ControlRef controlNamed(std::int32_t window, const Text& gbkName);
+// The row of control `id` in `layout`, nullptr when absent.
+const ControlState* findControl(const WindowLayout& layout, std::int32_t id);
+
+}  // namespace vex::layout

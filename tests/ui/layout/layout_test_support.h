@@ -1,0 +1,45 @@
+// Shared helpers of the layout tests: expected control rows in window
+// coordinates, and header readers for the embedded pictures.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "toolkit/ui.h"
+#include "ui/layout/layouts.h"
+
+namespace vex::layout::testing {
+
+// One row of a control table as the window shows it: positions are in the
+// window's client area (parent offsets added).
+struct Row {
+  const char* name;
+  ControlKind kind;
+  std::int32_t id;
+  std::int32_t parent;
+  int left, top, width, height;
+  bool visible;
+  bool disabled;
+  bool tabStop;
+  Pointer pointer;
+  std::vector<Event> events;
+};
+
+// Checks every expected row against the window's layout, and that the rows
+// appear in this relative creation order.
+void expectRows(std::int32_t window, const std::vector<Row>& rows);
+
+// Ui with all eight layouts registered.
+const Ui& registeredUi();
+
+struct PictureSize {
+  int width = 0, height = 0;
+  bool operator==(const PictureSize&) const = default;
+};
+// Pixel size from the file header of a PNG, JPEG or ICO; nullopt if the
+// bytes are none of these or the header is cut short.
+std::optional<PictureSize> pictureSize(const Bytes& bytes);
+
+}  // namespace vex::layout::testing
