@@ -32,6 +32,8 @@ class Shell {
   // latestEdition() then holds the page's edition text.
   virtual bool fetchVersionInfo() = 0;
   virtual Text latestEdition() const = 0;
+  // The page's mandatory-update marker ("Y" means mandatory) of that fetch.
+  virtual Text updateMarker() const = 0;
 };
 
 }  // namespace vex

@@ -1,0 +1,67 @@
+#include "views/list_windows.h"
+
+#include <string>
+
+#include "ui/layout/window_ids.h"
+
+namespace vex {
+
+namespace {
+
+constexpr ControlRef kChampionList{layout::kHeroListWindow, layout::hero_list_window::英雄超级列表框};
+constexpr ControlRef kItemList{layout::kItemListWindow, layout::item_list_window::装备超级列表框};
+constexpr int kRatingColumn = 0;
+
+enum ChampionColumn { kChampionRating = 0, kChampionName, kChampionIcon, kCost, kOrigin, kClass };
+enum ItemColumn { kItemRating = 0, kItemName, kItemIcon, kFirstPart, kSecondPart, kEffect };
+
+}  // namespace
+
+void fillChampionList(const Views& v) {
+  const ChampionTable& t = v.tables.champions;
+  v.ui.listClear(kChampionList);
+  for (int n = 1; n <= championCount(t); ++n) {
+    const int row = v.ui.listAppendRow(kChampionList);
+    if (row < 0) return;
+    v.ui.listSetCell(kChampionList, row, kChampionRating, t.ratings[n]);
+    v.ui.listSetCell(kChampionList, row, kChampionName, t.names[n]);
+    v.ui.listSetCellImage(kChampionList, row, kChampionIcon, n - 1);
+    v.ui.listSetCell(kChampionList, row, kCost, std::to_string(t.costs[n]));
+    v.ui.listSetCell(kChampionList, row, kOrigin, t.origins[n]);
+    v.ui.listSetCell(kChampionList, row, kClass, t.classes[n]);
+  }
+  v.ui.sortListByColumn(kChampionList, kRatingColumn);
+}
+
+void fillItemList(const Views& v) {
+  const ItemTable& t = v.tables.items;
+  v.ui.listClear(kItemList);
+  for (int n = 1; n <= itemCount(t); ++n) {
+    const int row = v.ui.listAppendRow(kItemList);
+    if (row < 0) return;
+    v.ui.listSetCell(kItemList, row, kItemRating, t.ratings[n]);
+    v.ui.listSetCell(kItemList, row, kItemName, t.names[n]);
+    v.ui.listSetCellImage(kItemList, row, kItemIcon, n - 1);
+    const NumberList& parts = t.components[n];
+    for (int j = 1; j <= parts.count() && j <= 2; ++j)
+      v.ui.listSetCellImage(kItemList, row, kFirstPart + j - 1, parts[j] - 1);
+    v.ui.listSetCell(kItemList, row, kEffect, t.effects[n]);
+  }
+  v.ui.sortListByColumn(kItemList, kRatingColumn);
+}
+
+void heroListWindowCreated(const Views& v) {
+  v.shell.placeWindow(layout::kHeroListWindow, layout::kLineupWindow, 552, 0);
+  v.shell.makeLayered(layout::kHeroListWindow);
+  v.ui.listSetPictures(kChampionList, v.tables.champions.icons);
+  fillChampionList(v);
+}
+
+void itemListWindowCreated(const Views& v) {
+  v.shell.placeWindow(layout::kItemListWindow, layout::kItemChartWindow, 338, 0);
+  v.shell.makeLayered(layout::kItemListWindow);
+  v.ui.listSetPictures(kItemList, v.tables.items.icons);
+  fillItemList(v);
+}
+
+}  // namespace vex

@@ -1,0 +1,93 @@
+// A toolkit without a backend, the real layouts and tables, and a shell
+// that records what the views ask of the platform.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "data/game_tables.h"
+#include "toolkit/ui.h"
+#include "ui/layout/layouts.h"
+#include "ui/layout/window_ids.h"
+#include "views/lineup_view.h"
+#include "views/views.h"
+
+namespace vex::testing {
+
+struct Placement {
+  std::int32_t window, reference;
+  int dx, dy;
+  bool operator==(const Placement&) const = default;
+};
+
+struct ShownBox {
+  std::int32_t owner;
+  Text text, title;
+  unsigned flags;
+};
+
+class FakeShell : public Shell {
+ public:
+  explicit FakeShell(Ui& ui) : ui_(ui) {}
+
+  void placeWindow(std::int32_t window, std::int32_t reference, int dx, int dy) override {
+    placements.push_back({window, reference, dx, dy});
+    ui_.moveWindow(window, ui_.windowLeft(reference) + dx, ui_.windowTop(reference) + dy);
+  }
+  void makeLayered(std::int32_t window) override { layered.push_back(window); }
+  int messageBox(std::int32_t owner, const Text& text, const Text& title, unsigned flags) override {
+    boxes.push_back({owner, text, title, flags});
+    if (answers.empty()) return kMbResultOk;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void openUrl(const Text& url) override { urls.push_back(url); }
+  bool fetchVersionInfo() override {
+    ++fetches;
+    return !edition.empty() && edition != "2.1";
+  }
+  Text latestEdition() const override { return edition; }
+  Text updateMarker() const override { return update; }
+
+  // Scripted page and answers.
+  Text edition, update;
+  std::deque<int> answers;
+  // Recorded calls.
+  std::vector<Placement> placements;
+  std::vector<std::int32_t> layered;
+  std::vector<ShownBox> boxes;
+  std::vector<Text> urls;
+  int fetches = 0;
+
+ private:
+  Ui& ui_;
+};
+
+class ViewTest : public ::testing::Test {
+ protected:
+  ViewTest() {
+    layout::registerLayouts(ui);
+    loadGameTables(tables);
+    bindViewHandlers(views);
+    // The app's MainWindow created handler, as far as the views are concerned.
+    ui.bindCreated(layout::kMainWindow, [this] { startLineupView(views); });
+    ui.open(layout::kMainWindow);
+    ui.moveWindow(layout::kMainWindow, 100, 50);
+  }
+
+  const ControlState& main(std::int32_t id) const { return ui.control({layout::kMainWindow, id}); }
+  void click(std::int32_t window, std::int32_t control) { ui.raise({window, control}, Event::Clicked); }
+
+  Ui ui;
+  FakeShell shell{ui};
+  GameTables tables;
+  LineupViewState lineup;
+  PickerState picker;
+  ChartState chart;
+  Views views{ui, shell, tables, lineup, picker, chart};
+};
+
+}  // namespace vex::testing
