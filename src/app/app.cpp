@@ -89,7 +89,7 @@ void App::startUp() {
   // 7. The lineup picker below, without owner.
   ui_.open(layout::kLineupWindow);
   // 8. One usage report per start, on a thread of its own.
-  online::startUsageBeacon();
+  startUsageBeacon();
 }
 
 void App::exitSteps() {

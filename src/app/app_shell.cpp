@@ -1,6 +1,7 @@
 #include "app/app_shell.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "app/make_layered.h"
 #include "online/version_check.h"

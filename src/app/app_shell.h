@@ -17,6 +17,7 @@ class AppShell final : public Shell {
   void openUrl(const Text& url) override;
   bool fetchVersionInfo() override;
   Text latestEdition() const override { return update_.versionInfo.edition; }
+  Text updateMarker() const override { return update_.versionInfo.update; }
 
  private:
   Ui& ui_;

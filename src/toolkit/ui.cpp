@@ -46,6 +46,8 @@ bool Ui::open(std::int32_t id, std::int32_t owner) {
   windows_[id] = std::move(state);
   if (backend_) backend_->createWindow(w);
   raise({id, 0}, Event::Created);
+  // The handler may have closed the window again.
+  if (backend_ && isOpen(id)) backend_->windowReady(id);
   return true;
 }
 

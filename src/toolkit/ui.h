@@ -22,6 +22,9 @@ class UiBackend {
   // positioned; centred windows are centred by the backend, which writes
   // the resulting left/top back into `window`).
   virtual void createWindow(WindowState& window) = 0;
+  // The created handler has run (placement and keying done): a backend that
+  // created the window hidden shows it now, so it never flashes elsewhere.
+  virtual void windowReady(std::int32_t /*window*/) {}
   virtual void destroyWindow(std::int32_t window) = 0;
   virtual void minimiseWindow(std::int32_t window) = 0;
   virtual void bringToFront(std::int32_t window) = 0;
