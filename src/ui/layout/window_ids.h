@@ -88,6 +88,29 @@ inline constexpr std::int32_t 最小化按钮 = 0x16012C1B;
 inline constexpr std::int32_t 关闭按钮 = 0x16012C19;
 inline constexpr std::int32_t 标签2 = 0x16012BA4;
 inline constexpr std::int32_t 外形框1 = 0x16012B00;
+
+// The k-th control of each numbered row (1-based); 0 outside the row.
+constexpr std::int32_t heroButtonId(int k) {
+  constexpr std::int32_t ids[] = {英雄按钮1, 英雄按钮2, 英雄按钮3, 英雄按钮4, 英雄按钮5,
+                                  英雄按钮6, 英雄按钮7, 英雄按钮8, 英雄按钮9, 英雄按钮10};
+  return k >= 1 && k <= 10 ? ids[k - 1] : 0;
+}
+constexpr std::int32_t coreHeroId(int k) {
+  constexpr std::int32_t ids[] = {核心英雄1, 核心英雄2, 核心英雄3, 核心英雄4, 核心英雄5};
+  return k >= 1 && k <= 5 ? ids[k - 1] : 0;
+}
+constexpr std::int32_t coreMarkId(int k) {
+  constexpr std::int32_t ids[] = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5};
+  return k >= 1 && k <= 5 ? ids[k - 1] : 0;
+}
+constexpr std::int32_t coreItemId(int k) {
+  constexpr std::int32_t ids[] = {核心装备1, 核心装备2, 核心装备3};
+  return k >= 1 && k <= 3 ? ids[k - 1] : 0;
+}
+constexpr std::int32_t componentId(int k) {
+  constexpr std::int32_t ids[] = {合成装备1, 合成装备2, 合成装备3, 合成装备4, 合成装备5, 合成装备6};
+  return k >= 1 && k <= 6 ? ids[k - 1] : 0;
+}
 }  // namespace main_window
 
 namespace item_chart_window {

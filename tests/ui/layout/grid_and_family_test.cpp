@@ -189,5 +189,24 @@ TEST(Markers, CarryMarkersSitInsideTheCoreButtonsBottomRight) {
   }
 }
 
+TEST(MainWindowRows, NumberedRowsResolveToTheirNamedControls) {
+  namespace m = main_window;
+  const struct {
+    const char* prefix;
+    int count;
+    std::int32_t (*id)(int);
+  } rows[] = {
+      {"英雄按钮", 10, m::heroButtonId}, {"核心英雄", 5, m::coreHeroId},  {"图片框", 5, m::coreMarkId},
+      {"核心装备", 3, m::coreItemId},    {"合成装备", 6, m::componentId},
+  };
+  for (const auto& row : rows) {
+    for (int k = 1; k <= row.count; ++k)
+      EXPECT_EQ(row.id(k), controlNamed(kMainWindow, row.prefix + std::to_string(k)).control)
+          << row.prefix << k;
+    EXPECT_EQ(row.id(0), 0);
+    EXPECT_EQ(row.id(row.count + 1), 0);
+  }
+}
+
 }  // namespace
 }  // namespace vex::layout::testing
