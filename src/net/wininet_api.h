@@ -4,7 +4,7 @@
 
 namespace vex {
 
-class WinInetApi final : public InternetApi {
+class WinInetApi : public InternetApi {
  public:
   InternetHandle open(const std::string& agent, std::uint32_t access_type,
                       const std::optional<std::string>& proxy_name,
