@@ -1,6 +1,7 @@
 // The beacon clock on Windows: the calendar form comes from OLE automation.
-#include <oleauto.h>
 #include <windows.h>
+// oleauto.h needs the Windows types above.
+#include <oleauto.h>
 
 #include "online/timestamp_text.h"
 
