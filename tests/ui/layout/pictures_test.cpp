@@ -3,6 +3,7 @@
 #include <string>
 
 #include "layout_test_support.h"
+#include "toolkit/picture_decode.h"
 
 namespace vex::layout::testing {
 namespace {
@@ -110,6 +111,56 @@ TEST(Pictures, SizeReaderRejectsCutHeaders) {
   EXPECT_EQ(pictureSize(Bytes(png.begin(), png.begin() + 20)), std::nullopt);
   EXPECT_EQ(pictureSize(Bytes{0xFF, 0xD8, 0xFF}), std::nullopt);
   EXPECT_EQ(pictureSize(Bytes{}), std::nullopt);
+}
+
+std::uint32_t channel(std::uint32_t argb, int shift) { return (argb >> shift) & 0xFF; }
+bool isLight(std::uint32_t argb) {
+  return channel(argb, 16) > 0xD0 && channel(argb, 8) > 0xD0 && channel(argb, 0) > 0xD0;
+}
+bool isDark(std::uint32_t argb) {
+  return channel(argb, 16) < 0x40 && channel(argb, 8) < 0x40 && channel(argb, 0) < 0x50;
+}
+
+TEST(Pictures, DecodedArtworkLooksAsDescribed) {
+  const ControlState& close = *findControl(mainWindowLayout(), main_window::关闭按钮);
+  const ControlState& minimise = *findControl(mainWindowLayout(), main_window::最小化按钮);
+  const DecodedPicture closeRest = decodePicture(close.picture),
+                       closeHover = decodePicture(close.hoverPicture);
+  const DecodedPicture minRest = decodePicture(minimise.picture),
+                       minHover = decodePicture(minimise.hoverPicture);
+  for (const DecodedPicture* p : {&closeRest, &closeHover, &minRest, &minHover}) {
+    ASSERT_EQ(p->width, 40);
+    ASSERT_EQ(p->height, 24);
+  }
+  // Resting: a light glyph on the title-strip colour; the glyphs cross or sit at the centre.
+  EXPECT_EQ(closeRest.pixel(0, 0), 0xFF171C25u);
+  EXPECT_TRUE(isLight(closeRest.pixel(20, 12)));
+  EXPECT_EQ(minRest.pixel(0, 0), 0xFF171C25u);
+  EXPECT_TRUE(isLight(minRest.pixel(20, 12)));
+  EXPECT_EQ(minRest.pixel(20, 8), 0xFF171C25u);  // a dash, not an X
+  // Hover: a white X on red, a dark dash on light grey.
+  EXPECT_GT(channel(closeHover.pixel(0, 0), 16), 0xC0u);
+  EXPECT_LT(channel(closeHover.pixel(0, 0), 8), 0x60u);
+  EXPECT_EQ(closeHover.pixel(20, 12), 0xFFFFFFFFu);
+  EXPECT_TRUE(isLight(minHover.pixel(0, 0)));
+  EXPECT_TRUE(isDark(minHover.pixel(20, 12)));
+
+  const DecodedPicture logo = decodePicture(findControl(mainWindowLayout(), main_window::LOGO)->picture);
+  ASSERT_EQ(logo.width, 16);
+  EXPECT_EQ(logo.pixel(0, 0) >> 24, 0u);  // rounded corners stay transparent
+  EXPECT_EQ(logo.pixel(8, 2) >> 24, 0xFFu);
+
+  const DecodedPicture slot =
+      decodePicture(findControl(lineupWindowLayout(), lineup_window::图片框1)->picture);
+  ASSERT_EQ(slot.width, 11);
+  EXPECT_TRUE(isLight(slot.pixel(9, 1)));
+  EXPECT_TRUE(isDark(slot.pixel(5, 5)));  // the diagonal
+
+  for (std::int32_t id : {donate_window::支付宝, donate_window::微信}) {
+    const ControlState& c = *findControl(donateWindowLayout(), id);
+    const DecodedPicture card = decodePicture(c.picture);
+    EXPECT_EQ((PictureSize{card.width, card.height}), pictureSize(c.picture)) << c.name;
+  }
 }
 
 }  // namespace
