@@ -15,9 +15,9 @@ constexpr std::uint32_t kCostFrame[] = {0xFFFFFF, 0x00AF45, 0x2BBDF2, 0x6927A2, 
 
 Rgb originFill(const std::string& origin) {
   static const std::map<std::string, std::uint32_t> fills = {
-      {"恶魔", 0xA3172F}, {"狂野", 0x8A5512},   {"忍者", 0x3B3B46}, {"极地", 0x2C7CC0},
+      {"恶魔", 0xA3172F}, {"狂野", 0x7A3B10},   {"忍者", 0x4A4F5A}, {"极地", 0x2C7CC0},
       {"龙", 0xD9601A},   {"机器人", 0x5D7287}, {"虚空", 0x6B1FA0}, {"帝国", 0x5F7012},
-      {"贵族", 0xB58E12}, {"海盗", 0x0E6273},   {"暗影", 0x1C1D52}, {"约德尔人", 0xC2458E},
+      {"贵族", 0xB58E12}, {"海盗", 0x0E6273},   {"暗影", 0x241A5E}, {"约德尔人", 0xC2458E},
       {"浪人", 0x22936A},
   };
   auto it = fills.find(origin);
