@@ -1,0 +1,119 @@
+// The control kinds a window is built from, one class each.
+#pragma once
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "toolkit/win/gdi_picture.h"
+#include "toolkit/win/native_control.h"
+
+namespace vex::win {
+
+std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& state, UINT_PTR timerId);
+
+// Filled rectangle and container; the window's title strip drags the window.
+class ShapeBox final : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+  void draw(HDC dc) const override;
+  bool opaque() const override { return true; }
+
+ private:
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+  POINT dragCursor_{};
+  POINT dragOrigin_{};
+  bool dragging_ = false;
+};
+
+// Static text; the mouse passes through it to what lies beneath.
+class Label final : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+  void draw(HDC dc) const override;
+  bool opaque() const override { return state_.backColour[kNormal] != kDefaultColour; }
+
+ private:
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+// A picture; the mouse passes through it as well.
+class PicBox final : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+  void create(HWND parent, int x, int y) override;
+  void changed(Change what) override;
+  void draw(HDC dc) const override;
+
+ private:
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+  GdiPicture picture_;
+};
+
+// Flat button with colours per state, a resting and a hover picture.
+class SuperBtn final : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+  void create(HWND parent, int x, int y) override;
+  void changed(Change what) override;
+  void draw(HDC dc) const override;
+  bool opaque() const override { return state_.backColour[visualState()] != kDefaultColour; }
+
+  bool hovering() const { return hover_; }
+  bool pressed() const { return pressed_; }
+
+ private:
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+  ButtonState visualState() const;
+  void loadPictures();
+  void setHover(bool hover);
+  GdiPicture resting_, hovered_;
+  bool hover_ = false, pressed_ = false;
+};
+
+// comctl32's report list view, kept in step with the ListViewState.
+class ListView final : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+  void create(HWND parent, int x, int y) override;
+  void changed(Change what) override;
+  bool ownDrawn() const override { return false; }
+  bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  void sync();
+  void syncSelection();
+  void setCell(int row, int column, const ListCell& cell, bool insert);
+  std::vector<std::vector<ListCell>> shown_;  // what the native control holds
+  std::span<const std::uint8_t> shownSet_;
+  UniqueImageList images_;
+  bool syncing_ = false;
+};
+
+class ProcessBar final : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+  void create(HWND parent, int x, int y) override;
+  void changed(Change what) override;
+  bool ownDrawn() const override { return false; }
+};
+
+// No window of its own: a system timer on the top-level window.
+class TimerControl final : public NativeControl {
+ public:
+  TimerControl(NativeWindow& window, ControlState& state, UINT_PTR timerId)
+      : NativeControl(window, state), timerId_(timerId) {}
+  ~TimerControl() override;
+  void create(HWND parent, int x, int y) override;
+  void changed(Change what) override;
+  bool ownDrawn() const override { return false; }
+
+ private:
+  void apply();
+  UINT_PTR timerId_;
+  HWND timerWindow_ = nullptr;
+};
+
+// Reads a picture set ("MITL", 4 reserved bytes, image-list stream).
+UniqueImageList readPictureSet(std::span<const std::uint8_t> set);
+
+}  // namespace vex::win

@@ -1,0 +1,114 @@
+#include <windowsx.h>
+
+#include "toolkit/win/control_kinds.h"
+#include "toolkit/win/native_window.h"
+#include "toolkit/win/wide_text.h"
+
+namespace vex::win {
+
+void SuperBtn::create(HWND parent, int x, int y) {
+  loadPictures();
+  NativeControl::create(parent, x, y);
+  if (!state_.hint.empty()) window_.setTip(*this, state_.hint);
+}
+
+void SuperBtn::loadPictures() {
+  // The key applies to the resting picture only.
+  resting_ = GdiPicture::fromBytes(state_.picture, state_.pictureKey, state_.disabled);
+  hovered_ = GdiPicture::fromBytes(state_.hoverPicture, kDefaultColour, state_.disabled);
+}
+
+void SuperBtn::changed(Change what) {
+  if (what == Change::Picture || what == Change::Enabled) loadPictures();
+  if (what == Change::Enabled && state_.disabled) {
+    hover_ = pressed_ = false;
+  }
+  NativeControl::changed(what);
+}
+
+ButtonState SuperBtn::visualState() const {
+  if (pressed_ && hover_) return kPressed;
+  if (hover_ || pressed_) return kHover;
+  return kNormal;
+}
+
+void SuperBtn::draw(HDC dc) const {
+  const ButtonState s = visualState();
+  RECT r{0, 0, state_.width, state_.height};
+  if (state_.backColour[s] != kDefaultColour) {
+    UniqueBrush brush(CreateSolidBrush(state_.backColour[s]));
+    FillRect(dc, &r, brush.get());
+  }
+  // Hover picture while over or pressed, resting otherwise; a missing one
+  // is stood in for by the other.
+  const bool wantHover = hover_ || pressed_;
+  const GdiPicture& first = wantHover ? hovered_ : resting_;
+  const GdiPicture& second = wantHover ? resting_ : hovered_;
+  (first.empty() ? second : first).draw(dc, r, state_.fit);
+
+  const std::wstring text = widen(state_.caption);
+  const Colour colour = state_.textColour[s];
+  if (text.empty() || (colour == kDefaultColour && !state_.disabled)) return;
+  Selected f(dc, font());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void SuperBtn::setHover(bool hover) {
+  if (hover == hover_) return;
+  hover_ = hover;
+  if (hover) {
+    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hwnd(), 0};
+    TrackMouseEvent(&t);
+  }
+  invalidate();
+}
+
+LRESULT SuperBtn::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      RECT r;
+      GetClientRect(hwnd(), &r);
+      setHover(PtInRect(&r, p) != FALSE);
+      return 0;
+    }
+    case WM_MOUSELEAVE:
+      if (!pressed_) setHover(false);
+      return 0;
+    case WM_LBUTTONDOWN:
+      pressed_ = true;
+      SetCapture(hwnd());
+      setHover(true);
+      invalidate();
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool wasPressed = pressed_;
+      pressed_ = false;
+      if (GetCapture() == hwnd()) ReleaseCapture();
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      RECT r;
+      GetClientRect(hwnd(), &r);
+      const bool inside = PtInRect(&r, p) != FALSE;
+      setHover(inside);
+      invalidate();
+      // Last: the handler may close this very window.
+      if (wasPressed && inside) ui().raise(ref(), Event::Clicked);
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      if (pressed_) {
+        pressed_ = false;
+        invalidate();
+      }
+      return 0;
+    case WM_RBUTTONDOWN:
+      ui().raise(ref(), Event::RightButtonPressed);
+      return 0;
+  }
+  return defaultHandling(msg, wp, lp);
+}
+
+}  // namespace vex::win

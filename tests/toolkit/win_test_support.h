@@ -1,0 +1,107 @@
+// Helpers for the Windows toolkit tests: message pumping, synthetic input,
+// small pictures and layouts of our own.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/ui.h"
+
+namespace vex::test {
+
+// Runs the message loop for `ms` milliseconds, or until `done` holds.
+inline void pump(int ms, const std::function<bool()>& done = {}) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done && done()) return;
+    if (static_cast<int>(GetTickCount() - end) >= 0) return;
+    Sleep(5);
+  }
+}
+
+// A 32-bit BMP file of one colour (0x00BBGGRR), fully opaque.
+inline Bytes solidBmp(int w, int h, Colour colour) {
+  const std::uint32_t pixels = static_cast<std::uint32_t>(w * h * 4);
+  Bytes b(54 + pixels, 0);
+  auto put16 = [&](std::size_t at, std::uint32_t v) {
+    b[at] = v & 0xFF;
+    b[at + 1] = (v >> 8) & 0xFF;
+  };
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    put16(at, v & 0xFFFF);
+    put16(at + 2, v >> 16);
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, 54 + pixels);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<std::uint32_t>(w));
+  put32(22, static_cast<std::uint32_t>(h));
+  put16(26, 1);
+  put16(28, 32);
+  put32(34, pixels);
+  for (std::uint32_t i = 0; i < pixels; i += 4) {
+    b[54 + i] = (colour >> 16) & 0xFF;
+    b[54 + i + 1] = (colour >> 8) & 0xFF;
+    b[54 + i + 2] = colour & 0xFF;
+    b[54 + i + 3] = 0xFF;
+  }
+  return b;
+}
+
+inline ControlState control(std::int32_t id, ControlKind kind, int left, int top, int width, int height,
+                            std::int32_t parent = 0) {
+  ControlState c;
+  c.id = id;
+  c.kind = kind;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  c.parent = parent;
+  return c;
+}
+
+inline COLORREF pixelAt(HWND hwnd, int x, int y) {
+  UpdateWindow(hwnd);
+  HDC dc = GetDC(hwnd);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(hwnd, dc);
+  return c;
+}
+
+inline void sendMouse(DWORD flags, int screenX = 0, int screenY = 0) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  if (flags & MOUSEEVENTF_MOVE) {
+    // Absolute coordinates run from 0 to 65535 over the primary screen.
+    in.mi.dx = (screenX * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+    in.mi.dy = (screenY * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+    flags |= MOUSEEVENTF_ABSOLUTE;
+  }
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
+inline void moveMouseTo(int x, int y) {
+  sendMouse(MOUSEEVENTF_MOVE, x, y);
+  pump(30);
+}
+
+// Screen point of a position inside a window's client area.
+inline POINT onScreen(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  return p;
+}
+
+}  // namespace vex::test

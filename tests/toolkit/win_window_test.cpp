@@ -1,0 +1,299 @@
+// The native windows: frame, placement, control positions, texts, input.
+#include <gtest/gtest.h>
+
+#include "win_test_support.h"
+#include "toolkit/win/win32_backend.h"
+#include "toolkit/win/wide_text.h"
+
+namespace vex {
+namespace {
+
+using test::control;
+using test::pump;
+
+constexpr std::int32_t kWin = 0x52000001, kCentred = 0x52000002;
+constexpr std::int32_t kStrip = 1, kLogo = 2, kTitle = 3, kClose = 4, kBody = 5, kButton = 6, kNote = 7;
+
+WindowLayout stripLayout() {
+  WindowLayout w;
+  w.id = kWin;
+  w.caption = "阵容";
+  w.width = 300;
+  w.height = 120;
+  w.left = 40;
+  w.top = 50;
+  w.background = rgb(0x606060);
+  w.dragControl = kStrip;
+  // Children listed before their box, as the real tables do.
+  ControlState logo = control(kLogo, ControlKind::PicBox, 5, 5, 16, 16, kStrip);
+  logo.picture = test::solidBmp(16, 16, rgb(0x00FF00));
+  ControlState title = control(kTitle, ControlKind::Label, 22, 1, 100, 24, kStrip);
+  title.caption = "Vexbox(阵匣)";
+  title.textColour[kNormal] = rgb(0xECECEC);
+  title.backColour[kNormal] = rgb(0x171C25);
+  ControlState close = control(kClose, ControlKind::SuperBtn, 160, 1, 40, 24, kStrip);
+  close.caption = "关闭";
+  close.pointer = Pointer::Hand;
+  close.events = {Event::Clicked};
+  ControlState strip = control(kStrip, ControlKind::ShapeBox, 0, 0, 201, 26);
+  strip.fill = rgb(0x171C25);
+  ControlState body = control(kBody, ControlKind::ShapeBox, 0, 26, 300, 94);
+  body.fill = rgb(0x0F2D38);
+  body.events = {Event::LeftButtonPressed};
+  ControlState button = control(kButton, ControlKind::SuperBtn, 30, 20, 60, 30, kBody);
+  button.caption = "清空";
+  button.textColour[kNormal] = rgb(0xECECEC);
+  button.backColour[kNormal] = rgb(0x171C25);
+  ControlState note = control(kNote, ControlKind::Label, 100, 20, 150, 40, kBody);
+  note.caption = "第一行\r\n第二行";
+  w.controls = {logo, title, close, strip, body, button, note};
+  return w;
+}
+
+class WinWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui.addLayout(stripLayout());
+    WindowLayout centred;
+    centred.id = kCentred;
+    centred.width = 200;
+    centred.height = 80;
+    centred.centred = true;
+    ui.addLayout(centred);
+  }
+  void TearDown() override {
+    ui.close(kWin);
+    ui.close(kCentred);
+    pump(20);
+  }
+  HWND handle(std::int32_t c) const { return backend.controlHandle({kWin, c}); }
+  POINT inWindow(std::int32_t c) const {
+    RECT r;
+    GetWindowRect(handle(c), &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(backend.windowHandle(kWin), &p);
+    return p;
+  }
+
+  Ui ui;
+  win::Win32Backend backend{ui};
+};
+
+TEST_F(WinWindowTest, WindowIsFramelessTopmostWithTheLayoutClientSize) {
+  ASSERT_TRUE(ui.open(kWin));
+  HWND h = backend.windowHandle(kWin);
+  ASSERT_NE(h, nullptr);
+  EXPECT_EQ(ui.nativeHandle(kWin), h);
+  const LONG style = GetWindowLongW(h, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER));
+  EXPECT_TRUE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RECT client, outer;
+  GetClientRect(h, &client);
+  GetWindowRect(h, &outer);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 120);
+  EXPECT_EQ(outer.left, 40);
+  EXPECT_EQ(outer.top, 50);
+  EXPECT_EQ(outer.right - outer.left, 300);
+  EXPECT_TRUE(IsWindowVisible(h));
+}
+
+TEST_F(WinWindowTest, CentredWindowIsCentredOnThePrimaryScreenAndItsPositionWrittenBack) {
+  ui.open(kCentred);
+  RECT r;
+  GetWindowRect(backend.windowHandle(kCentred), &r);
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 200) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 80) / 2);
+  EXPECT_EQ(ui.windowLeft(kCentred), r.left);
+  EXPECT_EQ(ui.windowTop(kCentred), r.top);
+}
+
+TEST_F(WinWindowTest, OwnerIsTheNativeOwner) {
+  ui.open(kWin);
+  ui.open(kCentred, kWin);
+  EXPECT_EQ(GetWindow(backend.windowHandle(kCentred), GW_OWNER), backend.windowHandle(kWin));
+}
+
+TEST_F(WinWindowTest, ControlsSitAtTheirWindowPositionsBoxChildrenOffsetByTheBox) {
+  ui.open(kWin);
+  for (std::int32_t id : {kLogo, kTitle, kClose, kStrip, kBody, kButton, kNote}) {
+    SCOPED_TRACE(id);
+    ASSERT_NE(handle(id), nullptr);
+    auto [x, y] = ui.windowPosition({kWin, id});
+    const POINT p = inWindow(id);
+    EXPECT_EQ(p.x, x);
+    EXPECT_EQ(p.y, y);
+    RECT r;
+    GetClientRect(handle(id), &r);
+    EXPECT_EQ(r.right, ui.control({kWin, id}).width);
+    EXPECT_EQ(r.bottom, ui.control({kWin, id}).height);
+  }
+  EXPECT_EQ(inWindow(kButton).y, 46);  // 26 of the box + 20
+  ui.setBounds({kWin, kButton}, 40, 10, 50, 20);
+  EXPECT_EQ(inWindow(kButton).x, 40);
+  EXPECT_EQ(inWindow(kButton).y, 36);
+}
+
+TEST_F(WinWindowTest, CaptionsReadBackAsChineseWhateverTheAnsiCodePage) {
+  // Under the test harness Wine runs with the Western code page.
+  std::printf("ANSI code page %u\n", GetACP());
+  ui.open(kWin);
+  wchar_t text[64];
+  GetWindowTextW(handle(kTitle), text, 64);
+  EXPECT_STREQ(text, L"Vexbox(阵匣)");
+  GetWindowTextW(backend.windowHandle(kWin), text, 64);
+  EXPECT_STREQ(text, L"阵容");
+  ui.setCaption({kWin, kClose}, "装备图");
+  GetWindowTextW(handle(kClose), text, 64);
+  EXPECT_STREQ(text, L"装备图");
+  EXPECT_EQ(win::narrow(L"游戏版本：9.15b"), Text("游戏版本：9.15b"));
+}
+
+TEST_F(WinWindowTest, TheFontIsTheCjkFaceAtTwelvePixels) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, backend.font());
+  TEXTMETRICW tm;
+  GetTextMetricsW(dc, &tm);
+  wchar_t face[LF_FACESIZE];
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SIZE size;
+  GetTextExtentPoint32W(dc, L"阵", 1, &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 12);
+  EXPECT_EQ(tm.tmCharSet, GB2312_CHARSET) << "face " << win::narrow(face);
+  EXPECT_GE(size.cx, 10);  // a full-width glyph, not a fallback box pair
+}
+
+TEST_F(WinWindowTest, VisibilityAndDisabledReachTheNativeControls) {
+  ui.open(kWin);
+  ui.setVisible({kWin, kBody}, false);
+  EXPECT_FALSE(IsWindowVisible(handle(kButton)));  // hidden with its box
+  ui.setVisible({kWin, kBody}, true);
+  EXPECT_TRUE(IsWindowVisible(handle(kButton)));
+  ui.setDisabled({kWin, kButton}, true);
+  EXPECT_FALSE(IsWindowEnabled(handle(kButton)));
+}
+
+TEST_F(WinWindowTest, PostedClickRaisesClickedAndRightPressItsOwnEvent) {
+  int clicked = 0, right = 0, pressed = 0;
+  ui.bind({kWin, kButton}, Event::Clicked, [&] { ++clicked; });
+  ui.bind({kWin, kButton}, Event::RightButtonPressed, [&] { ++right; });
+  ui.bind({kWin, kBody}, Event::LeftButtonPressed, [&] { ++pressed; });
+  ui.open(kWin);
+  PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(handle(kButton), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  pump(50);
+  EXPECT_EQ(clicked, 1);
+  // Released outside the button: no click.
+  PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(handle(kButton), WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
+  PostMessageW(handle(kButton), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(handle(kBody), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 80));
+  pump(50);
+  EXPECT_EQ(clicked, 1);
+  EXPECT_EQ(right, 1);
+  EXPECT_EQ(pressed, 1);
+  // A disabled button takes no input.
+  ui.setDisabled({kWin, kButton}, true);
+  const POINT p = test::onScreen(handle(kButton), 10, 10);
+  test::moveMouseTo(p.x, p.y);
+  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+  test::sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(100);
+  EXPECT_EQ(clicked, 1);
+}
+
+TEST_F(WinWindowTest, RealClickThroughTheInputQueueRaisesClicked) {
+  int clicked = 0;
+  ui.bind({kWin, kButton}, Event::Clicked, [&] { ++clicked; });
+  ui.open(kWin);
+  pump(50);
+  const POINT p = test::onScreen(handle(kButton), 10, 10);
+  test::moveMouseTo(p.x, p.y);
+  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump(30);
+  test::sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(200, [&] { return clicked > 0; });
+  EXPECT_EQ(clicked, 1);
+}
+
+TEST_F(WinWindowTest, DragOnTheStripMovesTheWindowByTheDragDistance) {
+  ui.open(kWin);
+  pump(50);
+  HWND h = backend.windowHandle(kWin);
+  // Grab the strip on its title label, which passes the mouse through.
+  const POINT start = test::onScreen(handle(kTitle), 30, 10);
+  test::moveMouseTo(start.x, start.y);
+  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump(30);
+  for (int step = 1; step <= 4; ++step) test::moveMouseTo(start.x + 10 * step, start.y + 7 * step);
+  test::sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(100);
+  RECT r;
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.left, 80);
+  EXPECT_EQ(r.top, 78);
+  EXPECT_EQ(ui.windowLeft(kWin), 80);
+  EXPECT_EQ(ui.windowTop(kWin), 78);
+  // A press on a strip button does not drag.
+  const POINT onClose = test::onScreen(handle(kClose), 10, 10);
+  test::moveMouseTo(onClose.x, onClose.y);
+  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+  test::moveMouseTo(onClose.x + 30, onClose.y + 30);
+  test::sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(100);
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.left, 80);
+}
+
+TEST_F(WinWindowTest, UserCloseGoesThroughUiAndItsClosedHook) {
+  std::vector<std::int32_t> closed;
+  ui.setClosedHook([&](std::int32_t id) { closed.push_back(id); });
+  ui.open(kWin);
+  ui.open(kCentred, kWin);
+  PostMessageW(backend.windowHandle(kWin), WM_CLOSE, 0, 0);
+  pump(50);
+  EXPECT_FALSE(ui.isOpen(kWin));
+  EXPECT_FALSE(ui.isOpen(kCentred));
+  EXPECT_EQ(closed, (std::vector<std::int32_t>{kCentred, kWin}));
+  EXPECT_EQ(backend.windowHandle(kWin), nullptr);
+}
+
+TEST_F(WinWindowTest, ClosingTheWindowFromItsOwnButtonHandlerIsSafe) {
+  int reopened = 0;
+  ui.bind({kWin, kClose}, Event::Clicked, [&] {
+    ui.close(kWin);
+    // Touching the toolkit right after the close must be fine too.
+    ui.setCaption({kWin, kTitle}, "x");
+    ui.open(kCentred);
+    ++reopened;
+  });
+  ui.open(kWin);
+  for (int i = 0; i < 3; ++i) {
+    ui.open(kWin);
+    PostMessageW(handle(kClose), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(handle(kClose), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    pump(50);
+    EXPECT_FALSE(ui.isOpen(kWin));
+    ui.close(kCentred);
+  }
+  EXPECT_EQ(reopened, 3);
+}
+
+TEST_F(WinWindowTest, MinimiseAndMoveAreNoted) {
+  ui.open(kWin);
+  ui.moveWindow(kWin, 120, 130);
+  RECT r;
+  GetWindowRect(backend.windowHandle(kWin), &r);
+  EXPECT_EQ(r.left, 120);
+  EXPECT_EQ(r.top, 130);
+  ui.minimise(kWin);
+  pump(50);
+  EXPECT_TRUE(IsIconic(backend.windowHandle(kWin)));
+  EXPECT_EQ(ui.windowLeft(kWin), 120);  // not the parking place of the icon
+}
+
+}  // namespace
+}  // namespace vex
