@@ -92,10 +92,10 @@ Canvas slotMarker() {
 }
 
 Canvas coin() {
+  // Deep gold, so the light cost digit drawn over it stays readable.
   Canvas c(12, 12);
-  c.fill(circle(6, 6, 5.8), kGoldDark);
-  c.fill(circle(6, 6, 4.7), kGold);
-  c.fill(ring(6, 6, 3.4, 2.5), hex(0xFFE08A));
+  c.fill(circle(6, 6, 5.8), hex(0xF2C75C));
+  c.fill(circle(6, 6, 4.8), hex(0xA86F12));
   return c;
 }
 

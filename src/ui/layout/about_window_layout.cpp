@@ -31,7 +31,7 @@ WindowLayout build() {
                         "使用说明：\r\n进入游戏后，请在游戏设置中把窗口模式设为无边框。", kBody));
   c.push_back(bodyLabel(a::标签6, "标签6", {16, 161, 344, 59},
                         "感谢各位玩家的支持与反馈，特别鸣谢：\r\n"
-                        "棋盘客、铲铲侠、金币控、连胜王、慢运营、夜猫子、三星梦、布阵喵、练级虫、小刷子",
+                        "棋盘客、铲铲侠、金币控、连胜王、夜猫子、布阵喵",
                         kAboutBody, true, true));
   c.push_back(bodyButton(a::超级按钮1, "超级按钮1", {131, 75, 80, 25}, true, "立即更新"));
   // The version check replaces both version lines.
