@@ -228,3 +228,35 @@ TEST(PictureOf, SetWithoutMaskUsesAlphaAlone) {
 
 }  // namespace
 }  // namespace vex
+
+namespace vex {
+namespace {
+
+// What a player reads off the pictures: the cost colour as the frame of a
+// champion, round base items, square combined items.
+TEST(Artwork, ChampionFramesTakeTheCostColour) {
+  const GameTables& t = testing::loadedTables();
+  for (int n = 1; n <= championCount(t.champions); ++n) {
+    const std::uint32_t frame = rgb(costColourOf(t, n));  // as 0xRRGGBB
+    const Picture portrait = decode(pictureOf(t.champions.portraits, n - 1));
+    EXPECT_EQ(portrait.rgbAt(2, 21), frame) << "champion " << n;
+    EXPECT_EQ(portrait.rgbAt(21, 40), frame) << "champion " << n;
+    const Picture icon = decode(pictureOf(t.champions.icons, n - 1));
+    EXPECT_EQ(icon.rgbAt(1, 10), frame) << "champion " << n;
+    EXPECT_EQ(icon.rgbAt(10, 18), frame) << "champion " << n;
+  }
+}
+
+TEST(Artwork, BaseItemsRoundCombinedItemsSquare) {
+  const ItemTable& items = testing::loadedTables().items;
+  for (int n = 1; n <= itemCount(items); ++n) {
+    const bool base = items.components[n].empty();
+    const Picture picture = decode(pictureOf(items.pictures, n - 1));
+    const Picture icon = decode(pictureOf(items.icons, n - 1));
+    EXPECT_EQ(picture.rgbAt(3, 3) == 0xFFFFFF, base) << "item " << n;
+    EXPECT_EQ(icon.rgbAt(2, 2) == 0xFFFFFF, base) << "item " << n;
+  }
+}
+
+}  // namespace
+}  // namespace vex
