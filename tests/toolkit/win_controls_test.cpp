@@ -1,0 +1,202 @@
+// What the own-drawn controls show: state colours, pictures and their
+// fallback, transparency over what lies beneath, tooltips; progress bars.
+#include <gtest/gtest.h>
+
+#include "toolkit/win/win32_backend.h"
+#include "toolkit/win/wide_text.h"
+#include "win_test_support.h"
+
+namespace vex {
+namespace {
+
+using test::control;
+using test::pixelAt;
+using test::pump;
+
+constexpr std::int32_t kWin = 0x52000010;
+constexpr std::int32_t kButton = 1, kRestOnly = 2, kHoverOnly = 3, kKeyed = 4, kBox = 5, kGlass = 6,
+                       kPlainLabel = 7, kMarker = 8, kUnder = 9, kBar = 10, kTimer = 11, kBroken = 12;
+
+const Colour kBack = rgb(0x606060), kNormalBack = rgb(0x171C25), kHoverBack = rgb(0xFFFFFF),
+             kFill = rgb(0x0F2D38), kBlue = rgb(0x0000FF), kYellow = rgb(0xFFFF00), kRed = rgb(0xFF0000);
+
+// A 4 x 4 BMP whose pixels are all fully transparent.
+Bytes clearBmp() {
+  Bytes b = test::solidBmp(4, 4, 0);
+  for (std::size_t i = 54 + 3; i < b.size(); i += 4) b[i] = 0;
+  b[54 + 3] = 1;  // one nearly clear pixel, so the alpha counts
+  return b;
+}
+
+WindowLayout layout() {
+  WindowLayout w;
+  w.id = kWin;
+  w.width = 400;
+  w.height = 200;
+  w.left = 100;
+  w.top = 100;
+  w.background = kBack;
+  auto button = [](std::int32_t id, int left) {
+    ControlState b = control(id, ControlKind::SuperBtn, left, 10, 40, 24);
+    b.backColour[kNormal] = kNormalBack;
+    b.backColour[kHover] = kHoverBack;
+    b.backColour[kPressed] = kNormalBack;
+    b.pointer = Pointer::Hand;
+    return b;
+  };
+  ControlState full = button(kButton, 10);
+  full.picture = test::solidBmp(8, 8, kBlue);
+  full.hoverPicture = test::solidBmp(8, 8, kYellow);
+  full.hint = "清空我的阵容";
+  ControlState restOnly = button(kRestOnly, 60);
+  restOnly.picture = test::solidBmp(8, 8, kBlue);
+  ControlState hoverOnly = button(kHoverOnly, 110);
+  hoverOnly.hoverPicture = test::solidBmp(8, 8, kYellow);
+  ControlState keyed = button(kKeyed, 160);
+  keyed.picture = test::solidBmp(8, 8, kRed);
+  keyed.pictureKey = kRed;
+  ControlState marker = control(kMarker, ControlKind::PicBox, 210, 10, 10, 10);
+  marker.picture = clearBmp();
+  ControlState under = button(kUnder, 205);  // beneath the marker: listed after it
+  ControlState box = control(kBox, ControlKind::ShapeBox, 0, 100, 400, 100);
+  box.fill = kFill;
+  ControlState glass = control(kGlass, ControlKind::PicBox, 10, 10, 20, 20, kBox);
+  glass.picture = clearBmp();
+  ControlState label = control(kPlainLabel, ControlKind::Label, 40, 10, 100, 30, kBox);
+  label.caption = "标签";
+  label.textColour[kNormal] = rgb(0xECECEC);
+  ControlState broken = control(kBroken, ControlKind::PicBox, 150, 10, 20, 20, kBox);
+  broken.picture = {0x89, 'P', 'N', 'G', 1, 2, 3};
+  ControlState bar = control(kBar, ControlKind::ProcessBar, 200, 50, 150, 16, kBox);
+  ControlState timer = control(kTimer, ControlKind::Timer, 0, 0, 26, 26);
+  timer.visible = false;
+  w.controls = {full, restOnly, hoverOnly, keyed, marker, under, glass, label, broken, bar, box, timer};
+  return w;
+}
+
+class WinControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui.addLayout(layout());
+    ui.open(kWin);
+    test::moveMouseTo(5, 5);  // away from every button
+    pump(50);
+  }
+  void TearDown() override { ui.close(kWin); }
+  HWND handle(std::int32_t id) const { return backend.controlHandle({kWin, id}); }
+  void hover(std::int32_t id) {
+    const POINT p = test::onScreen(handle(id), 30, 20);
+    test::moveMouseTo(p.x, p.y);
+    pump(50);
+  }
+
+  Ui ui;
+  win::Win32Backend backend{ui};
+};
+
+TEST_F(WinControlsTest, ButtonShowsRestingThenHoverPictureAndColours) {
+  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+  hover(kButton);
+  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kHoverBack);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kYellow);
+  test::moveMouseTo(5, 5);
+  // Wine notices the leave on a polling timer.
+  pump(1500, [&] { return pixelAt(handle(kButton), 1, 1) == kNormalBack; });
+  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+}
+
+TEST_F(WinControlsTest, PressedButtonKeepsTheHoverPicture) {
+  PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  pump(30);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kYellow);
+  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);  // the pressed colour
+  PostMessageW(handle(kButton), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+  pump(30);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+}
+
+TEST_F(WinControlsTest, AMissingPictureIsStoodInForByTheOther) {
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kBlue);
+  EXPECT_EQ(pixelAt(handle(kHoverOnly), 20, 12), kYellow);
+  hover(kRestOnly);
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kBlue);
+  hover(kHoverOnly);
+  EXPECT_EQ(pixelAt(handle(kHoverOnly), 20, 12), kYellow);
+}
+
+TEST_F(WinControlsTest, KeyColourOfTheRestingPictureIsSeeThrough) {
+  EXPECT_EQ(pixelAt(handle(kKeyed), 20, 12), kNormalBack);
+  ui.setPictureKey({kWin, kKeyed}, kDefaultColour);
+  EXPECT_EQ(pixelAt(handle(kKeyed), 20, 12), kRed);
+}
+
+TEST_F(WinControlsTest, TransparentControlsShowWhatLiesBeneathThem) {
+  EXPECT_EQ(pixelAt(handle(kGlass), 10, 10), kFill);       // the box under a clear picture
+  EXPECT_EQ(pixelAt(handle(kPlainLabel), 99, 0), kFill);   // a label without back colour
+  EXPECT_EQ(pixelAt(handle(kMarker), 8, 5), kNormalBack);  // the button under the marker
+  EXPECT_EQ(pixelAt(handle(kBroken), 5, 5), kFill);        // a picture that does not decode
+  // Changing the button beneath repaints the marker above it.
+  ui.setBackColour({kWin, kUnder}, kNormal, kRed);
+  pump(30);
+  EXPECT_EQ(pixelAt(handle(kMarker), 8, 5), kRed);
+}
+
+TEST_F(WinControlsTest, ButtonHintBecomesItsTooltip) {
+  HWND tip = backend.tooltipHandle(kWin);
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  hover(kButton);
+  pump(3000, [&] { return IsWindowVisible(tip) != FALSE; });
+  EXPECT_TRUE(IsWindowVisible(tip));
+  wchar_t text[80] = {};
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = backend.windowHandle(kWin);
+  info.uId = reinterpret_cast<UINT_PTR>(handle(kButton));
+  info.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, L"清空我的阵容");
+  ui.setHint({kWin, kButton}, "");
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+  ui.setHint({kWin, kRestOnly}, "1费");
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
+TEST_F(WinControlsTest, HandPointerOverAHandButton) {
+  hover(kButton);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+  hover(kGlass);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST_F(WinControlsTest, DisabledButtonIsGreyedAndTakesNoHover) {
+  ui.setDisabled({kWin, kButton}, true);
+  hover(kButton);
+  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);
+  EXPECT_NE(pixelAt(handle(kButton), 20, 12), kBlue);
+}
+
+TEST_F(WinControlsTest, ProgressBarFollowsItsState) {
+  HWND bar = handle(kBar);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(SendMessageW(bar, PBM_GETRANGE, TRUE, 0), 0);
+  EXPECT_EQ(SendMessageW(bar, PBM_GETRANGE, FALSE, 0), 100);
+  ui.setProgress({kWin, kBar}, 42);
+  EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 42);
+  ui.setProgress({kWin, kBar}, 400);
+  EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 100);
+}
+
+TEST_F(WinControlsTest, TimerIsInertAtZeroAndHarmlessWhenRunning) {
+  EXPECT_EQ(handle(kTimer), nullptr);
+  ui.setTimerInterval({kWin, kTimer}, 10);
+  pump(60);
+  ui.setTimerInterval({kWin, kTimer}, 0);
+  pump(20);
+  EXPECT_TRUE(ui.isOpen(kWin));
+}
+
+}  // namespace
+}  // namespace vex
