@@ -5,8 +5,10 @@
 namespace vex {
 namespace {
 
-// Lets callers write a double quote inside a delimiter literal.
-constexpr const char* kQuoteWord = "#引号";
+// "#引号" lets callers write a double quote inside a delimiter literal.
+// Spelled as its GBK bytes so the meaning does not hang on the compiler's
+// execution character set.
+constexpr const char* kQuoteWord = "#\xD2\xFD\xBA\xC5";
 
 }  // namespace
 
