@@ -40,6 +40,7 @@ TEST_F(ClickStormTest, NoSequenceReachesARangeFault) {
   const std::int32_t windows[] = {layout::kLineupWindow, layout::kItemChartWindow, layout::kAboutWindow,
                                   layout::kDonateWindow, layout::kHeroListWindow,  layout::kItemListWindow,
                                   layout::kUpdateWindow, layout::kMainWindow};
+  const Text kMarkers[] = {"Y", "N"};
   const Event events[] = {Event::Clicked, Event::RightButtonPressed, Event::LeftButtonPressed,
                           Event::ListClicked};
   std::mt19937 random(20190815);
@@ -55,7 +56,7 @@ TEST_F(ClickStormTest, NoSequenceReachesARangeFault) {
     const ControlState& c = w.controls[random() % w.controls.size()];
     const ControlRef ref{window, c.id};
     if (c.kind == ControlKind::ListView) ui.listSelect(ref, static_cast<int>(random() % 90) - 3);
-    shell.update = random() % 2 ? "Y" : "N";
+    shell.update = kMarkers[random() % 2];
     shell.answers = {static_cast<int>(random() % 2)};
     // Hidden controls included: a stray event must be as harmless as a real one.
     // Mostly the events the layout gives the control, sometimes any other.
