@@ -30,7 +30,7 @@ TEST(ItemTable, FortyFourItemsInEveryColumn) {
 
 TEST(ItemTable, BaseItemsHaveNoRecipeCombinedItemsTwoBaseItems) {
   const ItemTable& t = items();
-  for (int n = 1; n <= 8; ++n) EXPECT_TRUE(t.components[n].empty()) << n;
+  for (int n = 1; n <= kBaseItemCount; ++n) EXPECT_TRUE(t.components[n].empty()) << n;
   for (int n = 9; n <= 44; ++n) {
     ASSERT_EQ(t.components[n].count(), 2) << n;
     for (int b : t.components[n]) {
