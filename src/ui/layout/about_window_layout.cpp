@@ -42,7 +42,7 @@ WindowLayout build() {
   c.push_back(bodyButton(a::超级按钮3, "超级按钮3", {224, 218, 64, 25}, false, "打赏"));
   c.push_back(
       bodyLabel(a::标签1, "标签1", {16, 16, 344, 30}, "热爱对战，轻松布阵！新手必备！永久免费！", kBody));
-  // The body swallows left presses so they do not reach the keyed-out window.
+  // A left press on the body is bound to a handler that does nothing.
   c.push_back(shapeBox(a::外形框2, "外形框2", {0, 26, 376, 250}, kBody, {Event::LeftButtonPressed}));
   c.push_back(shapeBox(a::外形框1, "外形框1", {0, 0, 211, 26}, kStrip));
   c.push_back(logo(a::LOGO, a::外形框1));

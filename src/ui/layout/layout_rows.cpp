@@ -4,10 +4,8 @@
 #include "ui/layout/window_ids.h"
 
 namespace vex::layout::rows {
-namespace {
-
-ControlState base(ControlKind kind, std::int32_t id, const char* name, std::int32_t parent, Box box,
-                  bool visible) {
+ControlState control(ControlKind kind, std::int32_t id, const char* name, std::int32_t parent, Box box,
+                     bool visible) {
   ControlState c;
   c.kind = kind;
   c.id = id;
@@ -21,11 +19,9 @@ ControlState base(ControlKind kind, std::int32_t id, const char* name, std::int3
   return c;
 }
 
-}  // namespace
-
 ControlState superBtn(std::int32_t id, const char* name, std::int32_t parent, Box box, bool visible,
                       const ButtonLook& look, Pointer pointer, std::initializer_list<Event> events) {
-  ControlState c = base(ControlKind::SuperBtn, id, name, parent, box, visible);
+  ControlState c = control(ControlKind::SuperBtn, id, name, parent, box, visible);
   c.tabStop = true;
   c.pointer = pointer;
   c.events = events;
@@ -38,7 +34,7 @@ ControlState superBtn(std::int32_t id, const char* name, std::int32_t parent, Bo
 
 ControlState label(std::int32_t id, const char* name, std::int32_t parent, Box box, const char* caption,
                    Colour text, Colour back) {
-  ControlState c = base(ControlKind::Label, id, name, parent, box, true);
+  ControlState c = control(ControlKind::Label, id, name, parent, box, true);
   c.caption = caption;
   c.textColour[kNormal] = text;
   c.backColour[kNormal] = back;
@@ -47,7 +43,7 @@ ControlState label(std::int32_t id, const char* name, std::int32_t parent, Box b
 
 ControlState picBox(std::int32_t id, const char* name, std::int32_t parent, Box box, Bytes picture,
                     bool visible, PictureFit fit) {
-  ControlState c = base(ControlKind::PicBox, id, name, parent, box, visible);
+  ControlState c = control(ControlKind::PicBox, id, name, parent, box, visible);
   c.picture = std::move(picture);
   c.fit = fit;
   return c;
@@ -55,7 +51,7 @@ ControlState picBox(std::int32_t id, const char* name, std::int32_t parent, Box 
 
 ControlState shapeBox(std::int32_t id, const char* name, Box box, Colour fill,
                       std::initializer_list<Event> events) {
-  ControlState c = base(ControlKind::ShapeBox, id, name, 0, box, true);
+  ControlState c = control(ControlKind::ShapeBox, id, name, 0, box, true);
   c.fill = fill;
   c.events = events;
   return c;
@@ -63,7 +59,7 @@ ControlState shapeBox(std::int32_t id, const char* name, Box box, Colour fill,
 
 ControlState listView(std::int32_t id, const char* name, Box box, std::vector<ListColumn> columns,
                       std::initializer_list<Event> events) {
-  ControlState c = base(ControlKind::ListView, id, name, 0, box, true);
+  ControlState c = control(ControlKind::ListView, id, name, 0, box, true);
   c.tabStop = true;
   c.events = events;
   c.list.columns = std::move(columns);

@@ -40,6 +40,9 @@ struct Box {
   int left, top, width, height;
 };
 
+// A bare row: kind, id, name, parent, box and initial visibility.
+ControlState control(ControlKind kind, std::int32_t id, const char* name, std::int32_t parent, Box box,
+                     bool visible);
 ControlState superBtn(std::int32_t id, const char* name, std::int32_t parent, Box box, bool visible,
                       const ButtonLook& look, Pointer pointer, std::initializer_list<Event> events);
 ControlState label(std::int32_t id, const char* name, std::int32_t parent, Box box, const char* caption,

@@ -67,6 +67,7 @@ WindowLayout build() {
   // The picker writes the game version here when the window opens.
   c.push_back(label(lw::标签1, "标签1", lw::外形框1, {49, 1, 94, 24}, "游戏版本：X.XX", kLight, kStrip));
   for (int k = 10; k >= 1; --k) c.push_back(slotMark(k));
+  // Never shown; its click is bound to a handler that does nothing.
   c.push_back(panelButton(lw::使用按钮, "使用按钮", {210, 65, 24, 12}, false, "使用"));
   c.push_back(panelButton(lw::清空按钮, "清空按钮", {243, 65, 24, 12}, true, "清空"));
   c.back().hint = "清空我的阵容";
