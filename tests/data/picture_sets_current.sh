@@ -10,7 +10,7 @@ if [ ! -f "$font" ]; then
 fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$1" "$font" "$out" "$out" >/dev/null
+"$1" "$font" "$out" "$out/sheet.png" >/dev/null
 for set in champion_portraits champion_icons item_pictures item_icons; do
   if ! cmp -s "$out/$set.bin" "$VEX_SOURCE_DIR/assets/pictures/$set.bin"; then
     echo "assets/pictures/$set.bin is stale: run make_picture_sets (tools/picture_sets)"

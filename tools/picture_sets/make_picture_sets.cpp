@@ -1,6 +1,7 @@
 // Generates the four picture sets under assets/pictures from the game
-// tables, and contact sheets to review them:
-//   make_picture_sets <font.ttc> <assets/pictures dir> <sheet dir>
+// tables, the contact sheet the README shows, and, given a review folder,
+// magnified sheets to check the artwork by eye:
+//   make_picture_sets <font.ttc> <assets/pictures> <docs/picture-sets.png> [review dir]
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -24,12 +25,12 @@ void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
 
 int main(int argc, char** argv) try {
   using namespace vex::tools;
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s FONT ASSET_DIR SHEET_DIR\n", argv[0]);
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: %s FONT ASSET_DIR SHEET_PNG [REVIEW_DIR]\n", argv[0]);
     return 2;
   }
   const GlyphSource font(argv[1]);
-  const std::string assets = argv[2], sheets = argv[3];
+  const std::string assets = argv[2], sheet = argv[3];
   vex::GameTables tables;
   vex::loadGameTables(tables);
 
@@ -61,11 +62,15 @@ int main(int argc, char** argv) try {
 
   const std::vector<SheetRow> all = {
       {portraits, 13}, {championIcons, 13}, {itemPictures, 11}, {itemIcons, 11}};
-  writeContactSheet(sheets + "/picture-sets.png", all, 2, 0xFFFFFF);
-  writeContactSheet(sheets + "/picture-sets-actual.png", all, 1, 0xFFFFFF);
-  writeContactSheet(sheets + "/picture-sets-zoom.png", {{portraits, 13}, {championIcons, 13}}, 4, 0x808080);
-  writeContactSheet(sheets + "/picture-sets-zoom-items.png", {{itemPictures, 11}, {itemIcons, 11}}, 4,
-                    0x808080);
+  writeContactSheet(sheet, all, 2, 0xFFFFFF);
+  if (argc == 5) {
+    // Actual size on white as the program shows them; magnified on grey
+    // so the transparent pixels show.
+    const std::string review = argv[4];
+    writeContactSheet(review + "/actual-size.png", all, 1, 0xFFFFFF);
+    writeContactSheet(review + "/champions-x4.png", {{portraits, 13}, {championIcons, 13}}, 4, 0x808080);
+    writeContactSheet(review + "/items-x4.png", {{itemPictures, 11}, {itemIcons, 11}}, 4, 0x808080);
+  }
   return 0;
 } catch (const std::exception& e) {
   std::fprintf(stderr, "make_picture_sets: %s\n", e.what());
