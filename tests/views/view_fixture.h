@@ -34,9 +34,13 @@ class FakeShell : public Shell {
 
   void placeWindow(std::int32_t window, std::int32_t reference, int dx, int dy) override {
     placements.push_back({window, reference, dx, dy});
+    log.push_back("place " + std::to_string(window));
     ui_.moveWindow(window, ui_.windowLeft(reference) + dx, ui_.windowTop(reference) + dy);
   }
-  void makeLayered(std::int32_t window) override { layered.push_back(window); }
+  void makeLayered(std::int32_t window) override {
+    layered.push_back(window);
+    log.push_back("layer " + std::to_string(window));
+  }
   int messageBox(std::int32_t owner, const Text& text, const Text& title, unsigned flags) override {
     boxes.push_back({owner, text, title, flags});
     if (answers.empty()) return kMbResultOk;
@@ -47,6 +51,7 @@ class FakeShell : public Shell {
   void openUrl(const Text& url) override { urls.push_back(url); }
   bool fetchVersionInfo() override {
     ++fetches;
+    log.push_back("fetch");
     return !edition.empty() && edition != "2.1";
   }
   Text latestEdition() const override { return edition; }
@@ -61,6 +66,7 @@ class FakeShell : public Shell {
   std::vector<ShownBox> boxes;
   std::vector<Text> urls;
   int fetches = 0;
+  std::vector<std::string> log;  // placements, layering and fetches in call order
 
  private:
   Ui& ui_;
