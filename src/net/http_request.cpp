@@ -35,7 +35,9 @@ std::string queryRawHeaders(InternetApi& api, InternetHandle request) {
   std::uint32_t length = kHeaderBuffer;
   bool ok = api.queryInfo(request, inet::kQueryRawHeadersCrLf, buffer, length);
   if (!ok && length > buffer.size()) {
-    buffer.assign(length, ' ');
+    // One spare byte, should the reported size leave out the NUL.
+    buffer.assign(std::size_t{length} + 1, ' ');
+    length = static_cast<std::uint32_t>(buffer.size());
     ok = api.queryInfo(request, inet::kQueryRawHeadersCrLf, buffer, length);
     // Still failing leaves the first buffer's content, as for any failure.
     if (!ok) buffer.assign(kHeaderBuffer, ' ');

@@ -245,7 +245,7 @@ TEST(HttpRequestResponse, HeaderBlockLongerThanTheFirstBufferKeepsItsCookies) {
   EXPECT_EQ(gotHeaders, *api.rawHeaders);
   EXPECT_EQ(gotCookies, "late=1");
   EXPECT_EQ(api.queryBufferSizes,
-            (std::vector<std::uint32_t>{5000, static_cast<std::uint32_t>(api.rawHeaders->size() + 1)}));
+            (std::vector<std::uint32_t>{5000, static_cast<std::uint32_t>(api.rawHeaders->size() + 2)}));
 }
 
 TEST(HttpRequestResponse, FailedHeaderQueryLeavesTheSpaceBuffer) {
