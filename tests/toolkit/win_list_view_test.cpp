@@ -85,7 +85,18 @@ class WinListViewTest : public ::testing::Test {
     ui.listSetCellImage(kRef, row, 2, image);
     ui.listSetCell(kRef, row, 3, id);
   }
+  // The native list catches up once the current message is done.
+  static void settle() { pump(0); }
+  int nativeCount() const {
+    settle();
+    return ListView_GetItemCount(list);
+  }
+  HIMAGELIST nativeImages() const {
+    settle();
+    return ListView_GetImageList(list, LVSIL_SMALL);
+  }
   std::wstring nativeText(int row, int column) const {
+    settle();
     wchar_t buffer[128] = {};
     LVITEMW item{};
     item.iSubItem = column;
@@ -95,6 +106,7 @@ class WinListViewTest : public ::testing::Test {
     return buffer;
   }
   int nativeImage(int row, int column) const {
+    settle();
     LVITEMW item{};
     item.mask = LVIF_IMAGE;
     item.iItem = row;
@@ -102,8 +114,12 @@ class WinListViewTest : public ::testing::Test {
     SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
     return item.iImage;
   }
-  int nativeSelected() const { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }
+  int nativeSelected() const {
+    settle();
+    return ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  }
   void clickRow(int row) {
+    settle();
     RECT r;
     ListView_GetItemRect(list, row, &r, LVIR_BOUNDS);
     const POINT p = test::onScreen(list, 60, (r.top + r.bottom) / 2);
@@ -146,13 +162,13 @@ TEST_F(WinListViewTest, ReportModeWithTheLayoutColumnsOnWhite) {
 
 TEST_F(WinListViewTest, RowsCellTextsAndPicturesReachTheNativeControl) {
   ui.listSetPictures(kRef, set);
-  HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
+  HIMAGELIST images = nativeImages();
   ASSERT_NE(images, nullptr);
   EXPECT_EQ(ImageList_GetImageCount(images), 3);
   addRow("T2", "铸星龙王", 2, "7");
   addRow("T1", "仙灵女巫", 0, "12");
   addRow("T3", "无畏", -1, "3");
-  EXPECT_EQ(ListView_GetItemCount(list), 3);
+  EXPECT_EQ(nativeCount(), 3);
   EXPECT_EQ(nativeText(0, 1), L"铸星龙王");
   EXPECT_EQ(nativeText(1, 3), L"12");
   EXPECT_EQ(nativeImage(0, 2), 2);
@@ -164,7 +180,7 @@ TEST_F(WinListViewTest, RowsCellTextsAndPicturesReachTheNativeControl) {
   EXPECT_EQ(nativeImage(2, 2), 1);
   EXPECT_EQ(ui.listCell(kRef, 2, 1), Text("改了"));
   ui.listClear(kRef);
-  EXPECT_EQ(ListView_GetItemCount(list), 0);
+  EXPECT_EQ(nativeCount(), 0);
   addRow("T9", "再来", 1, "1");
   EXPECT_EQ(nativeText(0, 0), L"T9");
 }
@@ -209,7 +225,7 @@ TEST_F(WinListViewTest, ClickHandlerMayRefillTheListOrCloseTheWindow) {
     if (clicks == 2) ui.close(kWin);
   });
   clickRow(1);
-  EXPECT_EQ(ListView_GetItemCount(list), 1);
+  EXPECT_EQ(nativeCount(), 1);
   EXPECT_EQ(ui.listSelected(kRef), -1);
   clickRow(0);
   EXPECT_FALSE(ui.isOpen(kWin));
@@ -219,12 +235,12 @@ TEST_F(WinListViewTest, ClickHandlerMayRefillTheListOrCloseTheWindow) {
 TEST_F(WinListViewTest, ABrokenPictureSetGivesAListWithoutPictures) {
   const Bytes bad = {'M', 'I', 'T', 'L', 0, 0, 0, 0xFF, 'I', 'L', 1};
   ui.listSetPictures(kRef, bad);
-  EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), nullptr);
+  EXPECT_EQ(nativeImages(), nullptr);
   const Bytes wrongMagic = {'L', 'T', 'I', 'M', 0, 0, 0, 0};
   ui.listSetPictures(kRef, wrongMagic);
-  EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), nullptr);
+  EXPECT_EQ(nativeImages(), nullptr);
   ui.listSetPictures(kRef, set);
-  EXPECT_NE(ListView_GetImageList(list, LVSIL_SMALL), nullptr);
+  EXPECT_NE(nativeImages(), nullptr);
 }
 
 }  // namespace

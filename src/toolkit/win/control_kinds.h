@@ -80,6 +80,8 @@ class ListView final : public NativeControl {
   bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+  void scheduleSync();
   void sync();
   void syncSelection();
   void setCell(int row, int column, const ListCell& cell, bool insert);
@@ -87,6 +89,7 @@ class ListView final : public NativeControl {
   std::span<const std::uint8_t> shownSet_;
   UniqueImageList images_;
   bool syncing_ = false;
+  bool syncPending_ = false;
 };
 
 class ProcessBar final : public NativeControl {

@@ -10,6 +10,8 @@
 namespace vex::win {
 namespace {
 
+constexpr UINT kSyncNow = WM_APP + 3;
+
 struct ReleaseStream {
   void operator()(IStream* s) const { s->Release(); }
 };
@@ -60,17 +62,29 @@ void ListView::create(HWND parent, int x, int y) {
 
 void ListView::changed(Change what) {
   if (!hwnd()) return;
-  if (what == Change::ListContent) {
-    sync();
-    return;
-  }
-  if (what == Change::ListSelection) {
-    syncing_ = true;
-    syncSelection();
-    syncing_ = false;
+  if (what == Change::ListContent || what == Change::ListSelection) {
+    scheduleSync();
     return;
   }
   NativeControl::changed(what);
+}
+
+// A view fills a list with a thousand single-cell writes; the native list
+// catches up once, when the handler has returned. Posted messages come
+// before input and painting, so the user never meets a stale list.
+void ListView::scheduleSync() {
+  if (syncPending_) return;
+  syncPending_ = PostMessageW(hwnd(), kSyncNow, 0, 0) != FALSE;
+  if (!syncPending_) sync();
+}
+
+LRESULT ListView::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kSyncNow) {
+    syncPending_ = false;
+    sync();
+    return 0;
+  }
+  return defaultHandling(msg, wp, lp);
 }
 
 void ListView::setCell(int row, int column, const ListCell& cell, bool insert) {
@@ -87,6 +101,7 @@ void ListView::setCell(int row, int column, const ListCell& cell, bool insert) {
 void ListView::sync() {
   HWND h = hwnd();
   syncing_ = true;
+  SendMessageW(h, WM_SETREDRAW, FALSE, 0);
   const ListViewState& list = state_.list;
   if (list.pictureSet.data() != shownSet_.data() || list.pictureSet.size() != shownSet_.size()) {
     UniqueImageList images = readPictureSet(list.pictureSet);
@@ -125,6 +140,8 @@ void ListView::sync() {
     shown_.push_back(std::move(cells));
   }
   syncSelection();
+  SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(h, nullptr, TRUE);
   syncing_ = false;
 }
 
