@@ -15,7 +15,8 @@ using test::pump;
 
 constexpr std::int32_t kWin = 0x52000010;
 constexpr std::int32_t kButton = 1, kRestOnly = 2, kHoverOnly = 3, kKeyed = 4, kBox = 5, kGlass = 6,
-                       kPlainLabel = 7, kMarker = 8, kUnder = 9, kBar = 10, kTimer = 11, kBroken = 12;
+                       kPlainLabel = 7, kMarker = 8, kUnder = 9, kBar = 10, kTimer = 11, kBroken = 12,
+                       kCentredPic = 13, kStretchedPic = 14, kBigPic = 15;
 
 const Colour kBack = rgb(0x606060), kNormalBack = rgb(0x171C25), kHoverBack = rgb(0xFFFFFF),
              kFill = rgb(0x0F2D38), kBlue = rgb(0x0000FF), kYellow = rgb(0xFFFF00), kRed = rgb(0xFF0000);
@@ -67,10 +68,19 @@ WindowLayout layout() {
   label.textColour[kNormal] = rgb(0xECECEC);
   ControlState broken = control(kBroken, ControlKind::PicBox, 150, 10, 20, 20, kBox);
   broken.picture = {0x89, 'P', 'N', 'G', 1, 2, 3};
+  ControlState centredPic = control(kCentredPic, ControlKind::PicBox, 10, 50, 20, 20, kBox);
+  centredPic.picture = test::solidBmp(4, 4, kRed);
+  ControlState stretchedPic = centredPic;
+  stretchedPic.id = kStretchedPic;
+  stretchedPic.left = 40;
+  stretchedPic.fit = PictureFit::Stretch;
+  ControlState bigPic = control(kBigPic, ControlKind::PicBox, 70, 50, 6, 6, kBox);
+  bigPic.picture = test::solidBmp(11, 11, kYellow);
   ControlState bar = control(kBar, ControlKind::ProcessBar, 200, 50, 150, 16, kBox);
   ControlState timer = control(kTimer, ControlKind::Timer, 0, 0, 26, 26);
   timer.visible = false;
-  w.controls = {full, restOnly, hoverOnly, keyed, marker, under, glass, label, broken, bar, box, timer};
+  w.controls = {full,   restOnly,   hoverOnly,    keyed,  marker, under, glass, label,
+                broken, centredPic, stretchedPic, bigPic, bar,    box,   timer};
   return w;
 }
 
@@ -141,6 +151,15 @@ TEST_F(WinControlsTest, TransparentControlsShowWhatLiesBeneathThem) {
   ui.setBackColour({kWin, kUnder}, kNormal, kRed);
   pump(30);
   EXPECT_EQ(pixelAt(handle(kMarker), 8, 5), kRed);
+}
+
+TEST_F(WinControlsTest, PicturesDifferingFromTheirBoxAreCentredOrStretched) {
+  EXPECT_EQ(pixelAt(handle(kCentredPic), 10, 10), kRed);
+  EXPECT_EQ(pixelAt(handle(kCentredPic), 1, 1), kFill);
+  EXPECT_EQ(pixelAt(handle(kStretchedPic), 1, 1), kRed);
+  EXPECT_EQ(pixelAt(handle(kStretchedPic), 19, 19), kRed);
+  EXPECT_EQ(pixelAt(handle(kBigPic), 0, 0), kYellow);  // a larger one is cut to the box
+  EXPECT_EQ(pixelAt(handle(kBigPic), 5, 5), kYellow);
 }
 
 TEST_F(WinControlsTest, ButtonHintBecomesItsTooltip) {

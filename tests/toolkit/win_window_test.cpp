@@ -261,6 +261,16 @@ TEST_F(WinWindowTest, UserCloseGoesThroughUiAndItsClosedHook) {
   EXPECT_EQ(backend.windowHandle(kWin), nullptr);
 }
 
+TEST_F(WinWindowTest, AltF4ClosesThroughUiToo) {
+  std::vector<std::int32_t> closed;
+  ui.setClosedHook([&](std::int32_t id) { closed.push_back(id); });
+  ui.open(kWin);
+  PostMessageW(backend.windowHandle(kWin), WM_SYSKEYDOWN, VK_F4, 1 << 29);
+  pump(100, [&] { return !ui.isOpen(kWin); });
+  EXPECT_FALSE(ui.isOpen(kWin));
+  EXPECT_EQ(closed, std::vector<std::int32_t>{kWin});
+}
+
 TEST_F(WinWindowTest, ClosingTheWindowFromItsOwnButtonHandlerIsSafe) {
   int reopened = 0;
   ui.bind({kWin, kClose}, Event::Clicked, [&] {
