@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <chrono>
 #include <memory>
 
 #include "app/app.h"
@@ -15,7 +14,8 @@ namespace vex::test {
 // Dispatches messages for `ms` milliseconds; returns false if WM_QUIT came
 // (its exit code in *quitCode).
 inline bool pump(int ms, int* quitCode = nullptr) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  // GetTickCount64 rather than <chrono>, whose literals have no GBK form.
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
   do {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -27,7 +27,7 @@ inline bool pump(int ms, int* quitCode = nullptr) {
       DispatchMessageW(&msg);
     }
     Sleep(5);
-  } while (std::chrono::steady_clock::now() < end);
+  } while (GetTickCount64() < end);
   return true;
 }
 

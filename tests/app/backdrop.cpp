@@ -43,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmd, int) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
   wc.lpszClassName = L"VexBackdrop";
   RegisterClassW(&wc);
   CreateWindowExW(0, wc.lpszClassName, L"vex-backdrop", WS_POPUP | WS_VISIBLE, 0, 0,

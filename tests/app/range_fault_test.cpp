@@ -3,6 +3,7 @@
 // checks that the exit steps ran and the process ended with its code.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 

@@ -30,9 +30,15 @@ shot
 # Right of the 381 px title strip, above the champion row: key colour.
 check "a key-coloured spot shows what lies beneath" '[ "$(pixel $((X + 460)) $((Y + 12)))" = FF0000 ]'
 check "the title strip is #171C25" '[ "$(pixel $((X + 2)) $((Y + 24)))" = 171C25 ]'
-xdotool mousemove $((X + 460)) $((Y + 12)) click 1
-sleep 0.5
-check "a click on a key-coloured spot reaches the window below" 'grep -q "^$((X + 460)) $((Y + 12))$" "$work/clicks.txt" 2>/dev/null'
+# Wine 8 drops some clicks that X hands to a window below a shaped one (about
+# one in three here, whatever the program above); a user clicks again, so
+# does the test, up to five times.
+through=no
+for _ in 1 2 3 4 5; do
+  xdotool mousemove $((X + 460)) $((Y + 12)); sleep 0.2; xdotool click 1; sleep 0.5
+  grep -q "^$((X + 460)) $((Y + 12))$" "$work/clicks.txt" 2>/dev/null && through=yes && break
+done
+check "a click on a key-coloured spot reaches the window below" '[ $through = yes ]'
 
 xdotool mousemove $((X + 8)) $((Y + 24)) mousedown 1 mousemove $((X + 40)) $((Y + 50)) mousemove $((X + 108)) $((Y + 84)) mouseup 1
 sleep 0.5
