@@ -1,6 +1,7 @@
 """The usage beacon end to end: a loopback counter on the configured port
 must receive exactly one well-formed GET per start; with nothing listening
 the program must start and keep running."""
+import os
 import re
 import socket
 import subprocess
@@ -18,10 +19,42 @@ def cache_value(cache, name):
     raise SystemExit(f"FAIL: {name} missing from {cache}")
 
 
+def socket_prefixes(port):
+    """WINEPREFIX of the processes holding the loopback client socket whose
+    local port is `port`: other builds' programs may beacon to the same
+    port meanwhile, and only ours count."""
+    inodes = set()
+    for table in ("/proc/net/tcp", "/proc/net/tcp6"):
+        try:
+            rows = open(table).read().splitlines()[1:]
+        except OSError:
+            continue
+        for row in rows:
+            fields = row.split()
+            if int(fields[1].rsplit(":", 1)[1], 16) == port:
+                inodes.add(f"socket:[{fields[9]}]")
+    prefixes = set()
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            fds = os.listdir(f"/proc/{pid}/fd")
+            if not any(os.readlink(f"/proc/{pid}/fd/{fd}") in inodes for fd in fds):
+                continue
+            env = open(f"/proc/{pid}/environ", "rb").read().split(b"\0")
+        except OSError:
+            continue
+        for var in env:
+            if var.startswith(b"WINEPREFIX="):
+                prefixes.add(os.path.realpath(var[11:].decode()))
+    return prefixes
+
+
 class Counter:
-    """Records each request's head as it arrived; answers 200."""
+    """Records the head of each request from our Wine prefix as it arrived;
+    answers every request with 200."""
 
     def __init__(self, port):
+        self.prefix = os.path.realpath(os.environ["WINEPREFIX"])
+        self.foreign = []
         self.sock = socket.socket()
         self.sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
         deadline = time.time() + 20
@@ -43,7 +76,7 @@ class Counter:
     def serve(self):
         while self.running:
             try:
-                conn, _ = self.sock.accept()
+                conn, peer = self.sock.accept()
             except socket.timeout:
                 continue
             except OSError:
@@ -59,13 +92,32 @@ class Counter:
                         data += chunk
                 except socket.timeout:
                     pass
-                self.heads.append(data.split(b"\r\n\r\n", 1)[0].decode("latin-1"))
+                head = data.split(b"\r\n\r\n", 1)[0].decode("latin-1")
+                owners = socket_prefixes(peer[1])
+                if owners and self.prefix not in owners:
+                    self.foreign.append(head.split("\r\n", 1)[0])
+                else:
+                    self.heads.append(head)
                 conn.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok")
 
     def close(self):
         self.running = False
         self.thread.join()
         self.sock.close()
+
+
+def window_names():
+    """Names of the display's visible windows, or None without xdotool."""
+    try:
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+                             capture_output=True, text=True, timeout=10).stdout.split()
+    except (OSError, subprocess.TimeoutExpired):
+        return None
+    names = []
+    for wid in ids:
+        r = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True, timeout=10)
+        names.append(r.stdout.strip())
+    return names
 
 
 def start(exe):
@@ -106,10 +158,13 @@ def main():
     stop(proc)
     counter.close()
     heads = list(counter.heads)
+    for line in counter.foreign:
+        print("ignored, from another Wine prefix: " + line)
     if not alive:
         failures.append("the program ended while the counter was up")
     if len(heads) != 1:
-        failures.append(f"expected exactly one request, got {len(heads)}")
+        failures.append(f"expected exactly one request, got {len(heads)}: "
+                        + "; ".join(h.split("\r\n", 1)[0] for h in heads))
     if heads:
         head = heads[0]
         print("--- beacon as received\n" + head + "\n---")
@@ -137,11 +192,18 @@ def main():
         if any(line.lower().startswith(("cookie:", "content-type:")) for line in headers):
             failures.append("unexpected cookie or content-type line")
 
-    # Nothing listening: the program must start and keep running.
+    # Nothing listening: the program must start, keep running and show no
+    # error box.
     proc = start(exe)
     time.sleep(8)
     alive = proc.poll() is None
+    names = window_names()
     stop(proc)
+    if names is not None:
+        print("windows without a counter: " + ", ".join(repr(n) for n in names))
+        boxes = [n for n in names if any(w in n for w in ("rror", "错误", "信息："))]
+        if boxes:
+            failures.append(f"an error box appeared: {boxes}")
     if not alive:
         failures.append(f"with nothing listening the program ended (exit {proc.returncode})")
 
