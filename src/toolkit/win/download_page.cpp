@@ -36,12 +36,19 @@ Bytes downloadPage(const std::string& address, const PageFetch& how) {
   InternetHandle connection(InternetConnectA(session.get(), url->host.c_str(), url->port, nullptr, nullptr,
                                              INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection) return body;
+  setTimeout(connection.get(), INTERNET_OPTION_CONNECT_TIMEOUT, how.connectTimeoutMs);
+  setTimeout(connection.get(), INTERNET_OPTION_SEND_TIMEOUT, how.sendTimeoutMs);
+  setTimeout(connection.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, how.receiveTimeoutMs);
   const char* accept[] = {"*/*", nullptr};
   DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
   if (url->secure) flags |= INTERNET_FLAG_SECURE;
   InternetHandle request(
       HttpOpenRequestA(connection.get(), "GET", url->path.c_str(), "HTTP/1.0", nullptr, accept, flags, 0));
   if (!request) return body;
+  // Not every WinInet hands the session's time-outs down to the request.
+  setTimeout(request.get(), INTERNET_OPTION_CONNECT_TIMEOUT, how.connectTimeoutMs);
+  setTimeout(request.get(), INTERNET_OPTION_SEND_TIMEOUT, how.sendTimeoutMs);
+  setTimeout(request.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, how.receiveTimeoutMs);
   static const char kHeaders[] = "Accept: */*\r\n\r\n";
   if (!HttpSendRequestA(request.get(), kHeaders, sizeof kHeaders - 1, nullptr, 0)) return body;
   const std::size_t bufferSize = how.bufferSize ? how.bufferSize(contentLengthText(request.get())) : 10240;

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <set>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,19 @@ namespace {
 constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 // Reads below this size cost more in calls than they save in memory.
 constexpr int kMinReadBuffer = 256 * 1024;
+// How long stop() waits for the threads before leaving them to their time-outs.
+constexpr int kStopWaitMs = 1500;
 
 void setOption(HINTERNET handle, DWORD option, int value) {
   DWORD v = static_cast<DWORD>(value);
   InternetSetOptionA(handle, option, &v, sizeof v);
+}
+
+// Set on every handle: not every WinInet passes them down from the session.
+void setTimeouts(HINTERNET handle, const DownloadTask& task) {
+  setOption(handle, INTERNET_OPTION_CONNECT_TIMEOUT, task.connectTimeoutMs);
+  setOption(handle, INTERNET_OPTION_SEND_TIMEOUT, task.sendTimeoutMs);
+  setOption(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, task.receiveTimeoutMs);
 }
 
 std::string queryText(HINTERNET request, DWORD what) {
@@ -66,6 +76,8 @@ struct Downloader::Job {
   bool transferDone = false;
 
   InternetHandle session;
+  // Writers share the lock; a stop that cannot wait takes it to close the file.
+  std::shared_mutex fileMutex;
   FileHandle file;
 
   void run();
@@ -115,6 +127,7 @@ InternetHandle Downloader::Job::openRequest(HINTERNET connection, DownloadFailur
     *failure = DownloadFailure::Connect;
     return request;
   }
+  setTimeouts(request.get(), task);
   return request;
 }
 
@@ -144,6 +157,13 @@ DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset
       if (*got >= limit) return DownloadFailure::None;
       want = static_cast<DWORD>(std::min<std::int64_t>(want, limit - *got));
     }
+    // A synchronous read waits for a full buffer; asking what has arrived
+    // first keeps the progress notices flowing on slow lines.
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0)) {
+      return stopping ? DownloadFailure::Stopped : DownloadFailure::Cut;
+    }
+    if (available > 0) want = std::min(want, available);
     DWORD n = 0;
     if (!InternetReadFile(request, buffer.data(), want, &n)) {
       return stopping ? DownloadFailure::Stopped : DownloadFailure::Cut;
@@ -154,7 +174,11 @@ DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset
     at.Offset = static_cast<DWORD>(position & 0xFFFFFFFF);
     at.OffsetHigh = static_cast<DWORD>(position >> 32);
     DWORD written = 0;
-    if (!WriteFile(file.get(), buffer.data(), n, &written, &at) || written != n) return DownloadFailure::File;
+    {
+      std::shared_lock lock(fileMutex);
+      if (!file) return DownloadFailure::Stopped;
+      if (!WriteFile(file.get(), buffer.data(), n, &written, &at) || written != n) return DownloadFailure::File;
+    }
     *got += n;
     received += n;
     progress(false);
@@ -191,9 +215,7 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   session = InternetHandle(InternetOpenA(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
   if (!session) return DownloadFailure::Connect;
   const int connections = std::clamp(task.connections, 1, 16);
-  setOption(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, task.connectTimeoutMs);
-  setOption(session.get(), INTERNET_OPTION_SEND_TIMEOUT, task.sendTimeoutMs);
-  setOption(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, task.receiveTimeoutMs);
+  setTimeouts(session.get(), task);
   setOption(session.get(), INTERNET_OPTION_MAX_CONNS_PER_SERVER, connections + 1);
   setOption(session.get(), INTERNET_OPTION_MAX_CONNS_PER_1_0_SERVER, connections + 1);
 
@@ -239,8 +261,12 @@ DownloadFailure Downloader::Job::transfer(int* status) {
 
   LARGE_INTEGER size;
   size.QuadPart = *plan.total;
-  if (!SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) || !SetEndOfFile(file.get())) {
-    return DownloadFailure::File;
+  {
+    std::shared_lock lock(fileMutex);
+    if (!file) return DownloadFailure::Stopped;
+    if (!SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) || !SetEndOfFile(file.get())) {
+      return DownloadFailure::File;
+    }
   }
   std::vector<DownloadFailure> results(ranges.size(), DownloadFailure::None);
   std::vector<std::thread> workers;
@@ -280,7 +306,10 @@ void Downloader::Job::run() {
     live.clear();
   }
   session.reset();
-  file.reset();
+  {
+    std::unique_lock lock(fileMutex);
+    file.reset();
+  }
   if (stopping) failure = DownloadFailure::Stopped;
   if (failure != DownloadFailure::None) deleteFile(task.file);
   markTransferDone();
@@ -326,12 +355,20 @@ void Downloader::stop() {
     thread_.detach();
     return;
   }
+  bool done = false;
   {
     std::unique_lock lock(job->doneMutex);
-    job->doneSignal.wait(lock, [&] { return job->transferDone; });
+    done = job->doneSignal.wait_for(lock, std::chrono::milliseconds(kStopWaitMs), [&] { return job->transferDone; });
   }
-  // The thread may still be inside the end notice (a message box); it holds
-  // its own share of the job, so it can be left to finish on its own.
+  // A read blocked on a silent server ends only at its time-out; the
+  // partial file goes now.
+  if (!done) {
+    std::unique_lock lock(job->fileMutex);
+    job->file.reset();
+    deleteFile(job->task.file);
+  }
+  // The thread may still be blocked or inside the end notice (a message
+  // box); it holds its own share of the job, so it can finish on its own.
   if (thread_.joinable()) {
     if (job->finished) {
       thread_.join();

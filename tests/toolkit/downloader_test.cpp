@@ -1,0 +1,227 @@
+#include "toolkit/win/downloader.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+#include "download_test_server.h"
+#include "toolkit/win/download_host.h"
+
+namespace vex::win {
+namespace {
+
+using test::patternBytes;
+using test::ServedFile;
+using test::TestHttpServer;
+
+// Collects the notices of one task and lets the test wait for its end.
+struct Recorder {
+  std::mutex mutex;
+  std::condition_variable ended;
+  std::vector<DownloadNotice> notices;
+
+  DownloadNotify notify() {
+    return [this](const DownloadNotice& n) {
+      std::lock_guard lock(mutex);
+      notices.push_back(n);
+      ended.notify_all();
+      return 0;
+    };
+  }
+  std::optional<DownloadNotice> waitEnd(int seconds = 30) {
+    std::unique_lock lock(mutex);
+    auto isEnd = [&] { return !notices.empty() && notices.back().kind == kNoticeEnded; };
+    if (!ended.wait_for(lock, std::chrono::seconds(seconds), isEnd)) return std::nullopt;
+    return notices.back();
+  }
+  std::vector<DownloadNotice> progress() {
+    std::lock_guard lock(mutex);
+    std::vector<DownloadNotice> out;
+    for (const auto& n : notices) {
+      if (n.kind == kNoticeProgress) out.push_back(n);
+    }
+    return out;
+  }
+};
+
+class DownloaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    target = std::string(dir) + "vex-download-" + std::to_string(GetCurrentProcessId()) + ".tmp";
+    deleteFile(target);
+  }
+  void TearDown() override { deleteFile(target); }
+
+  DownloadTask task(const std::string& address, int connections = 5) {
+    DownloadTask t;
+    t.kind = kTaskToFile;
+    t.address = address;
+    t.file = target;
+    t.connections = connections;
+    t.connectTimeoutMs = 5000;
+    t.sendTimeoutMs = 5000;
+    t.receiveTimeoutMs = 10000;
+    t.progressIntervalMs = 50;
+    t.readBufferBytes = 10240;
+    t.notify = recorder.notify();
+    return t;
+  }
+
+  std::string target;
+  Recorder recorder;
+  TestHttpServer server;
+};
+
+TEST_F(DownloaderTest, UsesFiveRangedConnectionsWhenTheServerAcceptsRanges) {
+  const Bytes body = patternBytes(3 << 20);
+  server.serve("/new.exe", {.body = body, .bytesPerSecond = 2 << 20});
+  Downloader downloader;
+  ASSERT_TRUE(downloader.start(task(server.url("/new.exe"))));
+  const auto end = recorder.waitEnd();
+  ASSERT_TRUE(end);
+  EXPECT_EQ(end->value, 1);
+  EXPECT_EQ(end->failure, DownloadFailure::None);
+  EXPECT_EQ(end->total, static_cast<std::int64_t>(body.size()));
+  EXPECT_EQ(readWholeFile(target), body);
+  EXPECT_EQ(server.connectionCount(), 5);
+  EXPECT_EQ(server.maxConcurrent(), 5);
+  int ranged = 0;
+  for (const auto& r : server.requests()) ranged += r.find("Range: bytes=") != std::string::npos;
+  EXPECT_EQ(ranged, 5);
+}
+
+TEST_F(DownloaderTest, ProgressGrowsToTheWholeFile) {
+  const Bytes body = patternBytes(1 << 20);
+  server.serve("/new.exe", {.body = body, .bytesPerSecond = 500000});
+  Downloader downloader;
+  downloader.start(task(server.url("/new.exe")));
+  ASSERT_TRUE(recorder.waitEnd());
+  const auto progress = recorder.progress();
+  ASSERT_GE(progress.size(), 3u);
+  for (std::size_t i = 1; i < progress.size(); ++i) EXPECT_GE(progress[i].value, progress[i - 1].value);
+  EXPECT_EQ(progress.back().value, static_cast<std::int64_t>(body.size()));
+  EXPECT_EQ(progress.back().total, static_cast<std::int64_t>(body.size()));
+}
+
+TEST_F(DownloaderTest, OneConnectionWhenRangesAreRefused) {
+  const Bytes body = patternBytes(2 << 20, 7);
+  server.serve("/new.exe", {.body = body, .acceptRanges = false});
+  Downloader downloader;
+  downloader.start(task(server.url("/new.exe")));
+  const auto end = recorder.waitEnd();
+  ASSERT_TRUE(end);
+  EXPECT_EQ(end->value, 1);
+  EXPECT_EQ(readWholeFile(target), body);
+  EXPECT_EQ(server.connectionCount(), 1);
+}
+
+TEST_F(DownloaderTest, BodyWithoutLengthIsReadToTheEnd) {
+  const Bytes body = patternBytes(300000, 3);
+  server.serve("/new.exe", {.body = body, .acceptRanges = false, .sendLength = false});
+  Downloader downloader;
+  downloader.start(task(server.url("/new.exe"), 1));
+  const auto end = recorder.waitEnd();
+  ASSERT_TRUE(end);
+  EXPECT_EQ(end->value, 1);
+  EXPECT_EQ(readWholeFile(target), body);
+}
+
+struct FailureCase {
+  const char* name;
+  ServedFile file;
+  DownloadFailure expected;
+};
+
+TEST_F(DownloaderTest, FailuresEndWithoutAFile) {
+  const Bytes body = patternBytes(1 << 20, 5);
+  const FailureCase cases[] = {
+      {"404", {.status = 404, .body = body}, DownloadFailure::HttpStatus},
+      {"cut, ranged", {.body = body, .cutAfter = 100000}, DownloadFailure::Cut},
+      {"cut, single", {.body = body, .acceptRanges = false, .cutAfter = 100000}, DownloadFailure::Cut},
+      {"short body", {.body = body, .acceptRanges = false, .announcedLength = (1 << 20) + 5000},
+       DownloadFailure::Cut},
+      {"length beside range", {.body = body, .announcedLength = 1000}, DownloadFailure::WrongLength},
+      {"empty", {.body = {}, .acceptRanges = false}, DownloadFailure::Empty},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    server.serve("/bad.exe", c.file);
+    Recorder local;
+    DownloadTask t = task(server.url("/bad.exe"));
+    t.notify = local.notify();
+    Downloader downloader;
+    ASSERT_TRUE(downloader.start(t));
+    const auto end = local.waitEnd();
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->value, 0);
+    EXPECT_EQ(end->failure, c.expected);
+    EXPECT_FALSE(fileExists(target));
+  }
+}
+
+TEST_F(DownloaderTest, BadAddressesFailAtOnce) {
+  for (const char* address : {"", "ftp://127.0.0.1/x", "http://127.0.0.1:1/x"}) {
+    SCOPED_TRACE(address);
+    Recorder local;
+    DownloadTask t = task(address);
+    t.notify = local.notify();
+    Downloader downloader;
+    downloader.start(t);
+    const auto end = local.waitEnd();
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->value, 0);
+    EXPECT_FALSE(fileExists(target));
+  }
+}
+
+TEST_F(DownloaderTest, SecondStartWhileRunningDoesNothing) {
+  server.serve("/slow.exe", {.body = patternBytes(400000), .bytesPerSecond = 400000});
+  server.serve("/other.exe", {.body = patternBytes(1000)});
+  Downloader downloader;
+  ASSERT_TRUE(downloader.start(task(server.url("/slow.exe"))));
+  EXPECT_TRUE(downloader.running());
+  EXPECT_FALSE(downloader.start(task(server.url("/other.exe"))));
+  const auto end = recorder.waitEnd();
+  ASSERT_TRUE(end);
+  EXPECT_EQ(end->total, 400000);
+  for (const auto& r : server.requests()) EXPECT_EQ(r.find("/other.exe"), std::string::npos);
+}
+
+TEST_F(DownloaderTest, StopRemovesThePartialFileAndSendsNoEnd) {
+  server.serve("/slow.exe", {.body = patternBytes(4 << 20), .bytesPerSecond = 200000});
+  Downloader downloader;
+  downloader.start(task(server.url("/slow.exe")));
+  for (int i = 0; i < 100 && recorder.progress().empty(); ++i) Sleep(20);
+  ASSERT_TRUE(fileExists(target));
+  const DWORD before = GetTickCount();
+  downloader.stop();
+  EXPECT_LT(GetTickCount() - before, 3000u);
+  EXPECT_FALSE(downloader.running());
+  EXPECT_FALSE(fileExists(target));
+  for (const auto& n : recorder.notices) EXPECT_NE(n.kind, kNoticeEnded);
+}
+
+TEST_F(DownloaderTest, StopCutsASilentServerShort) {
+  server.serve("/silent.exe", {.body = patternBytes(1000), .silent = true});
+  Downloader downloader;
+  downloader.start(task(server.url("/silent.exe")));
+  Sleep(300);
+  const DWORD before = GetTickCount();
+  downloader.stop();
+  EXPECT_LT(GetTickCount() - before, 3000u);
+  EXPECT_FALSE(fileExists(target));
+}
+
+TEST_F(DownloaderTest, StopWithNothingRunningIsHarmless) {
+  Downloader downloader;
+  downloader.stop();
+  EXPECT_FALSE(downloader.running());
+}
+
+}  // namespace
+}  // namespace vex::win
