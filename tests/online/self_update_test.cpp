@@ -1,0 +1,183 @@
+#include "online/self_update.h"
+#include "online/update_script.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <condition_variable>
+#include <mutex>
+
+#include "../toolkit/download_test_server.h"
+#include "toolkit/download_sha256.h"
+
+namespace vex::online {
+namespace {
+
+using test::patternBytes;
+using test::TestHttpServer;
+
+// Runs each test in a fresh program directory of its own.
+class SelfUpdateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    dir = std::wstring(base) + L"vex update " + std::to_wstring(GetCurrentProcessId()) + L" \u9635\u5323";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(dir.c_str());
+    temp = win::currentDirectory() + "\\" + kUpdateTempName;
+    update.showMessage = [this](void*, const Text& text, const Text& title, win::MessageIcon icon) {
+      std::lock_guard lock(mutex);
+      messages.push_back(text);
+      titles.push_back(title);
+      icons.push_back(icon);
+      said.notify_all();
+    };
+  }
+  void TearDown() override {
+    update.downloader.stop();
+    win::deleteFile(temp);
+    SetCurrentDirectoryW(previous);
+    RemoveDirectoryW(dir.c_str());
+  }
+  bool waitMessage(int seconds = 30) {
+    std::unique_lock lock(mutex);
+    return said.wait_for(lock, std::chrono::seconds(seconds), [&] { return !messages.empty(); });
+  }
+  DownloadNotice ended(bool complete) {
+    DownloadNotice n;
+    n.kind = kNoticeEnded;
+    n.value = complete ? 1 : 0;
+    return n;
+  }
+
+  std::wstring dir;
+  wchar_t previous[MAX_PATH];
+  Text temp;
+  SelfUpdate update;
+  std::mutex mutex;
+  std::condition_variable said;
+  std::vector<Text> messages, titles;
+  std::vector<win::MessageIcon> icons;
+};
+
+TEST_F(SelfUpdateTest, TaskRecordHoldsItsStartDefaults) {
+  const DownloadTask t;
+  EXPECT_EQ(t.kind, 1);
+  EXPECT_EQ(t.userName, "anonymous");
+  EXPECT_EQ(t.connections, 1);
+  EXPECT_EQ(t.connectTimeoutMs, 20000);
+  EXPECT_EQ(t.sendTimeoutMs, 20000);
+  EXPECT_EQ(t.receiveTimeoutMs, 20000);
+  EXPECT_EQ(t.progressIntervalMs, 1000);
+  EXPECT_EQ(t.readBufferBytes, 20480);
+  EXPECT_EQ(t.minRangeBytes, 1024);
+  EXPECT_EQ(t.flag, 1);
+  EXPECT_EQ(t.fileTypes, ".exe|.rar|.zip|.gif|.jpg|.mp3|.rm");
+  EXPECT_NE(t.password.find('@'), std::string::npos);
+}
+
+TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
+  TestHttpServer server;
+  VersionInfo info;
+  info.download = "\xA1\xA1 " + server.url("/missing.exe") + "  ";
+  start_update_download(update, info, nullptr);
+  const DownloadTask& t = update.task;
+  EXPECT_EQ(t.kind, 4096);
+  EXPECT_EQ(t.address, server.url("/missing.exe"));
+  EXPECT_EQ(t.file, temp);
+  EXPECT_EQ(t.connections, 5);
+  EXPECT_EQ(t.connectTimeoutMs, 5000);
+  EXPECT_EQ(t.sendTimeoutMs, 5000);
+  EXPECT_EQ(t.receiveTimeoutMs, 10000);
+  EXPECT_EQ(t.progressIntervalMs, 1000);
+  EXPECT_EQ(t.readBufferBytes, 10240);
+  EXPECT_EQ(t.minRangeBytes, 1024);
+  EXPECT_EQ(t.userName, "anonymous");
+  ASSERT_TRUE(waitMessage());
+  EXPECT_EQ(messages[0], kUpdateFailedText);  // a 404 never reaches the swap
+  EXPECT_EQ(titles[0], "提示");
+  EXPECT_FALSE(win::fileExists(temp));
+}
+
+TEST_F(SelfUpdateTest, SecondStartWhileDownloadingIsIgnored) {
+  TestHttpServer server;
+  server.serve("/slow.exe", {.body = patternBytes(300000), .bytesPerSecond = 100000});
+  VersionInfo info;
+  info.download = server.url("/slow.exe");
+  start_update_download(update, info, nullptr);
+  ASSERT_TRUE(update.downloader.running());
+  VersionInfo other;
+  other.download = server.url("/other.exe");
+  start_update_download(update, other, nullptr);
+  EXPECT_EQ(update.task.address, info.download);
+  update.downloader.stop();
+  for (const auto& r : server.requests()) EXPECT_EQ(r.find("/other.exe"), std::string::npos);
+  EXPECT_FALSE(win::fileExists(temp));
+}
+
+TEST_F(SelfUpdateTest, ProgressIsAPercentage) {
+  int seen = -1;
+  update.progress = [&](int percent) { seen = percent; };
+  DownloadNotice n;
+  n.kind = kNoticeProgress;
+  n.value = 250;
+  n.total = 1000;
+  EXPECT_EQ(on_download_notice(update, n), 0);
+  EXPECT_EQ(update.percent, 25);
+  EXPECT_EQ(seen, 25);
+  n.total = 0;  // length unknown
+  on_download_notice(update, n);
+  EXPECT_EQ(update.percent, 0);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SelfUpdateTest, IncompleteDownloadKeepsTheRunningProgram) {
+  update.task.file = temp;
+  win::writeWholeFile(temp, patternBytes(100));
+  EXPECT_EQ(on_download_notice(update, ended(false)), 0);
+  EXPECT_FALSE(win::fileExists(temp));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], kUpdateFailedText);
+  EXPECT_EQ(icons[0], win::MessageIcon::Warning);
+}
+
+TEST_F(SelfUpdateTest, EmptyOrMissingFileIsNotSwappedIn) {
+  update.task.file = temp;
+  win::writeWholeFile(temp, {});
+  on_download_notice(update, ended(true));
+  EXPECT_FALSE(win::fileExists(temp));
+  on_download_notice(update, ended(true));
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1], kUpdateFailedText);
+}
+
+TEST_F(SelfUpdateTest, PublishedDigestMustMatch) {
+  update.task.file = temp;
+  const Bytes body = patternBytes(5000);
+  win::writeWholeFile(temp, body);
+  update.expectedSha256 = std::string(64, '0');
+  on_download_notice(update, ended(true));
+  EXPECT_FALSE(win::fileExists(temp));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], kUpdateFailedText);
+
+  Sha256 digest;
+  digest.update(body);
+  Text hex = hexDigest(digest.finish());
+  for (char& c : hex) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  win::writeWholeFile(temp, body);
+  EXPECT_TRUE(downloadedFileAcceptable(temp, hex));
+  EXPECT_FALSE(downloadedFileAcceptable(temp, hex.substr(1)));
+  EXPECT_TRUE(downloadedFileAcceptable(temp, ""));
+}
+
+TEST_F(SelfUpdateTest, OwnNameAndDirectory) {
+  EXPECT_EQ(win::ownFileName(), "online_update_tests.exe");
+  EXPECT_EQ(win::currentDirectory(), win::gbkFromWide(dir));
+  EXPECT_NE(win::currentDirectory().find("\xD5\xF3\xCF\xBB"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vex::online

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "../toolkit/download_test_server.h"
+#include "online/version_check.h"
+
+namespace vex::online {
+namespace {
+
+using test::ServedFile;
+using test::TestHttpServer;
+
+Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+const std::string kPage = "[start][edition]2.2[/edition][dowload]http://h/new.exe[/dowload][update]N[/update][end]";
+
+TEST(VersionFetch, SendsAnOldStyleUncachedGet) {
+  TestHttpServer server;
+  server.serve(kVersionPagePath, {.body = bytesOf(kPage)});
+  EXPECT_EQ(fetch_version_page(server.url(kVersionPagePath) + "#ignored"), bytesOf(kPage));
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 1u);
+  const std::string& r = requests[0];
+  EXPECT_EQ(r.rfind("GET /vexbox/Version.html HTTP/1.0\r\n", 0), 0u) << r;
+  EXPECT_NE(r.find("User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n"), std::string::npos) << r;
+  EXPECT_NE(r.find("Accept: */*\r\n"), std::string::npos) << r;
+  EXPECT_EQ(r.find("#ignored"), std::string::npos);
+}
+
+TEST(VersionFetch, ReadsTheWholeBodyWhateverContentLengthSays) {
+  TestHttpServer server;
+  const Bytes body = bytesOf(kPage);
+  auto check = [&](const char* name, ServedFile file, const Bytes& expected) {
+    SCOPED_TRACE(name);
+    server.serve("/p", std::move(file));
+    EXPECT_EQ(fetch_version_page(server.url("/p")), expected);
+  };
+  check("present", {.body = body, .acceptRanges = false}, body);
+  check("absent", {.body = body, .acceptRanges = false, .sendLength = false}, body);
+  check("too large", {.body = body, .acceptRanges = false, .announcedLength = 5000}, body);
+  // WinInet stops where the length says.
+  check("too small", {.body = body, .acceptRanges = false, .announcedLength = 10}, Bytes(body.begin(), body.begin() + 10));
+}
+
+TEST(VersionFetch, PageLongerThanTheBufferIsReadWhole) {
+  TestHttpServer server;
+  std::string page(250000, 'x');
+  page += "[start][edition]2.3[/edition][end]";
+  for (bool length : {true, false}) {
+    server.serve(kVersionPagePath, {.body = bytesOf(page), .acceptRanges = false, .sendLength = length});
+    EXPECT_EQ(fetch_version_page(server.url(kVersionPagePath)).size(), page.size());
+    VersionInfo info;
+    EXPECT_TRUE(fetch_version_info(info, "127.0.0.1:" + std::to_string(server.port())));
+    EXPECT_EQ(info.edition, "2.3");
+  }
+}
+
+TEST(VersionFetch, FillsVersionInfoAndComparesWithTheCurrentVersion) {
+  TestHttpServer server;
+  const std::string host = "127.0.0.1:" + std::to_string(server.port());
+  VersionInfo info;
+  server.serve(kVersionPagePath, {.body = bytesOf(kPage)});
+  EXPECT_TRUE(fetch_version_info(info, host));
+  EXPECT_EQ(info.edition, "2.2");
+  EXPECT_EQ(info.download, "http://h/new.exe");
+  EXPECT_EQ(info.update, "N");
+
+  server.serve(kVersionPagePath, {.body = bytesOf("[start][edition]2.1[/edition][end]")});
+  EXPECT_FALSE(fetch_version_info(info, host));
+  EXPECT_EQ(info.download, "");  // every parse replaces every field
+
+  std::string withNul = "[start][edition]2.2[/edition]";
+  withNul += '\0';
+  withNul += "[end]";
+  server.serve(kVersionPagePath, {.body = bytesOf(withNul)});
+  EXPECT_FALSE(fetch_version_info(info, host));
+  EXPECT_EQ(info.edition, "");
+
+  server.serve(kVersionPagePath, {.status = 404, .body = bytesOf(kPage)});
+  EXPECT_TRUE(fetch_version_info(info, host));  // the page text is parsed whatever the status
+}
+
+TEST(VersionFetch, NoServerGivesNothingQuickly) {
+  VersionInfo info;
+  info.edition = "old";
+  const DWORD before = GetTickCount();
+  EXPECT_FALSE(fetch_version_info(info, "127.0.0.1:1"));
+  EXPECT_LT(GetTickCount() - before, 6000u);
+  EXPECT_EQ(info.edition, "");
+}
+
+TEST(VersionFetch, SilentServerIsGivenUpAfterAFewSeconds) {
+  TestHttpServer server;
+  server.serve(kVersionPagePath, {.body = bytesOf(kPage), .silent = true});
+  const DWORD before = GetTickCount();
+  EXPECT_TRUE(fetch_version_page(server.url(kVersionPagePath)).empty());
+  const DWORD spent = GetTickCount() - before;
+  EXPECT_LT(spent, 12000u);
+}
+
+}  // namespace
+}  // namespace vex::online
