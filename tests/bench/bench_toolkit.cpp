@@ -33,8 +33,19 @@ void pump() {
 Bytes solidBmp(int w, int h, Colour c) {
   const std::uint32_t pixels = static_cast<std::uint32_t>(w * h * 4);
   Bytes b(54 + pixels, 0xFF);
-  const std::uint32_t header[] = {54 + pixels, 0, 54, 40, static_cast<std::uint32_t>(w),
-                                  static_cast<std::uint32_t>(h), 1 | (32 << 16), 0, pixels, 0, 0, 0, 0};
+  const std::uint32_t header[] = {54 + pixels,
+                                  0,
+                                  54,
+                                  40,
+                                  static_cast<std::uint32_t>(w),
+                                  static_cast<std::uint32_t>(h),
+                                  1 | (32 << 16),
+                                  0,
+                                  pixels,
+                                  0,
+                                  0,
+                                  0,
+                                  0};
   b[0] = 'B';
   b[1] = 'M';
   for (std::size_t i = 0; i < std::size(header); ++i)

@@ -3,11 +3,11 @@
 #include "toolkit/picture_decode.h"
 
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 #include <png.h>
 
 #include <cstdio>
 #include <cstring>
-#include <jpeglib.h>
 
 namespace vex {
 namespace {
@@ -124,8 +124,8 @@ Bytes jpegOf(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 // 3 x 2, 24-bit, bottom-up: the first stored row is the picture's bottom.
 Bytes bmp24() {
   Bytes rows = {
-      0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0,               // bottom: red green blue, pad
-      255, 255, 255, 0, 0, 0, 128, 128, 128, 0, 0, 0,         // top: white black grey, pad
+      0,   0,   255, 0, 255, 0, 255, 0,   0,   0, 0, 0,  // bottom: red green blue, pad
+      255, 255, 255, 0, 0,   0, 128, 128, 128, 0, 0, 0,  // top: white black grey, pad
   };
   return bmpFile(dib(3, 2, 24, {}, rows));
 }
@@ -217,8 +217,9 @@ TEST(PictureDecode, JpegDecodesToOpaqueColour) {
 
 TEST(PictureDecode, EveryTruncationIsSafeAndNoneOfThemIsAPicture) {
   Bytes rgba(16 * 16 * 4, 77);
-  const std::vector<Bytes> files = {bmp24(), pngOf(16, 16, rgba),
-                                    icoFile({{{2, 1}, dib(2, 2, 24, {}, {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0})}})};
+  const std::vector<Bytes> files = {
+      bmp24(), pngOf(16, 16, rgba),
+      icoFile({{{2, 1}, dib(2, 2, 24, {}, {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0})}})};
   for (const Bytes& file : files) {
     ASSERT_FALSE(decodePicture(file).empty());
     // A PNG cut only in its closing IEND chunk still has every pixel.

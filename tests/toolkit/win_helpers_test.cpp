@@ -53,7 +53,8 @@ TEST(WinMessageBox, ReturnsThePressedButtonAsIndex) {
 }
 
 TEST(WinMessageBox, UntitledBoxGetsTheInformationTitleAndItsOwner) {
-  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND owner =
+      CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   BoxAnswerer answer(L"信息：", IDCANCEL);
   EXPECT_EQ(win::messageBox(owner, "正文", "", MB_OKCANCEL), 1);
   answer.worker.join();

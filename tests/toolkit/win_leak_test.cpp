@@ -1,10 +1,10 @@
 // Opening and closing a window with every kind of control, many times,
 // leaves no GDI or USER object and no memory behind.
-#include <windows.h>
-#include <winternl.h>
-#include <psapi.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, whose types they use.
+#include <psapi.h>
+#include <winternl.h>
 
 #include "toolkit/win/win32_backend.h"
 #include "win_test_support.h"
@@ -18,7 +18,7 @@ using test::pump;
 constexpr std::int32_t kWin = 0x52000030, kOwned = 0x52000031;
 
 struct Counts {
-  DWORD gdi = 0, user = 0;  // as the system counts them (0 where it does not)
+  DWORD gdi = 0, user = 0;   // as the system counts them (0 where it does not)
   std::size_t gdiTable = 0;  // live entries of the process's GDI handle table
   std::size_t privateBytes = 0, heapBytes = 0;
   int windows = 0;
@@ -157,11 +157,12 @@ TEST_F(WinLeakTest, TwoHundredOpenAndCloseCyclesLeaveNothingBehind) {
   const Counts before = measure();
   for (int i = 0; i < 200; ++i) cycle();
   const Counts after = measure();
-  std::printf("GDI %lu -> %lu (table %zu -> %zu), USER %lu -> %lu, private %zu -> %zu KiB, "
-              "heaps %zu -> %zu KiB, windows %d -> %d\n",
-              before.gdi, after.gdi, before.gdiTable, after.gdiTable, before.user, after.user,
-              before.privateBytes / 1024, after.privateBytes / 1024, before.heapBytes / 1024,
-              after.heapBytes / 1024, before.windows, after.windows);
+  std::printf(
+      "GDI %lu -> %lu (table %zu -> %zu), USER %lu -> %lu, private %zu -> %zu KiB, "
+      "heaps %zu -> %zu KiB, windows %d -> %d\n",
+      before.gdi, after.gdi, before.gdiTable, after.gdiTable, before.user, after.user,
+      before.privateBytes / 1024, after.privateBytes / 1024, before.heapBytes / 1024, after.heapBytes / 1024,
+      before.windows, after.windows);
   EXPECT_LE(after.gdi, before.gdi + 5);
   EXPECT_LE(after.gdiTable, before.gdiTable + 5);
   EXPECT_LE(after.user, before.user + 5);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
-#include "toolkit/win/win32_backend.h"
 #include "toolkit/win/wide_text.h"
+#include "toolkit/win/win32_backend.h"
 #include "win_test_support.h"
 
 namespace vex {
@@ -62,7 +62,9 @@ WindowLayout layout() {
   w.top = 150;
   ControlState list = test::control(kList, ControlKind::ListView, 0, 26, 400, 274);
   list.events = {Event::ListClicked};
-  list.list.columns = {{"评级", 40, Align::Left}, {"名称", 135, Align::Left}, {"", 22, Align::Centre},
+  list.list.columns = {{"评级", 40, Align::Left},
+                       {"名称", 135, Align::Left},
+                       {"", 22, Align::Centre},
                        {"ID", 30, Align::Right}};
   w.controls = {list};
   return w;

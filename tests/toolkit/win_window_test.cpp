@@ -1,9 +1,9 @@
 // The native windows: frame, placement, control positions, texts, input.
 #include <gtest/gtest.h>
 
-#include "win_test_support.h"
-#include "toolkit/win/win32_backend.h"
 #include "toolkit/win/wide_text.h"
+#include "toolkit/win/win32_backend.h"
+#include "win_test_support.h"
 
 namespace vex {
 namespace {

@@ -1,6 +1,7 @@
 // Move-only owners of the Win32 handles the toolkit creates.
 #pragma once
 #include <windows.h>
+// commctrl.h builds on the types of windows.h.
 #include <commctrl.h>
 
 #include <utility>

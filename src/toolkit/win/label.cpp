@@ -17,7 +17,8 @@ void Label::draw(HDC dc) const {
   // The text block is centred vertically, as in the title strips.
   RECT measure = r;
   const UINT format = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
-  const int height = DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure, format | DT_CALCRECT);
+  const int height =
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure, format | DT_CALCRECT);
   if (height < r.bottom) r.top = (r.bottom - height) / 2;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
 }

@@ -1,3 +1,5 @@
+#include <windows.h>
+// After windows.h, whose types they use.
 #include <objidl.h>
 #include <shlwapi.h>
 

@@ -45,8 +45,8 @@ DWORD NativeControl::commonStyle() const {
 }
 
 void NativeControl::create(HWND parent, int x, int y) {
-  CreateWindowExW(0, kClass, widen(state_.caption).c_str(), commonStyle(), x, y, state_.width,
-                  state_.height, parent, nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(0, kClass, widen(state_.caption).c_str(), commonStyle(), x, y, state_.width, state_.height,
+                  parent, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 void NativeControl::createStock(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, int x,

@@ -134,7 +134,8 @@ void NativeWindow::createUnder(std::int32_t parentId, HWND parentHwnd, std::vect
 // Earlier rows of the table lie above later ones.
 void NativeWindow::stackControls() {
   for (const auto& c : controls_)
-    if (c && c->hwnd()) SetWindowPos(c->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (c && c->hwnd())
+      SetWindowPos(c->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void NativeWindow::orderForPainting(std::int32_t parentId, std::vector<bool>& seen, int depth) {
@@ -171,10 +172,9 @@ void NativeWindow::setTip(const NativeControl& c, const Text& hint) {
   if (!c.hwnd() || !hwnd()) return;
   if (!tooltip_) {
     if (hint.empty()) return;
-    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, GetModuleHandleW(nullptr),
-                                   nullptr));
+    tooltip_.reset(CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!tooltip_) return;
     SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
   }
@@ -190,7 +190,8 @@ void NativeWindow::setTip(const NativeControl& c, const Text& hint) {
   if (hint.empty()) {
     if (known) SendMessageW(tooltip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   } else {
-    SendMessageW(tooltip_.get(), known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tooltip_.get(), known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&info));
   }
 }
 

@@ -31,7 +31,9 @@ class NativeWindow {
   // Paints, into `dc` with `target`'s box at the origin, the window
   // background and every own-drawn control beneath `target`.
   void paintBeneath(HDC dc, const NativeControl& target) const;
-  bool isDragStrip(const NativeControl& c) const { return state_.dragControl && c.state().id == state_.dragControl; }
+  bool isDragStrip(const NativeControl& c) const {
+    return state_.dragControl && c.state().id == state_.dragControl;
+  }
   void setTip(const NativeControl& c, const Text& hint);
   // Raises an event once the current message has been answered, for events
   // that a stock control reports from inside its own processing.

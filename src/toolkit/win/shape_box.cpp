@@ -1,7 +1,9 @@
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <windowsx.h>
+
 #include "toolkit/win/control_kinds.h"
 #include "toolkit/win/native_window.h"
-
-#include <windowsx.h>
 
 namespace vex::win {
 

@@ -1,3 +1,5 @@
+#include <windows.h>
+// After windows.h, whose types it uses.
 #include <windowsx.h>
 
 #include "toolkit/win/control_kinds.h"

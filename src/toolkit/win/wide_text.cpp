@@ -23,8 +23,7 @@ Text narrow(const std::wstring& utf16) {
                                     nullptr, nullptr);
   if (n <= 0) return {};
   Text out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(kGbk, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(kGbk, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr, nullptr);
   return out;
 }
 
