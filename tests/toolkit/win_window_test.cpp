@@ -33,6 +33,7 @@ WindowLayout stripLayout() {
   title.backColour[kNormal] = rgb(0x171C25);
   ControlState close = control(kClose, ControlKind::SuperBtn, 160, 1, 40, 24, kStrip);
   close.caption = "关闭";
+  close.hint = "关闭窗口";  // its tooltip subclass sees the window go
   close.pointer = Pointer::Hand;
   close.events = {Event::Clicked};
   ControlState strip = control(kStrip, ControlKind::ShapeBox, 0, 0, 201, 26);
@@ -290,6 +291,23 @@ TEST_F(WinWindowTest, ClosingTheWindowFromItsOwnButtonHandlerIsSafe) {
     ui.close(kCentred);
   }
   EXPECT_EQ(reopened, 3);
+}
+
+TEST_F(WinWindowTest, RealClickOnAHintedCloseButtonClosesSafely) {
+  ui.bind({kWin, kClose}, Event::Clicked, [&] { ui.close(kWin); });
+  for (int i = 0; i < 2; ++i) {
+    ui.open(kWin);
+    pump(30);
+    const POINT p = test::onScreen(handle(kClose), 10, 10);
+    test::moveMouseTo(p.x, p.y);
+    pump(600);  // long enough for the tooltip to come up
+    test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+    pump(30);
+    test::sendMouse(MOUSEEVENTF_LEFTUP);
+    pump(200, [&] { return !ui.isOpen(kWin); });
+    EXPECT_FALSE(ui.isOpen(kWin));
+    test::moveMouseTo(p.x + 1, p.y + 1);  // the pointer moves on over where it was
+  }
 }
 
 TEST_F(WinWindowTest, MinimiseAndMoveAreNoted) {
