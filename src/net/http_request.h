@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/internet_api.h"
+#include "toolkit/internet_api.h"
 #include "toolkit/embedded.h"
 
 namespace vex {

@@ -2,7 +2,7 @@
 #include <system_error>
 #include <thread>
 
-#include "net/wininet_api.h"
+#include "toolkit/win/wininet_api.h"
 #include "online/usage_beacon.h"
 
 namespace vex {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "net/internet_api.h"
+#include "toolkit/internet_api.h"
 #include "toolkit/embedded.h"
 
 namespace vex::testing {

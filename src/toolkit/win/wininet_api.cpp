@@ -1,10 +1,9 @@
-// The one place of the HTTP client that sees the Windows headers.
-#include "net/wininet_api.h"
+// The internet-library interface over WinInet itself.
+#include "toolkit/win/wininet_api.h"
 
 #include <windows.h>
 #include <wininet.h>
 
-#include "net/http_request.h"
 
 namespace vex {
 namespace {
@@ -61,10 +60,5 @@ bool WinInetApi::queryInfo(InternetHandle request, std::uint32_t info_level, std
 }
 
 void WinInetApi::close(InternetHandle handle) { InternetCloseHandle(handle); }
-
-Bytes http_request(std::string_view url, const HttpRequestArgs& args) {
-  WinInetApi api;
-  return http_request(api, url, args);
-}
 
 }  // namespace vex

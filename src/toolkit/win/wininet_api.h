@@ -1,6 +1,6 @@
 // The internet operations through WinInet (ANSI forms). Windows only.
 #pragma once
-#include "net/internet_api.h"
+#include "toolkit/internet_api.h"
 
 namespace vex {
 

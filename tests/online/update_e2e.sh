@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# update_e2e.sh OLD_PROBE NEW_PROBE: the self-update end to end under Wine,
+# against a loopback server the Python half starts and stops.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=${VEX_BUILD_DIR:-$(dirname "$(dirname "$(dirname "$1")")")}
+. "$root/scripts/wine-env"
+vex_wine_prefix "$build"
+vex_start_display
+trap vex_stop_all EXIT
+python3 "$here/update_e2e.py" "$1" "$2"

@@ -1,0 +1,76 @@
+// A stand-in for the program in the end-to-end update test: built twice
+// with different version texts. With "--update HOST" it checks the version
+// page on HOST and updates itself like the real program; started without
+// arguments (as the update script does) it only notes that it ran.
+// Every step lands in probe.log beside the executable (UTF-8).
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "online/self_update.h"
+#include "online/version_check.h"
+
+#ifndef VEX_PROBE_VERSION
+#error "VEX_PROBE_VERSION must name the build"
+#endif
+
+namespace {
+
+std::string utf8(const std::wstring& wide) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+std::string utf8FromGbk(const std::string& gbk) { return utf8(vex::win::wideFromGbk(gbk)); }
+
+void note(const std::string& line) {
+  FILE* log = _wfopen(L"probe.log", L"ab");
+  if (log == nullptr) return;
+  std::fprintf(log, "%s\n", line.c_str());
+  std::fclose(log);
+}
+
+HANDLE g_ended = nullptr;  // set when a failed update has been told
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Like the program: the executable's directory becomes the current one.
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dir(path);
+  dir.erase(dir.find_last_of(L'\\'));
+  SetCurrentDirectoryW(dir.c_str());
+
+  const std::string name = utf8FromGbk(vex::win::ownFileName());
+  if (argc < 3 || std::string(argv[1]) != "--update") {
+    note("started " VEX_PROBE_VERSION " " + name + " oemcp " + std::to_string(GetOEMCP()));
+    return 0;
+  }
+  note("updating " VEX_PROBE_VERSION " " + name + " oemcp " + std::to_string(GetOEMCP()));
+  vex::online::VersionInfo info;
+  if (!vex::online::fetch_version_info(info, argv[2])) {
+    note("no new version");
+    return 2;
+  }
+  note("edition " + info.edition);
+  g_ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  static vex::online::SelfUpdate update;
+  update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text&, vex::win::MessageIcon) {
+    note("message " + utf8FromGbk(text));
+    if (text != vex::online::kUpdateDoneText) SetEvent(g_ended);
+  };
+  vex::online::start_update_download(update, info, nullptr);
+  // A successful update ends this process from the script; a failed one
+  // only tells and leaves it running.
+  if (WaitForSingleObject(g_ended, 60000) != WAIT_OBJECT_0) {
+    note("timed out");
+    return 4;
+  }
+  update.downloader.stop();
+  note("kept running");
+  return 3;
+}
