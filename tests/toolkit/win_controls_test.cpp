@@ -16,7 +16,7 @@ using test::pump;
 constexpr std::int32_t kWin = 0x52000010;
 constexpr std::int32_t kButton = 1, kRestOnly = 2, kHoverOnly = 3, kKeyed = 4, kBox = 5, kGlass = 6,
                        kPlainLabel = 7, kMarker = 8, kUnder = 9, kBar = 10, kTimer = 11, kBroken = 12,
-                       kCentredPic = 13, kStretchedPic = 14, kBigPic = 15;
+                       kCentredPic = 13, kStretchedPic = 14, kBigPic = 15, kCoin = 16;
 
 const Colour kBack = rgb(0x606060), kNormalBack = rgb(0x171C25), kHoverBack = rgb(0xFFFFFF),
              kFill = rgb(0x0F2D38), kBlue = rgb(0x0000FF), kYellow = rgb(0xFFFF00), kRed = rgb(0xFF0000);
@@ -76,11 +76,16 @@ WindowLayout layout() {
   stretchedPic.fit = PictureFit::Stretch;
   ControlState bigPic = control(kBigPic, ControlKind::PicBox, 70, 50, 6, 6, kBox);
   bigPic.picture = test::solidBmp(11, 11, kYellow);
+  ControlState coin = control(kCoin, ControlKind::SuperBtn, 260, 10, 24, 12);
+  coin.caption = "5";
+  coin.picture = test::solidBmp(12, 12, kYellow);
+  coin.textColour[kNormal] = rgb(0xECECEC);
+  coin.backColour[kNormal] = kFill;
   ControlState bar = control(kBar, ControlKind::ProcessBar, 200, 50, 150, 16, kBox);
   ControlState timer = control(kTimer, ControlKind::Timer, 0, 0, 26, 26);
   timer.visible = false;
   w.controls = {full,   restOnly,   hoverOnly,    keyed,  marker, under, glass, label,
-                broken, centredPic, stretchedPic, bigPic, bar,    box,   timer};
+                broken, centredPic, stretchedPic, bigPic, coin,   bar,   box,   timer};
   return w;
 }
 
@@ -160,6 +165,17 @@ TEST_F(WinControlsTest, PicturesDifferingFromTheirBoxAreCentredOrStretched) {
   EXPECT_EQ(pixelAt(handle(kStretchedPic), 19, 19), kRed);
   EXPECT_EQ(pixelAt(handle(kBigPic), 0, 0), kYellow);  // a larger one is cut to the box
   EXPECT_EQ(pixelAt(handle(kBigPic), 5, 5), kYellow);
+}
+
+TEST_F(WinControlsTest, PictureAndCaptionSitSideBySide) {
+  HWND coin = handle(kCoin);
+  EXPECT_EQ(pixelAt(coin, 1, 6), kYellow);
+  EXPECT_EQ(pixelAt(coin, 11, 6), kYellow);
+  int light = 0;  // the caption's pixels, right of the picture only
+  for (int x = 12; x < 24; ++x)
+    for (int y = 0; y < 12; ++y)
+      if (pixelAt(coin, x, y) != kFill) ++light;
+  EXPECT_GT(light, 3);
 }
 
 TEST_F(WinControlsTest, ButtonHintBecomesItsTooltip) {

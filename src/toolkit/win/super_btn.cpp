@@ -46,15 +46,24 @@ void SuperBtn::draw(HDC dc) const {
   const bool wantHover = hover_ || pressed_;
   const GdiPicture& first = wantHover ? hovered_ : resting_;
   const GdiPicture& second = wantHover ? resting_ : hovered_;
-  (first.empty() ? second : first).draw(dc, r, state_.fit);
-
+  const GdiPicture& picture = first.empty() ? second : first;
   const std::wstring text = widen(state_.caption);
+  RECT textBox = r;
+  if (!text.empty() && !picture.empty() && picture.width() < r.right) {
+    // Picture and caption side by side (the cost buttons: coin, then "5").
+    RECT pictureBox{0, 0, picture.width(), r.bottom};
+    picture.draw(dc, pictureBox, PictureFit::Centre);
+    textBox.left = picture.width();
+  } else {
+    picture.draw(dc, r, state_.fit);
+  }
+
   const Colour colour = state_.textColour[s];
   if (text.empty() || (colour == kDefaultColour && !state_.disabled)) return;
   Selected f(dc, font());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
