@@ -7,6 +7,11 @@
 #include "toolkit/win/win32_backend.h"
 #include "win_test_support.h"
 
+namespace vex::assets {
+extern const EmbeddedBytes listTestChampionIcons;
+extern const EmbeddedBytes listTestItemIcons;
+}  // namespace vex::assets
+
 namespace vex {
 namespace {
 
@@ -232,6 +237,20 @@ TEST_F(WinListViewTest, ClickHandlerMayRefillTheListOrCloseTheWindow) {
   clickRow(0);
   EXPECT_FALSE(ui.isOpen(kWin));
   EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(WinListViewTest, TheShippedPictureSetsLoadWithAllTheirPictures) {
+  ui.listSetPictures(kRef, assets::listTestChampionIcons.span());
+  ASSERT_NE(nativeImages(), nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(nativeImages()), 51);
+  // The item icons carry the 0x1000 flag and 22 trailing bytes.
+  ui.listSetPictures(kRef, assets::listTestItemIcons.span());
+  ASSERT_NE(nativeImages(), nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(nativeImages()), 44);
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(nativeImages(), &cx, &cy);
+  EXPECT_EQ(cx, 20);
+  EXPECT_EQ(cy, 20);
 }
 
 TEST_F(WinListViewTest, ABrokenPictureSetGivesAListWithoutPictures) {
