@@ -96,7 +96,9 @@ void ListView::setCell(int row, int column, const ListCell& cell, bool insert) {
   item.iItem = row;
   item.iSubItem = column;
   item.pszText = text.data();
-  item.iImage = cell.image >= 0 ? cell.image : I_IMAGENONE;
+  // A text cell right of the first column names no picture at all:
+  // I_IMAGENONE would still keep a picture's width free before its text.
+  item.iImage = cell.image >= 0 ? cell.image : column == 0 ? I_IMAGENONE : I_IMAGECALLBACK;
   SendMessageW(hwnd(), insert ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
@@ -169,6 +171,13 @@ bool ListView::reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
           !((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
         return false;
       ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
+      result = 0;
+      return true;
+    }
+    case LVN_GETDISPINFOW: {
+      // Asked for the picture of a cell that has none (see setCell).
+      auto* info = reinterpret_cast<NMLVDISPINFOW*>(lp);
+      if (info->item.mask & LVIF_IMAGE) info->item.iImage = I_IMAGECALLBACK;
       result = 0;
       return true;
     }
