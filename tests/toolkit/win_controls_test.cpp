@@ -122,6 +122,16 @@ TEST_F(WinControlsTest, ButtonShowsRestingThenHoverPictureAndColours) {
   EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
 }
 
+TEST_F(WinControlsTest, AButtonHiddenUnderThePointerComesBackAtRest) {
+  hover(kButton);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kYellow);
+  ui.setVisible({kWin, kButton}, false);
+  test::moveMouseTo(5, 5);
+  pump(50);
+  ui.setVisible({kWin, kButton}, true);
+  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+}
+
 TEST_F(WinControlsTest, PressedButtonKeepsTheHoverPicture) {
   PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   pump(30);

@@ -22,7 +22,9 @@ void SuperBtn::loadPictures() {
 
 void SuperBtn::changed(Change what) {
   if (what == Change::Picture || what == Change::Enabled) loadPictures();
-  if (what == Change::Enabled && state_.disabled) {
+  // A hidden or disabled button forgets the pointer; it may be elsewhere
+  // by the time the button comes back.
+  if ((what == Change::Enabled && state_.disabled) || (what == Change::Visibility && !state_.visible)) {
     hover_ = pressed_ = false;
   }
   NativeControl::changed(what);
