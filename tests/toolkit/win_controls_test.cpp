@@ -203,6 +203,11 @@ TEST_F(WinControlsTest, ButtonHintBecomesItsTooltip) {
   info.lpszText = text;
   SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
   EXPECT_STREQ(text, L"清空我的阵容");
+  // A shorter hint after a long one, and back: the texts are copied whole.
+  ui.setHint({kWin, kButton}, "阵容核心：铸星龙王、仙灵女巫、无畏先锋、暗裔剑魔、虚空之女");
+  ui.setHint({kWin, kButton}, "短");
+  SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, L"短");
   ui.setHint({kWin, kButton}, "");
   EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
   ui.setHint({kWin, kRestOnly}, "1费");

@@ -184,8 +184,11 @@ void NativeWindow::setTip(const NativeControl& c, const Text& hint) {
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = hwnd();
   info.uId = reinterpret_cast<UINT_PTR>(c.hwnd());
-  info.lpszText = text.data();
+  // No text buffer for the query: the tool's old text could be longer.
+  info.lpszText = nullptr;
   const bool known = SendMessageW(tooltip_.get(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.lpszText = text.data();
   if (hint.empty()) {
     if (known) SendMessageW(tooltip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
