@@ -9,6 +9,9 @@
 // comctl32's classes and makes the shared font); it must outlive every open
 // window and detaches from `ui` when destroyed. Ui::nativeHandle gives a
 // window's HWND (for SetLayeredWindowAttributes and message box owners).
+// Windows open without taking the keyboard focus (a click activates them).
+// Worker threads reach the UI thread through dispatcher().post(fn); GBK
+// message boxes are toolkit/win/message_box.h.
 #pragma once
 #include <map>
 #include <memory>
