@@ -40,7 +40,14 @@ Bytes buildUpdateScript(const std::string& ownName, unsigned oemCodePage) {
   const bool plain = isPlainScriptName(ownName);
   const std::string n = plain ? ownName : quoted(ownName);
   std::vector<std::string> lines{"@echo off"};
-  if (oemCodePage != 936) lines.push_back("chcp 936 >nul");
+  if (oemCodePage != 936) {
+    lines.push_back("chcp 936 >nul");
+    // Some cmd versions keep decoding the file in the old code page whatever
+    // chcp says; then a Chinese name reads as another file, and the old
+    // executable must not be deleted for a new one that cannot be renamed.
+    lines.push_back(std::string("if not exist ") + kUpdateTempName + " Exit");
+    lines.push_back("if not exist " + n + " Exit");
+  }
   lines.push_back("Taskkill /f /im " + n);
   lines.push_back("Del " + n);
   lines.push_back(std::string("ren ") + kUpdateTempName + " " + n);

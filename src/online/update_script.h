@@ -16,8 +16,9 @@ bool isPlainScriptName(const std::string& name);
 
 // The script text for the own file name (GBK), CR LF between lines, no line
 // end after the last. cmd reads a batch file in the console's code page, so
-// unless that is already 936 the script switches to it first. Names that
-// are not plain are quoted with "%" doubled.
+// unless that is already 936 the script switches to it first and stops
+// before touching anything when either file name does not read back. Names
+// that are not plain are quoted with "%" doubled.
 Bytes buildUpdateScript(const std::string& ownName, unsigned oemCodePage);
 
 }  // namespace vex::online

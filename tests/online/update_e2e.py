@@ -49,10 +49,10 @@ def log_of(folder):
         return ""
 
 
-def run(name, lang, served=None, address=None, sha256=None):
+def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵匣"):
     """Runs one update; returns (folder, exit code, log)."""
     base = tempfile.mkdtemp(prefix="vex e2e ")
-    folder = os.path.join(base, "新 目录 阵匣")
+    folder = os.path.join(base, leaf)
     os.makedirs(folder)
     exe = os.path.join(folder, name)
     shutil.copyfile(old_exe, exe)
@@ -66,6 +66,7 @@ def run(name, lang, served=None, address=None, sha256=None):
     env.pop("LC_ALL", None)
     if lang:
         env["LANG"] = lang
+        env["LOCPATH"] = os.environ.get("VEX_LOCPATH", "")
     try:
         # Windows paths: the probe and the script see the folder through Wine's Z: drive.
         proc = subprocess.run(["wine", exe, "--update", "127.0.0.1:%d" % server.port], env=env, cwd=folder,
@@ -74,9 +75,13 @@ def run(name, lang, served=None, address=None, sha256=None):
     except subprocess.TimeoutExpired:
         code = None
     # The restarted program runs on its own after the script; give it time.
-    if code != 3:
-        wait_for(lambda: "started 2.0" in log_of(folder), 40)
-        wait_for(lambda: not os.path.exists(os.path.join(folder, "update.bat")), 20)
+    if code != 3 and "updating" in log_of(folder):
+        leftovers = lambda: any(os.path.exists(os.path.join(folder, n)) for n in ("update.bat", TEMP_NAME))
+        started = lambda: "started 2.0" in log_of(folder)
+        # A script that stopped early leaves nothing behind and starts nothing.
+        if not wait_for(started, 8) and leftovers():
+            wait_for(started, 40)
+        wait_for(lambda: not leftovers(), 20)
     server.stop()
     return base, folder, code, log_of(folder)
 
@@ -88,7 +93,7 @@ def names(folder):
 def swap_case(name, lang, oemcp, **kw):
     label = "%s, OEM %s%s" % (name, oemcp, ", sha256" if kw.get("sha256") else "")
     base, folder, code, log = run(name, lang, **kw)
-    check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (" + log.replace("\n", " | ") + ")")
+    check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (exit %s: " % code + log.replace("\n", " | ") + ")")
     check("message 升级成功！    " in log, label + ": success message")
     check("started 2.0 %s" % name in log, label + ": new build started under the old name")
     exe = os.path.join(folder, name)
@@ -97,27 +102,49 @@ def swap_case(name, lang, oemcp, **kw):
     shutil.rmtree(base, ignore_errors=True)
 
 
-def failure_case(label, **kw):
-    base, folder, code, log = run("阵匣.exe", "zh_CN.UTF-8", **kw)
+def either_case(name, lang, oemcp, **kw):
+    """Where cmd may read the script in another code page than the one it
+    was written in: the update either happens whole or not at all."""
+    label = "%s, OEM %s" % (name, oemcp)
+    base, folder, code, log = run(name, lang, **kw)
+    check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (exit %s: " % code + log.replace("\n", " | ") + ")")
+    exe = os.path.join(folder, name)
+    now = open(exe, "rb").read() if os.path.exists(exe) else None
+    swapped = now == new_bytes and "started 2.0 %s" % name in log
+    kept = now == old_bytes
+    print("     %s: %s" % (label, "swapped" if swapped else "kept the old build" if kept else "neither"))
+    check(swapped or kept, label + ": an executable stands under the old name")
+    check(names(folder) == [name], label + ": nothing else left " + str(names(folder)))
+    shutil.rmtree(base, ignore_errors=True)
+
+
+def failure_case(label, name="阵匣.exe", lang="zh_CN.UTF-8", **kw):
+    base, folder, code, log = run(name, lang, **kw)
     check(code == 3, label + ": program kept running and ended by itself (exit %s)" % code)
     check("升级成功" not in log and "message 升级失败" in log, label + ": failure told, no success (" + log.replace("\n", " | ") + ")")
-    exe = os.path.join(folder, "阵匣.exe")
+    exe = os.path.join(folder, name)
     check(open(exe, "rb").read() == old_bytes, label + ": old executable untouched")
-    check(names(folder) == ["阵匣.exe"], label + ": no temporary file or script " + str(names(folder)))
+    check(names(folder) == [name], label + ": no temporary file or script " + str(names(folder)))
     shutil.rmtree(base, ignore_errors=True)
 
 
 digest = hashlib.sha256(new_bytes).hexdigest()
 swap_case("阵匣.exe", "zh_CN.UTF-8", 936)
 swap_case("my box.exe", "zh_CN.UTF-8", 936, sha256=digest.upper())
-swap_case("阵匣.exe", None, 437)
-swap_case("my box.exe", None, 437)
+# C.UTF-8: a Western console code page with file names Wine can still map.
+# Wine's cmd reads a batch file in the OEM code page whatever chcp says, so
+# there the script must stop before it deletes anything.
+either_case("阵匣.exe", "C.UTF-8", 437)
+either_case("my box.exe", "C.UTF-8", 437)
+either_case("my box.exe", "C.UTF-8", 437, leaf="plain folder")
 
 failure_case("404", served=dev.Served(new_bytes, status=404))
 failure_case("cut mid-body", served=dev.Served(new_bytes, cut_after=len(new_bytes) // 3))
 failure_case("wrong length", served=dev.Served(new_bytes, ranges=False, announce=len(new_bytes) + 1000))
 failure_case("wrong sha256", sha256="0" * 64)
 failure_case("empty address", address="")
+# With LANG unset Wine cannot name "阵匣.exe.tmp" at all.
+failure_case("no Chinese file names", name="my box.exe", lang=None, leaf="plain folder")
 
 print("%d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)

@@ -29,11 +29,15 @@ TEST(UpdateScript, RenamedPlainExecutableKeepsTheFixedTemporaryName) {
             "start box.exe\r\nDel %0\r\nExit");
 }
 
-TEST(UpdateScript, OtherConsoleCodePagesSwitchTo936First) {
+TEST(UpdateScript, OtherConsoleCodePagesSwitchTo936AndCheckBothNamesFirst) {
   EXPECT_EQ(script("box.exe", 437),
-            "@echo off\r\nchcp 936 >nul\r\nTaskkill /f /im box.exe\r\nDel box.exe\r\n"
+            "@echo off\r\nchcp 936 >nul\r\n"
+            "if not exist \xD5\xF3\xCF\xBB.exe.tmp Exit\r\nif not exist box.exe Exit\r\n"
+            "Taskkill /f /im box.exe\r\nDel box.exe\r\n"
             "ren \xD5\xF3\xCF\xBB.exe.tmp box.exe\r\nstart box.exe\r\nDel %0\r\nExit");
   EXPECT_EQ(script("box.exe", 850).find("chcp 936 >nul\r\n"), 11u);
+  EXPECT_NE(script("my box.exe", 437).find("if not exist \"my box.exe\" Exit\r\n"), std::string::npos);
+  EXPECT_EQ(script("box.exe", 936).find("chcp"), std::string::npos);
 }
 
 TEST(UpdateScript, NamesWithBlanksOrMetacharactersAreQuoted) {
