@@ -1,7 +1,5 @@
 // BMP files, bare DIBs and icons. Every read goes through Reader, which
 // answers 0 past the end and remembers that it did.
-#include <algorithm>
-
 #include "toolkit/picture_decode.h"
 
 namespace vex {

@@ -1,8 +1,5 @@
 #include "toolkit/win/gdi_picture.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "toolkit/picture_decode.h"
 
 namespace vex::win {
