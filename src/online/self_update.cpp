@@ -9,6 +9,14 @@ namespace {
 
 Text tempFilePath() { return win::currentDirectory() + "\\" + kUpdateTempName; }
 
+// A server that answers with no HTTP head at all still reads as "200" with
+// its bytes as the body; whatever replaces the program must at least be a
+// Windows executable.
+bool startsLikeAnExecutable(const Text& path) {
+  const auto bytes = win::readWholeFile(path);
+  return bytes && bytes->size() >= 2 && (*bytes)[0] == 'M' && (*bytes)[1] == 'Z';
+}
+
 }  // namespace
 
 void start_update_download(SelfUpdate& update, const VersionInfo& info, void* messageOwner,
@@ -50,7 +58,8 @@ int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
   }
   if (notice.kind != kNoticeEnded) return 0;
   const Text temp = update.task.file;
-  if (notice.value == 1 && downloadedFileAcceptable(temp, update.expectedSha256)) {
+  if (notice.value == 1 && downloadedFileAcceptable(temp, update.expectedSha256) &&
+      startsLikeAnExecutable(temp)) {
     update.percent = 100;
     if (update.progress) update.progress(100);
     update.showMessage(update.messageOwner, kUpdateDoneText, kUpdateTitle, win::MessageIcon::Information);
