@@ -2,13 +2,16 @@
 #include <system_error>
 #include <thread>
 
-#include "toolkit/win/wininet_api.h"
+#include "online/bounded_internet_api.h"
 #include "online/usage_beacon.h"
+#include "toolkit/win/wininet_api.h"
 
 namespace vex {
 
 void send_usage_beacon() {
-  WinInetApi api;
+  WinInetApi wininet;
+  // A silent counter must not keep the thread for ever.
+  BoundedInternetApi api(wininet);
   send_usage_beacon(api);
 }
 

@@ -1,0 +1,44 @@
+#include "online/bounded_internet_api.h"
+
+namespace vex {
+
+namespace {
+// WinInet's option numbers.
+constexpr std::uint32_t kOptionConnectTimeout = 2;
+constexpr std::uint32_t kOptionSendTimeout = 5;
+constexpr std::uint32_t kOptionReceiveTimeout = 6;
+}  // namespace
+
+void BoundedInternetApi::bound(InternetHandle handle) {
+  if (!handle) return;
+  inner_.setOption(handle, kOptionConnectTimeout, kConnectTimeoutMs);
+  inner_.setOption(handle, kOptionSendTimeout, kSendTimeoutMs);
+  inner_.setOption(handle, kOptionReceiveTimeout, kReceiveTimeoutMs);
+}
+
+InternetHandle BoundedInternetApi::open(const std::string& agent, std::uint32_t access_type,
+                                        const std::optional<std::string>& proxy_name,
+                                        const std::optional<std::string>& proxy_bypass, std::uint32_t flags) {
+  InternetHandle root = inner_.open(agent, access_type, proxy_name, proxy_bypass, flags);
+  bound(root);
+  return root;
+}
+
+InternetHandle BoundedInternetApi::connect(InternetHandle root, const std::string& host, std::int32_t port,
+                                           std::uint32_t service, std::uint32_t flags,
+                                           std::uintptr_t context) {
+  InternetHandle connection = inner_.connect(root, host, port, service, flags, context);
+  bound(connection);
+  return connection;
+}
+
+// Not every WinInet hands the session's time-outs down to the request.
+InternetHandle BoundedInternetApi::openRequest(InternetHandle connection, const std::string& verb,
+                                               const std::string& object_name, const std::string& version,
+                                               std::uint32_t flags, std::uintptr_t context) {
+  InternetHandle request = inner_.openRequest(connection, verb, object_name, version, flags, context);
+  bound(request);
+  return request;
+}
+
+}  // namespace vex
