@@ -1,0 +1,127 @@
+// The about window and the update through the real program while the
+// build's server endpoint fails: the windows stay usable and only the boxes
+// the program is meant to show appear.
+#include <gtest/gtest.h>
+
+#include "../app/app_fixture.h"
+#include "box_watcher.h"
+#include "fault_server.h"
+#include "online/self_update.h"
+#include "online/update_script.h"
+#include "toolkit/win/download_host.h"
+#include "toolkit/win/wide_text.h"
+
+namespace vex::test {
+namespace {
+
+namespace ab = layout::about_window;
+namespace mw = layout::main_window;
+
+constexpr ULONGLONG kBoundMs = 20000;
+constexpr int kFixedPort = 18631;
+
+struct Case {
+  const char* name;
+  bool refuse;
+  Fault fault;
+};
+
+const Case kCases[] = {
+    {"Refused", true, Fault::None},
+    {"Stalled", false, Fault::Stall},
+    {"ResetMidResponse", false, Fault::Reset},
+    {"Status500", false, Fault::Status500},
+    {"GarbageHeaders", false, Fault::GarbageHeaders},
+};
+
+std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+// Pumps until `done` or the bound; returns the time taken.
+template <typename Done>
+ULONGLONG pumpUntil(Done done, ULONGLONG boundMs = kBoundMs) {
+  const ULONGLONG start = GetTickCount64();
+  while (!done() && GetTickCount64() - start < boundMs) pump(20);
+  return GetTickCount64() - start;
+}
+
+class AppFaults : public ::testing::TestWithParam<Case> {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
+    if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  }
+  // Opens AboutWindow through its menu button; returns how long it took.
+  ULONGLONG openAbout(RunningApp& run) {
+    postClick(run.control(layout::kMainWindow, mw::关于菜单按钮));
+    return pumpUntil([&] { return run.ui().isOpen(layout::kAboutWindow); });
+  }
+  void expectUsable(RunningApp& run) {
+    ASSERT_TRUE(run.ui().isOpen(layout::kMainWindow));
+    EXPECT_TRUE(IsWindow(run.window(layout::kMainWindow)));
+    if (run.ui().isOpen(layout::kItemChartWindow)) run.ui().close(layout::kItemChartWindow);
+    postClick(run.control(layout::kMainWindow, mw::装备图菜单按钮));
+    pumpUntil([&] { return run.ui().isOpen(layout::kItemChartWindow); }, 3000);
+    EXPECT_TRUE(run.ui().isOpen(layout::kItemChartWindow)) << "the menu still answers";
+  }
+};
+
+TEST_P(AppFaults, AboutShowsNoLatestVersionAndUpdateNowSaysCurrent) {
+  std::unique_ptr<FaultServer> server;
+  if (!GetParam().refuse) {
+    server = std::make_unique<FaultServer>(GetParam().fault, kFixedPort);
+    ASSERT_TRUE(server->listening());
+  }
+  BoxWatcher boxes(IDOK);
+  RunningApp run;
+  const ULONGLONG opened = openAbout(run);
+  std::printf("about %s: open after %llu ms\n", GetParam().name, opened);
+  ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
+  EXPECT_LT(opened, kBoundMs);
+  EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption, "最新版本：V");
+  EXPECT_EQ(boxes.count(), 0) << "opening the window names no failure";
+
+  postClick(run.control(layout::kAboutWindow, ab::超级按钮1));
+  const ULONGLONG answered = pumpUntil([&] { return boxes.count() > 0; });
+  std::printf("about %s: update-now answered after %llu ms\n", GetParam().name, answered);
+  pump(300);
+  ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{win::widen("当前已是最新版本")});
+  EXPECT_FALSE(run.ui().isOpen(layout::kUpdateWindow));
+  expectUsable(run);
+}
+
+TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
+  // The page announces a mandatory update; the download is what fails.
+  const int downloadPort = GetParam().refuse ? FaultServer::closedPort() : kFixedPort;
+  const std::string page =
+      "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(downloadPort) +
+      "/vexbox/new.exe[/dowload][update]Y[/update][end]";
+  const Fault fault = GetParam().fault;
+  FaultServer server(
+      [&](const std::string& path) {
+        if (path == "/vexbox/Version.html") return Answer{Fault::None, page};
+        if (path == "/vexbox/new.exe") return Answer{fault, "MZ not really"};
+        return Answer{Fault::None, "ok"};
+      },
+      kFixedPort);
+  ASSERT_TRUE(server.listening());
+  BoxWatcher boxes(IDOK);
+  RunningApp run;
+  const Text temp = win::currentDirectory() + "\\" + online::kUpdateTempName;
+  openAbout(run);
+  ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
+  EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption, "最新版本：V2.2");
+  postClick(run.control(layout::kAboutWindow, ab::超级按钮1));
+  const ULONGLONG told = pumpUntil([&] { return boxes.count() > 0; });
+  std::printf("update %s: failure told after %llu ms\n", GetParam().name, told);
+  EXPECT_LT(told, kBoundMs);
+  EXPECT_TRUE(run.ui().isOpen(layout::kUpdateWindow));
+  pump(300);
+  ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{win::widen(online::kUpdateFailedText)});
+  EXPECT_FALSE(win::fileExists(temp)) << "no partial file is left beside the program";
+  expectUsable(run);
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, AppFaults, ::testing::ValuesIn(kCases), caseName);
+
+}  // namespace
+}  // namespace vex::test

@@ -1,0 +1,73 @@
+// A loopback HTTP server that misbehaves on purpose: it stalls, resets the
+// connection mid-response, answers 500 or sends headers that are no HTTP at
+// all, per path. Bounded: at most kMaxConnections, and every connection
+// ends when the server is destroyed.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vex::test {
+
+enum class Fault {
+  None,            // 200 with the answer's body
+  Stall,           // accept and read the request, then say nothing
+  Reset,           // a 200 head promising more, a few bytes, then a reset
+  Status500,       // a complete 500 error page
+  GarbageHeaders,  // bytes that are no status line and no header lines
+};
+
+struct Answer {
+  Fault fault = Fault::None;
+  std::string body;
+};
+
+class FaultServer {
+ public:
+  using Route = std::function<Answer(const std::string& path)>;
+  static constexpr int kMaxConnections = 200;
+
+  // port 0: the system picks one. A port that cannot be had leaves the
+  // server not listening (see listening()).
+  FaultServer(Route route, int port = 0);
+  // The same fault on every path.
+  explicit FaultServer(Fault fault, int port = 0);
+  ~FaultServer();
+  FaultServer(const FaultServer&) = delete;
+  FaultServer& operator=(const FaultServer&) = delete;
+
+  bool listening() const { return listener_ != ~std::uintptr_t{0}; }
+  int port() const { return port_; }
+  std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
+  std::string url(const std::string& path) const { return "http://" + host() + path; }
+  // Request paths in arrival order.
+  std::vector<std::string> paths() const;
+  int connections() const { return connections_; }
+
+  // A loopback port nothing listens on (bound, then released).
+  static int closedPort();
+  // Whether something accepts connections on 127.0.0.1:port.
+  static bool portAnswers(int port);
+
+ private:
+  void acceptLoop();
+  void serve(std::uintptr_t socket);
+  bool waitStopped(int ms) const;
+
+  Route route_;
+  std::uintptr_t listener_ = ~std::uintptr_t{0};
+  int port_ = 0;
+  std::atomic<bool> stopping_{false};
+  std::atomic<int> connections_{0};
+  mutable std::mutex mutex_;
+  std::vector<std::string> paths_;
+  std::vector<std::thread> workers_;
+  std::thread acceptor_;
+};
+
+}  // namespace vex::test

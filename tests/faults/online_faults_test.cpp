@@ -1,0 +1,270 @@
+// Every online path against servers that fail in the usual ways: nothing
+// listening, a silent server, a reset mid-response, a 500 page and bytes
+// that are no HTTP. Each call must come back within its time-outs with an
+// empty or failed result, and the program must stay usable.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <condition_variable>
+#include <mutex>
+
+#include "fault_server.h"
+#include "net/http_request.h"
+#include "online/bounded_internet_api.h"
+#include "online/self_update.h"
+#include "online/usage_beacon.h"
+#include "online/version_check.h"
+#include "toolkit/win/downloader.h"
+#include "toolkit/win/wininet_api.h"
+
+namespace vex::test {
+namespace {
+
+// Far above every time-out involved (a few seconds each), far below a hang.
+constexpr ULONGLONG kBoundMs = 20000;
+constexpr int kFixedPort = 18631;  // the build's endpoints
+
+struct Case {
+  const char* name;
+  bool refuse;  // nothing listens; otherwise a server with `fault`
+  Fault fault;
+};
+
+const Case kCases[] = {
+    {"Refused", true, Fault::None},
+    {"Stalled", false, Fault::Stall},
+    {"ResetMidResponse", false, Fault::Reset},
+    {"Status500", false, Fault::Status500},
+    {"GarbageHeaders", false, Fault::GarbageHeaders},
+};
+
+std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+class Stopwatch {
+ public:
+  ULONGLONG ms() const { return GetTickCount64() - start_; }
+
+ private:
+  ULONGLONG start_ = GetTickCount64();
+};
+
+// The failing endpoint of a case: a server, or a port nothing listens on.
+class Endpoint {
+ public:
+  Endpoint(const Case& c, int port = 0) {
+    if (!c.refuse) {
+      server_ = std::make_unique<FaultServer>(c.fault, port);
+      port_ = server_->port();
+    } else {
+      port_ = port ? port : FaultServer::closedPort();
+    }
+  }
+  bool usable() const { return !server_ || server_->listening(); }
+  std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
+  std::string url(const std::string& path) const { return "http://" + host() + path; }
+  FaultServer* server() const { return server_.get(); }
+
+ private:
+  std::unique_ptr<FaultServer> server_;
+  int port_ = 0;
+};
+
+class OnlineFaults : public ::testing::TestWithParam<Case> {};
+
+// As the beacon calls it: the library's own defaults let a silent server
+// hold a request as long as it stays silent.
+TEST_P(OnlineFaults, HttpRequestComesBackWithoutTheBody) {
+  Endpoint at(GetParam());
+  ASSERT_TRUE(at.usable());
+  std::string headers = "Referer:http://127.0.0.1", gotHeaders, gotCookies;
+  WinInetApi wininet;
+  BoundedInternetApi api(wininet);
+  Stopwatch clock;
+  const Bytes body =
+      http_request(api, at.url("/stat.htm?id=1"),
+                   {.got_cookies = &gotCookies, .headers = &headers, .got_headers = &gotHeaders});
+  const ULONGLONG took = clock.ms();
+  std::printf("http_request %s: %llu ms, %zu bytes\n", GetParam().name, took, body.size());
+  EXPECT_LT(took, kBoundMs);
+  EXPECT_TRUE(gotCookies.empty());
+  if (GetParam().fault == Fault::Status500) {
+    // The status is not read: an error page is a body like any other.
+    EXPECT_EQ(std::string(body.begin(), body.end()), "<html>fault</html>");
+  } else if (GetParam().fault == Fault::Reset) {
+    EXPECT_LT(body.size(), 100000u) << "a cut response is never taken as whole";
+  } else if (GetParam().fault != Fault::GarbageHeaders) {
+    EXPECT_TRUE(body.empty());
+  }
+}
+
+TEST_P(OnlineFaults, VersionCheckAnnouncesNothing) {
+  Endpoint at(GetParam());
+  ASSERT_TRUE(at.usable());
+  online::VersionInfo info;
+  info.edition = "stale";
+  info.download = "stale";
+  Stopwatch clock;
+  const bool announced = online::fetch_version_info(info, at.host());
+  const ULONGLONG took = clock.ms();
+  std::printf("fetch_version_info %s: %llu ms\n", GetParam().name, took);
+  EXPECT_LT(took, kBoundMs);
+  EXPECT_FALSE(announced);
+  EXPECT_EQ(info.edition, "");
+  EXPECT_EQ(info.download, "");
+  EXPECT_EQ(info.update, "");
+}
+
+// Waits for the end notice of one task.
+struct EndNotice {
+  std::mutex mutex;
+  std::condition_variable signal;
+  bool ended = false;
+  DownloadNotice notice;
+
+  DownloadNotify notify() {
+    return [this](const DownloadNotice& n) {
+      if (n.kind != kNoticeEnded) return 0;
+      std::lock_guard lock(mutex);
+      ended = true;
+      notice = n;
+      signal.notify_all();
+      return 0;
+    };
+  }
+  bool wait(ULONGLONG ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    std::unique_lock lock(mutex);
+    while (!ended && GetTickCount64() < end) {
+      lock.unlock();
+      Sleep(20);
+      lock.lock();
+    }
+    return ended;
+  }
+};
+
+std::string tempPath(const char* name) {
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  return std::string(dir) + name + std::to_string(GetCurrentProcessId());
+}
+
+bool fileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST_P(OnlineFaults, DownloadEndsIncompleteWithoutAFile) {
+  Endpoint at(GetParam());
+  ASSERT_TRUE(at.usable());
+  const std::string file = tempPath("vex fault download ");
+  DeleteFileA(file.c_str());
+  EndNotice end;
+  DownloadTask task;
+  task.kind = kTaskToFile;
+  task.address = at.url("/vexbox/new.exe");
+  task.file = file;
+  task.connections = 5;
+  task.connectTimeoutMs = 5000;
+  task.sendTimeoutMs = 5000;
+  task.receiveTimeoutMs = 10000;
+  task.readBufferBytes = 10240;
+  task.notify = end.notify();
+  win::Downloader downloader;
+  Stopwatch clock;
+  ASSERT_TRUE(downloader.start(task));
+  ASSERT_TRUE(end.wait(kBoundMs)) << "no end notice within the bound";
+  std::printf("download %s: %llu ms, failure %d, status %d\n", GetParam().name, clock.ms(),
+              static_cast<int>(end.notice.failure), end.notice.status);
+  if (GetParam().fault == Fault::GarbageHeaders) {
+    // WinInet reads a reply without a status line as "200" whose body is
+    // every byte sent: the downloader cannot tell, the self-update must.
+    DeleteFileA(file.c_str());
+    return;
+  }
+  EXPECT_EQ(end.notice.value, 0) << "reported complete";
+  EXPECT_NE(end.notice.failure, DownloadFailure::None);
+  EXPECT_FALSE(fileExists(file));
+  DeleteFileA(file.c_str());
+}
+
+TEST_P(OnlineFaults, SelfUpdateSaysItFailedAndKeepsTheProgram) {
+  Endpoint at(GetParam());
+  ASSERT_TRUE(at.usable());
+  online::SelfUpdate update;
+  std::mutex mutex;
+  std::vector<std::string> said;
+  update.showMessage = [&](void*, const std::string& text, const std::string&, win::MessageIcon) {
+    std::lock_guard lock(mutex);
+    said.push_back(text);
+  };
+  online::VersionInfo info;
+  info.edition = "2.2";
+  info.download = "  " + at.url("/vexbox/new.exe") + " ";
+  Stopwatch clock;
+  online::start_update_download(update, info, nullptr);
+  ULONGLONG took = 0;
+  for (;;) {
+    {
+      std::lock_guard lock(mutex);
+      if (!said.empty()) break;
+    }
+    took = clock.ms();
+    ASSERT_LT(took, kBoundMs) << "no end message within the bound";
+    Sleep(20);
+  }
+  std::printf("self-update %s: %llu ms\n", GetParam().name, took);
+  std::lock_guard lock(mutex);
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_EQ(said[0], online::kUpdateFailedText);
+  EXPECT_FALSE(fileExists(update.task.file)) << "the partial file is removed";
+}
+
+// A complete file that is no executable (a broken server's bytes) never
+// replaces the program.
+TEST(SelfUpdateGuard, CompleteFileThatIsNoExecutableIsNotSwappedIn) {
+  online::SelfUpdate update;
+  std::vector<std::string> said;
+  update.showMessage = [&](void*, const std::string& text, const std::string&, win::MessageIcon) {
+    said.push_back(text);
+  };
+  update.task.file = tempPath("vex fault not an exe ");
+  win::writeWholeFile(update.task.file, Bytes{'\x16', '\x03', 'g', 'a', 'r', 'b', 'a', 'g', 'e'});
+  DownloadNotice complete;
+  complete.kind = kNoticeEnded;
+  complete.value = 1;
+  EXPECT_EQ(online::on_download_notice(update, complete), 0);
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_EQ(said[0], online::kUpdateFailedText);
+  EXPECT_FALSE(fileExists(update.task.file));
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, OnlineFaults, ::testing::ValuesIn(kCases), caseName);
+
+// The beacon and the about flow use the build's fixed endpoints.
+class FixedPortFaults : public ::testing::TestWithParam<Case> {
+ protected:
+  void SetUp() override {
+    // Another program's server on the port would answer instead of ours.
+    for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
+    if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  }
+};
+
+TEST_P(FixedPortFaults, BeaconReturnsWithinItsBound) {
+  Endpoint at(GetParam(), kFixedPort);
+  ASSERT_TRUE(at.usable());
+  Stopwatch clock;
+  send_usage_beacon();
+  const ULONGLONG took = clock.ms();
+  std::printf("send_usage_beacon %s: %llu ms\n", GetParam().name, took);
+  EXPECT_LT(took, kBoundMs);
+  if (at.server()) {
+    ASSERT_FALSE(at.server()->paths().empty());
+    EXPECT_EQ(at.server()->paths()[0].rfind("/stat.htm?id=", 0), 0u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, FixedPortFaults, ::testing::ValuesIn(kCases), caseName);
+
+}  // namespace
+}  // namespace vex::test
