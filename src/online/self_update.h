@@ -18,10 +18,10 @@ inline constexpr char kUpdateTitle[] = "提示";
 // The update part of the program-wide state.
 struct SelfUpdate {
   win::Downloader downloader;
-  DownloadTask task;  // the record with its start-up defaults
-  std::atomic<int> percent{0};  // last progress, 0..100, readable from any thread
-  Text expectedSha256;          // copied from the version page at start
-  void* messageOwner = nullptr; // native handle of the window that owns the end message
+  DownloadTask task;                          // the record with its start-up defaults
+  std::atomic<int> percent{0};                // last progress, 0..100, readable from any thread
+  Text expectedSha256;                        // copied from the version page at start
+  void* messageOwner = nullptr;               // native handle of the window that owns the end message
   std::function<void(int percent)> progress;  // runs on a downloader thread
   // The end messages; replaceable so an unattended run need not answer a box.
   std::function<void(void* owner, const Text& text, const Text& title, win::MessageIcon icon)> showMessage =

@@ -11,7 +11,8 @@ namespace {
 std::string trimmed(const std::string& text) {
   std::size_t b = 0, e = text.size();
   while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t' || text[e - 1] == '\r' || text[e - 1] == '\n')) --e;
+  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t' || text[e - 1] == '\r' || text[e - 1] == '\n'))
+    --e;
   return text.substr(b, e - b);
 }
 
@@ -70,20 +71,22 @@ std::optional<ContentRange> parseContentRange(const std::string& value) {
 
 std::optional<std::int64_t> parseContentLength(const std::string& value) { return number(trimmed(value)); }
 
-ResponsePlan judgeFirstResponse(const FirstResponse& response) {
+ResponsePlan judgeFirstResponse(const FirstResponse& response, std::int64_t probeBytes) {
   ResponsePlan plan;
   if (response.status == 206) {
     const auto& range = response.contentRange;
-    if (!range || range->first != 0 || range->total < 0 || range->last != range->total - 1) {
+    if (probeBytes <= 0 || !range || range->first != 0 || range->total < 0 ||
+        range->last != std::min(probeBytes, range->total) - 1) {
       plan.failure = DownloadFailure::BadRange;
       return plan;
     }
-    if (response.contentLength && *response.contentLength != range->total) {
+    if (response.contentLength && *response.contentLength != range->last + 1) {
       plan.failure = DownloadFailure::WrongLength;
       return plan;
     }
     plan.ranged = true;
     plan.total = range->total;
+    plan.probed = range->last + 1;
   } else if (response.status == 200) {
     plan.total = response.contentLength;
   } else {
@@ -96,7 +99,8 @@ ResponsePlan judgeFirstResponse(const FirstResponse& response) {
 
 DownloadFailure judgeCompletion(std::optional<std::int64_t> total, std::int64_t received) {
   if (received <= 0) return DownloadFailure::Empty;
-  if (total && *total != received) return received < *total ? DownloadFailure::Cut : DownloadFailure::WrongLength;
+  if (total && *total != received)
+    return received < *total ? DownloadFailure::Cut : DownloadFailure::WrongLength;
   return DownloadFailure::None;
 }
 

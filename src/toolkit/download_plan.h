@@ -43,13 +43,17 @@ struct FirstResponse {
 
 struct ResponsePlan {
   DownloadFailure failure = DownloadFailure::None;
-  bool ranged = false;               // the server honoured "Range: bytes=0-"
-  std::optional<std::int64_t> total; // length of the whole file when known
+  bool ranged = false;                // the server honoured the probe range
+  std::optional<std::int64_t> total;  // length of the whole file when known
+  std::int64_t probed = 0;            // bytes the first response carries when ranged
 };
 
-// The first request asks for "bytes=0-". A 206 must describe the range from
-// byte 0 with a known total; a 200 means the server ignores ranges.
-ResponsePlan judgeFirstResponse(const FirstResponse& response);
+// With `probeBytes` above 0 the first request asked for "bytes=0-(probeBytes-1)".
+// A bounded probe, not "bytes=0-": WinInet may read a body it was not asked
+// for to its end before it lets go of the request. A 206 must answer with
+// the range from byte 0, cut at the end of the file, and a known total; a
+// 200 means the server ignores ranges and sends the whole file.
+ResponsePlan judgeFirstResponse(const FirstResponse& response, std::int64_t probeBytes);
 
 // The end of a transfer: a file is complete only when it is not empty and
 // holds exactly the announced number of bytes.

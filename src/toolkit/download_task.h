@@ -15,15 +15,15 @@ inline constexpr int kNoticeEnded = 4;     // value: 1 when the file is complete
 // Why a finished task did not produce a complete file.
 enum class DownloadFailure {
   None,
-  BadAddress,     // empty or not http/https
-  Connect,        // could not open, connect or send
-  HttpStatus,     // status other than 200/206 (status holds it)
-  BadRange,       // 206 whose Content-Range is not what was asked for
-  Cut,            // a read failed, or the body ended early
-  WrongLength,    // more or fewer bytes than announced
-  Empty,          // zero-byte body
-  File,           // creating or writing the target file failed
-  Stopped,        // stop() was called
+  BadAddress,   // empty or not http/https
+  Connect,      // could not open, connect or send
+  HttpStatus,   // status other than 200/206 (status holds it)
+  BadRange,     // 206 whose Content-Range is not what was asked for
+  Cut,          // a read failed, or the body ended early
+  WrongLength,  // more or fewer bytes than announced
+  Empty,        // zero-byte body
+  File,         // creating or writing the target file failed
+  Stopped,      // stop() was called
 };
 
 struct DownloadNotice {
@@ -31,7 +31,7 @@ struct DownloadNotice {
   std::int64_t value = 0;
   std::int64_t total = 0;  // announced length, 0 when unknown
   DownloadFailure failure = DownloadFailure::None;
-  int status = 0;          // HTTP status of the first response
+  int status = 0;  // HTTP status of the first response
 };
 
 // Called on a downloader thread; returns 0.
@@ -48,12 +48,12 @@ struct DownloadTask {
   std::string password = "anonymous@vexbox.invalid";
   int connections = 1;
   int reserved1 = 0;
-  int connectTimeoutMs = 20000;    // time setting 1
-  int sendTimeoutMs = 20000;       // time setting 2
-  int receiveTimeoutMs = 20000;    // time setting 3
-  int progressIntervalMs = 1000;   // time setting 4: at most one progress notice per interval
-  int readBufferBytes = 20480;     // size setting 1
-  int minRangeBytes = 1024;        // size setting 2: smallest range worth a connection of its own
+  int connectTimeoutMs = 20000;   // time setting 1
+  int sendTimeoutMs = 20000;      // time setting 2
+  int receiveTimeoutMs = 20000;   // time setting 3
+  int progressIntervalMs = 1000;  // time setting 4: at most one progress notice per interval
+  int readBufferBytes = 20480;    // size setting 1
+  int minRangeBytes = 1024;       // size setting 2: smallest range worth a connection of its own
   int reserved2 = 0;
   DownloadNotify notify;
   std::string text;

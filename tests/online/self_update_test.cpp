@@ -1,5 +1,4 @@
 #include "online/self_update.h"
-#include "online/update_script.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,6 +7,7 @@
 #include <mutex>
 
 #include "../toolkit/download_test_server.h"
+#include "online/update_script.h"
 #include "toolkit/download_sha256.h"
 
 namespace vex::online {

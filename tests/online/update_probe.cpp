@@ -18,9 +18,11 @@
 namespace {
 
 std::string utf8(const std::wstring& wide) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
+                      nullptr);
   return out;
 }
 
@@ -59,7 +61,8 @@ int main(int argc, char** argv) {
   note("edition " + info.edition);
   g_ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   static vex::online::SelfUpdate update;
-  update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text&, vex::win::MessageIcon) {
+  update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text&,
+                          vex::win::MessageIcon) {
     note("message " + utf8FromGbk(text));
     if (text != vex::online::kUpdateDoneText) SetEvent(g_ended);
   };

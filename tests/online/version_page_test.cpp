@@ -8,7 +8,8 @@ namespace {
 VersionInfo parse(const std::string& page) { return parseVersionPage(page); }
 
 TEST(VersionPage, ReadsTheThreeFieldsInAnyOrder) {
-  const auto info = parse("junk[start][update]N[/update][dowload]http://h/v.exe[/dowload][edition]2.2[/edition][end]x");
+  const auto info =
+      parse("junk[start][update]N[/update][dowload]http://h/v.exe[/dowload][edition]2.2[/edition][end]x");
   EXPECT_EQ(info.edition, "2.2");
   EXPECT_EQ(info.download, "http://h/v.exe");
   EXPECT_EQ(info.update, "N");

@@ -37,8 +37,8 @@ TEST(DownloadPlan, ContentRange) {
   r = parseContentRange("Bytes 5-9/*");
   ASSERT_TRUE(r);
   EXPECT_EQ(r->total, -1);
-  for (const char* bad : {"", "bytes", "bytes 9-5/10", "bytes 0-9/9", "items 0-9/10", "bytes a-9/10", "bytes */10",
-                          "bytes 0-99999999999999999999/1"}) {
+  for (const char* bad : {"", "bytes", "bytes 9-5/10", "bytes 0-9/9", "items 0-9/10", "bytes a-9/10",
+                          "bytes */10", "bytes 0-99999999999999999999/1"}) {
     EXPECT_FALSE(parseContentRange(bad)) << bad;
   }
   EXPECT_EQ(parseContentLength(" 42 "), 42);
@@ -48,27 +48,32 @@ TEST(DownloadPlan, ContentRange) {
 }
 
 TEST(DownloadPlan, FirstResponse) {
-  FirstResponse ok{206, 1000, ContentRange{0, 999, 1000}};
-  auto plan = judgeFirstResponse(ok);
+  auto plan = judgeFirstResponse({206, 100, ContentRange{0, 99, 1000}}, 100);
   EXPECT_EQ(plan.failure, DownloadFailure::None);
   EXPECT_TRUE(plan.ranged);
   EXPECT_EQ(plan.total, 1000);
+  EXPECT_EQ(plan.probed, 100);
+  // A file shorter than the probe comes whole.
+  plan = judgeFirstResponse({206, 40, ContentRange{0, 39, 40}}, 100);
+  EXPECT_EQ(plan.failure, DownloadFailure::None);
+  EXPECT_EQ(plan.probed, 40);
 
-  plan = judgeFirstResponse({200, 1000, std::nullopt});
+  plan = judgeFirstResponse({200, 1000, std::nullopt}, 100);
   EXPECT_FALSE(plan.ranged);
   EXPECT_EQ(plan.total, 1000);
-  plan = judgeFirstResponse({200, std::nullopt, std::nullopt});
+  plan = judgeFirstResponse({200, std::nullopt, std::nullopt}, 0);
   EXPECT_EQ(plan.failure, DownloadFailure::None);
   EXPECT_FALSE(plan.total);
 
-  EXPECT_EQ(judgeFirstResponse({404, 10, std::nullopt}).failure, DownloadFailure::HttpStatus);
-  EXPECT_EQ(judgeFirstResponse({302, 10, std::nullopt}).failure, DownloadFailure::HttpStatus);
-  EXPECT_EQ(judgeFirstResponse({200, 0, std::nullopt}).failure, DownloadFailure::Empty);
-  EXPECT_EQ(judgeFirstResponse({206, 10, std::nullopt}).failure, DownloadFailure::BadRange);
-  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{5, 14, 15}}).failure, DownloadFailure::BadRange);
-  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{0, 9, -1}}).failure, DownloadFailure::BadRange);
-  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{0, 9, 20}}).failure, DownloadFailure::BadRange);
-  EXPECT_EQ(judgeFirstResponse({206, 7, ContentRange{0, 9, 10}}).failure, DownloadFailure::WrongLength);
+  EXPECT_EQ(judgeFirstResponse({404, 10, std::nullopt}, 100).failure, DownloadFailure::HttpStatus);
+  EXPECT_EQ(judgeFirstResponse({302, 10, std::nullopt}, 100).failure, DownloadFailure::HttpStatus);
+  EXPECT_EQ(judgeFirstResponse({200, 0, std::nullopt}, 100).failure, DownloadFailure::Empty);
+  EXPECT_EQ(judgeFirstResponse({206, 10, std::nullopt}, 100).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 100, ContentRange{0, 99, 1000}}, 0).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{5, 14, 15}}, 10).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 10, ContentRange{0, 9, -1}}, 10).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 20, ContentRange{0, 19, 1000}}, 10).failure, DownloadFailure::BadRange);
+  EXPECT_EQ(judgeFirstResponse({206, 7, ContentRange{0, 9, 1000}}, 10).failure, DownloadFailure::WrongLength);
 }
 
 TEST(DownloadPlan, CompletionNeedsEveryAnnouncedByte) {
@@ -96,8 +101,8 @@ TEST(DownloadUrl, Splits) {
   u = splitDownloadUrl("http://h?q");
   ASSERT_TRUE(u);
   EXPECT_EQ(u->path, "/?q");
-  for (const char* bad : {"", "ftp://h/x", "http://", "http:///x", "http://h:0/", "http://h:99999/", "http://h:8a/",
-                          "#http://h/", "http://a b/"}) {
+  for (const char* bad : {"", "ftp://h/x", "http://", "http:///x", "http://h:0/", "http://h:99999/",
+                          "http://h:8a/", "#http://h/", "http://a b/"}) {
     EXPECT_FALSE(splitDownloadUrl(bad)) << bad;
   }
 }
@@ -113,7 +118,8 @@ TEST(DownloadSha256, KnownVectors) {
   EXPECT_EQ(sha("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
   EXPECT_EQ(sha("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
             "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
-  EXPECT_EQ(sha(std::string(1'000'000, 'a')), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+  EXPECT_EQ(sha(std::string(1'000'000, 'a')),
+            "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
   // 55, 56 and 64 bytes sit on the padding edges.
   EXPECT_EQ(sha(std::string(55, 'a')), "9f4390f8d30c2dd92ec9f095b65e2b9ae9b0a925a5258e241c9f1e910f734318");
   EXPECT_EQ(sha(std::string(56, 'a')), "b35439a4ac6f0948b6d6f9e3c6af0f5f590ce20f1bde7090ef7970686ec6738a");

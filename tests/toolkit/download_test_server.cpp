@@ -121,7 +121,7 @@ void TestHttpServer::handle(std::uintptr_t raw) {
   ++connectionCount_;
   const DWORD wait = 3000;  // no test connection may hang the server
   setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&wait), sizeof wait);
-  const DWORD sendWait = 10000;
+  const DWORD sendWait = 3000;  // a client that neither reads nor closes
   setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&sendWait), sizeof sendWait);
   const int now = ++active_;
   int seen = maxConcurrent_;
@@ -179,7 +179,8 @@ void TestHttpServer::handle(std::uintptr_t raw) {
     reply += "Connection: close\r\n";
     if (file.acceptRanges) reply += "Accept-Ranges: bytes\r\n";
     if (file.sendLength) {
-      reply += "Content-Length: " + std::to_string(file.announcedLength >= 0 ? file.announcedLength : size) + "\r\n";
+      reply += "Content-Length: " + std::to_string(file.announcedLength >= 0 ? file.announcedLength : size) +
+               "\r\n";
     }
     reply += extra + "\r\n";
     bool ok = sendAll(s, reply.data(), reply.size());

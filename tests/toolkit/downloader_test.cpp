@@ -88,11 +88,16 @@ TEST_F(DownloaderTest, UsesFiveRangedConnectionsWhenTheServerAcceptsRanges) {
   EXPECT_EQ(end->failure, DownloadFailure::None);
   EXPECT_EQ(end->total, static_cast<std::int64_t>(body.size()));
   EXPECT_EQ(readWholeFile(target), body);
-  EXPECT_EQ(server.connectionCount(), 5);
-  EXPECT_EQ(server.maxConcurrent(), 5);
-  int ranged = 0;
-  for (const auto& r : server.requests()) ranged += r.find("Range: bytes=") != std::string::npos;
-  EXPECT_EQ(ranged, 5);
+  // A bounded head, then five ranges: four beside the head, the fifth on the
+  // head's connection once it is done. The server may still count the head's
+  // socket for a moment after the client has let it go.
+  EXPECT_EQ(server.connectionCount(), 6);
+  EXPECT_GE(server.maxConcurrent(), 5);
+  EXPECT_LE(server.maxConcurrent(), 6);
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 6u);
+  EXPECT_NE(requests[0].find("Range: bytes=0-262143\r\n"), std::string::npos) << requests[0];
+  for (const auto& r : requests) EXPECT_NE(r.find("Range: bytes="), std::string::npos);
 }
 
 TEST_F(DownloaderTest, ProgressGrowsToTheWholeFile) {
@@ -143,7 +148,8 @@ TEST_F(DownloaderTest, FailuresEndWithoutAFile) {
       {"404", {.status = 404, .body = body}, DownloadFailure::HttpStatus},
       {"cut, ranged", {.body = body, .cutAfter = 100000}, DownloadFailure::Cut},
       {"cut, single", {.body = body, .acceptRanges = false, .cutAfter = 100000}, DownloadFailure::Cut},
-      {"short body", {.body = body, .acceptRanges = false, .announcedLength = (1 << 20) + 5000},
+      {"short body",
+       {.body = body, .acceptRanges = false, .announcedLength = (1 << 20) + 5000},
        DownloadFailure::Cut},
       {"length beside range", {.body = body, .announcedLength = 1000}, DownloadFailure::WrongLength},
       {"empty", {.body = {}, .acceptRanges = false}, DownloadFailure::Empty},

@@ -40,14 +40,15 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes) {
 }
 
 std::optional<Bytes> readWholeFile(const std::string& path) {
-  FileHandle file(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   Bytes bytes;
   std::vector<std::uint8_t> chunk(1 << 16);
   for (;;) {
     DWORD got = 0;
-    if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) return std::nullopt;
+    if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr))
+      return std::nullopt;
     if (got == 0) break;
     bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + got);
   }

@@ -19,8 +19,12 @@ namespace vex::win {
 namespace {
 
 constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
-// Reads below this size cost more in calls than they save in memory.
-constexpr int kMinReadBuffer = 256 * 1024;
+// Read sizes: WinInet under Wine reaches full speed only with big reads.
+constexpr DWORD kMinChunk = 8 * 1024;
+constexpr DWORD kStartChunk = 256 * 1024;
+constexpr int kMaxChunk = 1024 * 1024;
+// Head of the file the first request reads before the rest is split.
+constexpr std::int64_t kProbeBytes = 256 * 1024;
 // How long stop() waits for the threads before leaving them to their time-outs.
 constexpr int kStopWaitMs = 1500;
 
@@ -48,7 +52,8 @@ int queryStatus(HINTERNET request) {
   DWORD status = 0;
   DWORD size = sizeof status;
   DWORD index = 0;
-  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, &index)) return 0;
+  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, &index))
+    return 0;
   return static_cast<int>(status);
 }
 
@@ -109,6 +114,14 @@ class LiveRequest {
   LiveRequest(const LiveRequest&) = delete;
   LiveRequest& operator=(const LiveRequest&) = delete;
   HINTERNET get() const { return request_.get(); }
+  void close() {
+    std::lock_guard lock(job_.liveMutex);
+    if (job_.live.erase(request_.get()) == 0) {
+      request_.release();
+    } else {
+      request_.reset();
+    }
+  }
 
  private:
   Downloader::Job& job_;
@@ -122,7 +135,8 @@ InternetHandle Downloader::Job::openRequest(HINTERNET connection, DownloadFailur
   DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
                 INTERNET_FLAG_KEEP_CONNECTION;
   if (url.secure) flags |= INTERNET_FLAG_SECURE;
-  InternetHandle request(HttpOpenRequestA(connection, "GET", url.path.c_str(), nullptr, nullptr, accept, flags, 0));
+  InternetHandle request(
+      HttpOpenRequestA(connection, "GET", url.path.c_str(), nullptr, nullptr, accept, flags, 0));
   if (!request) {
     *failure = DownloadFailure::Connect;
     return request;
@@ -148,7 +162,9 @@ void Downloader::Job::progress(bool force) {
 
 DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset, std::int64_t limit,
                                           std::int64_t* got) {
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::max(task.readBufferBytes, kMinReadBuffer)));
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::max(task.readBufferBytes, kMaxChunk)));
+  DWORD chunk = kStartChunk;
+  const ULONGLONG interval = static_cast<ULONGLONG>(std::max(task.progressIntervalMs, 16));
   *got = 0;
   for (;;) {
     if (stopping || abandoned) return DownloadFailure::Stopped;
@@ -157,17 +173,17 @@ DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset
       if (*got >= limit) return DownloadFailure::None;
       want = static_cast<DWORD>(std::min<std::int64_t>(want, limit - *got));
     }
-    // A synchronous read waits for a full buffer; asking what has arrived
-    // first keeps the progress notices flowing on slow lines.
-    DWORD available = 0;
-    if (!InternetQueryDataAvailable(request, &available, 0, 0)) {
-      return stopping ? DownloadFailure::Stopped : DownloadFailure::Cut;
-    }
-    if (available > 0) want = std::min(want, available);
+    want = std::min(want, chunk);
     DWORD n = 0;
+    const ULONGLONG began = GetTickCount64();
     if (!InternetReadFile(request, buffer.data(), want, &n)) {
       return stopping ? DownloadFailure::Stopped : DownloadFailure::Cut;
     }
+    // A synchronous read waits for a full buffer: on a slow line smaller
+    // reads keep the progress flowing, on a fast one bigger reads cost less.
+    const ULONGLONG took = GetTickCount64() - began;
+    if (took * 4 > interval && chunk > kMinChunk) chunk /= 2;
+    if (took * 16 < interval && n == want && chunk < buffer.size()) chunk *= 2;
     if (n == 0) return limit >= 0 && *got < limit ? DownloadFailure::Cut : DownloadFailure::None;
     OVERLAPPED at{};
     const std::int64_t position = offset + *got;
@@ -177,7 +193,8 @@ DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset
     {
       std::shared_lock lock(fileMutex);
       if (!file) return DownloadFailure::Stopped;
-      if (!WriteFile(file.get(), buffer.data(), n, &written, &at) || written != n) return DownloadFailure::File;
+      if (!WriteFile(file.get(), buffer.data(), n, &written, &at) || written != n)
+        return DownloadFailure::File;
     }
     *got += n;
     received += n;
@@ -219,10 +236,15 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   setOption(session.get(), INTERNET_OPTION_MAX_CONNS_PER_SERVER, connections + 1);
   setOption(session.get(), INTERNET_OPTION_MAX_CONNS_PER_1_0_SERVER, connections + 1);
 
-  file = FileHandle(CreateFileW(wideFromGbk(task.file).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  file = FileHandle(CreateFileW(wideFromGbk(task.file).c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return DownloadFailure::File;
 
+  // The first request reads a bounded head of the file: it tells whether
+  // ranges work and how long the file is; the rest is split afterwards.
+  const std::int64_t probeBytes = connections > 1 ? kProbeBytes : 0;
+  ResponsePlan plan;
   InternetHandle connection(InternetConnectA(session.get(), url.host.c_str(), url.port, nullptr, nullptr,
                                              INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection) return DownloadFailure::Connect;
@@ -230,8 +252,8 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   LiveRequest request(*this, openRequest(connection.get(), &failure));
   if (failure != DownloadFailure::None) return failure;
   if (request.get() == nullptr) return DownloadFailure::Stopped;
-  // Asking for the whole file as a range tells at once whether ranges work.
-  const std::string header = connections > 1 ? "Range: bytes=0-\r\n" : "";
+  const std::string header =
+      probeBytes > 0 ? "Range: bytes=0-" + std::to_string(probeBytes - 1) + "\r\n" : "";
   if (!HttpSendRequestA(request.get(), header.empty() ? nullptr : header.c_str(),
                         static_cast<DWORD>(header.size()), nullptr, 0)) {
     return stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
@@ -240,14 +262,13 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   first.status = *status = queryStatus(request.get());
   first.contentLength = parseContentLength(queryText(request.get(), HTTP_QUERY_CONTENT_LENGTH));
   first.contentRange = parseContentRange(queryText(request.get(), HTTP_QUERY_CONTENT_RANGE));
-  const ResponsePlan plan = judgeFirstResponse(first);
+  plan = judgeFirstResponse(first, probeBytes);
   if (plan.failure != DownloadFailure::None) return plan.failure;
   total = plan.total.value_or(0);
 
-  std::vector<ByteRange> ranges;
-  if (plan.ranged) ranges = planRanges(*plan.total, connections, task.minRangeBytes);
-  if (ranges.size() <= 1) {
-    std::int64_t got = 0;
+  std::int64_t got = 0;
+  if (!plan.ranged) {
+    // No ranges: the whole file on this one connection.
     failure = readInto(request.get(), 0, plan.total.value_or(-1), &got);
     if (failure != DownloadFailure::None) return failure;
     // One more read tells a body longer than announced.
@@ -258,7 +279,6 @@ DownloadFailure Downloader::Job::transfer(int* status) {
     }
     return judgeCompletion(plan.total, got);
   }
-
   LARGE_INTEGER size;
   size.QuadPart = *plan.total;
   {
@@ -268,17 +288,30 @@ DownloadFailure Downloader::Job::transfer(int* status) {
       return DownloadFailure::File;
     }
   }
-  std::vector<DownloadFailure> results(ranges.size(), DownloadFailure::None);
+  // The other ranges start while the head is still being read; this
+  // connection then takes the first range itself, so no more than
+  // `connections` are ever open.
+  std::vector<ByteRange> ranges = planRanges(*plan.total - plan.probed, connections, task.minRangeBytes);
+  for (ByteRange& range : ranges) {
+    range.first += plan.probed;
+    range.last += plan.probed;
+  }
+  std::vector<DownloadFailure> results(ranges.size() + 1, DownloadFailure::None);
   std::vector<std::thread> workers;
   for (std::size_t i = 1; i < ranges.size(); ++i) {
     workers.emplace_back([this, &results, &ranges, i] {
-      results[i] = fetchRange(ranges[i]);
-      if (results[i] != DownloadFailure::None) abandoned = true;
+      results[i + 1] = fetchRange(ranges[i]);
+      if (results[i + 1] != DownloadFailure::None) abandoned = true;
     });
   }
-  std::int64_t got = 0;
-  results[0] = readInto(request.get(), 0, ranges[0].size(), &got);
-  if (results[0] != DownloadFailure::None) abandoned = true;
+  results[0] = readInto(request.get(), 0, plan.probed, &got);
+  request.close();
+  if (results[0] != DownloadFailure::None) {
+    abandoned = true;
+  } else if (!ranges.empty()) {
+    results[1] = fetchRange(ranges[0]);
+    if (results[1] != DownloadFailure::None) abandoned = true;
+  }
   for (auto& worker : workers) worker.join();
   // The range that failed first says why; the others only gave up.
   for (DownloadFailure result : results) {
@@ -358,7 +391,8 @@ void Downloader::stop() {
   bool done = false;
   {
     std::unique_lock lock(job->doneMutex);
-    done = job->doneSignal.wait_for(lock, std::chrono::milliseconds(kStopWaitMs), [&] { return job->transferDone; });
+    done = job->doneSignal.wait_for(lock, std::chrono::milliseconds(kStopWaitMs),
+                                    [&] { return job->transferDone; });
   }
   // A read blocked on a silent server ends only at its time-out; the
   // partial file goes now.
