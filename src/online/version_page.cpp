@@ -2,54 +2,22 @@
 
 #include <algorithm>
 
+#include "net/text_extract.h"
+#include "net/text_ops.h"
+
 namespace vex::online {
-
-namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// 0-based offset of `part` at or after `from`, walking whole GBK characters
-// and ignoring ASCII case; npos when absent.
-std::size_t findNoCase(const Text& text, const Text& part, std::size_t from) {
-  for (std::size_t i = from; i < text.size();) {
-    if (text.size() - i >= part.size() &&
-        std::equal(part.begin(), part.end(), text.begin() + static_cast<std::ptrdiff_t>(i),
-                   [](char a, char b) { return lowerAscii(a) == lowerAscii(b); })) {
-      return i;
-    }
-    i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
-  }
-  return Text::npos;
-}
-
-Text between(const Text& text, const Text& left, const Text& right) {
-  const std::size_t p1 = findNoCase(text, left, 0);
-  if (p1 == Text::npos) return {};
-  const std::size_t s = p1 + left.size();
-  const std::size_t p2 = findNoCase(text, right, s);
-  if (p2 == Text::npos) return {};
-  return text.substr(s, p2 - s);
-}
-
-bool blankAt(const Text& text, std::size_t i, std::size_t* width) {
-  if (text[i] == ' ') {
-    *width = 1;
-    return true;
-  }
-  if (i + 1 < text.size() && static_cast<unsigned char>(text[i]) == 0xA1 &&
-      static_cast<unsigned char>(text[i + 1]) == 0xA1) {
-    *width = 2;
-    return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 Text versionPageText(const Bytes& fetched) {
   const auto nul = std::find(fetched.begin(), fetched.end(), 0);
   return Text(fetched.begin(), nul);
 }
+
+namespace {
+// Tags match in any case; the first occurrence wins.
+Text between(const Text& text, const char* left, const char* right) {
+  return text_between(text, left, right, 1, true);
+}
+}  // namespace
 
 VersionInfo parseVersionPage(const Text& page) {
   const Text body = between(page, "[start]", "[end]");
@@ -80,25 +48,7 @@ std::size_t versionReadBufferSize(const std::string& contentLength) {
   return std::min(value + 1, kMax);
 }
 
-Text trimBlanks(const Text& text) {
-  std::size_t begin = 0, width = 0;
-  while (begin < text.size() && blankAt(text, begin, &width)) begin += width;
-  // Walk whole characters so a trail byte never counts as a blank; cut at the
-  // first blank of the run that ends the text.
-  std::size_t end = begin, runStart = Text::npos;
-  for (std::size_t i = begin; i < text.size();) {
-    if (blankAt(text, i, &width)) {
-      if (runStart == Text::npos) runStart = i;
-      i += width;
-    } else {
-      runStart = Text::npos;
-      i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
-    }
-    end = std::min(i, text.size());
-  }
-  if (runStart != Text::npos) end = runStart;
-  return text.substr(begin, end - begin);
-}
+Text trimBlanks(const Text& text) { return text::trim(text); }
 
 Text versionPageAddress(const Text& host) { return "http://" + host + kVersionPagePath; }
 
