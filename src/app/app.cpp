@@ -57,7 +57,15 @@ void App::start() {
   bindMainWindow();
   bindViewHandlers(views_, [this] {
     online::start_update_download(state_.update.selfUpdate, state_.update.versionInfo,
-                                  ui_.nativeHandle(layout::kAboutWindow));
+                                  ui_.nativeHandle(layout::kAboutWindow), [this, alive = alive_](int percent) {
+                                    // On a downloader thread: the bar is set on the UI thread.
+                                    if (!*alive) return;
+                                    backend_->dispatcher().post([this, alive, percent] {
+                                      if (*alive)
+                                        ui_.setProgress({layout::kUpdateWindow, layout::update_window::进度条1},
+                                                        percent);
+                                    });
+                                  });
   });
   ui_.setClosedHook([](std::int32_t window) {
     if (window == layout::kMainWindow) quit(0);
@@ -95,6 +103,7 @@ void App::startUp() {
 void App::exitSteps() {
   if (exited_) return;
   exited_ = true;
+  *alive_ = false;
   state_.update.selfUpdate.downloader.stop();
   state_.tables = GameTables{};
   state_.lineup = LineupViewState{};

@@ -1,6 +1,7 @@
 // The program: entry steps, start-up sequence of MainWindow, MainWindow's
 // menu and chrome, and the exit steps.
 #pragma once
+#include <atomic>
 #include <memory>
 
 #include "app/app_shell.h"
@@ -44,6 +45,8 @@ class App {
   Views views_;
   std::unique_ptr<win::Win32Backend> backend_;
   bool exited_ = false;
+  // Cleared by the exit steps, so a late download notice touches nothing.
+  std::shared_ptr<std::atomic<bool>> alive_ = std::make_shared<std::atomic<bool>>(true);
 };
 
 }  // namespace vex
