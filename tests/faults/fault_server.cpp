@@ -80,7 +80,7 @@ FaultServer::~FaultServer() {
   stopping_ = true;
   if (acceptor_.joinable()) acceptor_.join();
   if (listening()) closesocket(static_cast<SOCKET>(listener_));
-  for (auto& w : workers_) w.join();
+  for (auto& w : workers_) w.thread.join();
 }
 
 std::vector<std::string> FaultServer::paths() const {
@@ -102,11 +102,25 @@ void FaultServer::acceptLoop() {
     if (!readable(l, 50)) continue;
     SOCKET c = accept(l, nullptr, nullptr);
     if (c == kNone) continue;
-    if (++connections_ > kMaxConnections) {
+    ++connections_;
+    // Finished connections go, so a long run keeps only the live ones.
+    std::erase_if(workers_, [](Worker& w) {
+      if (!*w.done) return false;
+      w.thread.join();
+      return true;
+    });
+    if (active_ >= kMaxConnections) {
       closesocket(c);
       continue;
     }
-    workers_.emplace_back([this, c] { serve(c); });
+    ++active_;
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    workers_.push_back({std::thread([this, c, done] {
+                          serve(c);
+                          --active_;
+                          *done = true;
+                        }),
+                        done});
   }
 }
 

@@ -1,7 +1,7 @@
 // A loopback HTTP server that misbehaves on purpose: it stalls, resets the
 // connection mid-response, answers 500 or sends headers that are no HTTP at
-// all, per path. Bounded: at most kMaxConnections, and every connection
-// ends when the server is destroyed.
+// all, per path. Bounded: at most kMaxConnections at a time, and every
+// connection ends when the server is destroyed.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -30,7 +30,7 @@ struct Answer {
 class FaultServer {
  public:
   using Route = std::function<Answer(const std::string& path)>;
-  static constexpr int kMaxConnections = 200;
+  static constexpr int kMaxConnections = 32;
 
   // port 0: the system picks one. A port that cannot be had leaves the
   // server not listening (see listening()).
@@ -64,9 +64,14 @@ class FaultServer {
   int port_ = 0;
   std::atomic<bool> stopping_{false};
   std::atomic<int> connections_{0};
+  std::atomic<int> active_{0};
   mutable std::mutex mutex_;
   std::vector<std::string> paths_;
-  std::vector<std::thread> workers_;
+  struct Worker {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> done;
+  };
+  std::vector<Worker> workers_;
   std::thread acceptor_;
 };
 
