@@ -1,0 +1,324 @@
+// A thousand random user actions over all eight windows of the running
+// program, driven through the message loop as clicks on the controls. The
+// program must survive every one, answer its message boxes, and give back
+// the GDI objects, windows and memory it took.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../app/app_fixture.h"
+#include "../faults/box_watcher.h"
+#include "../faults/fault_server.h"
+#include "online/self_update.h"
+#include "process_counts.h"
+#include "toolkit/win/wide_text.h"
+
+namespace vex::test {
+namespace {
+
+using namespace layout;
+
+constexpr int kDefaultActions = 1000;
+constexpr int kCheckpointEvery = 250;  // actions between measurements in the start state
+constexpr unsigned kDefaultSeed = 20261208;
+constexpr int kFixedPort = 18631;
+
+// Allowed growth from the state after start to the same state after the run.
+constexpr std::size_t kGdiMargin = 40;  // GDI handle table entries: first-use caches, then a plateau
+constexpr int kWindowMargin = 0;        // windows and controls
+constexpr std::size_t kHeapMargin = 2 * 1024 * 1024;     // bytes in use in the heaps
+constexpr std::size_t kPrivateMargin = 8 * 1024 * 1024;  // committed private pages (the heaps keep some)
+// Growth allowed between the middle and the end of the run, when every
+// window has been opened before: what grows there grows with the actions.
+constexpr std::size_t kGdiLeakMargin = 16;  // the plateau wanders by about ten
+
+constexpr std::int32_t kWindows[] = {kMainWindow,   kLineupWindow,   kItemChartWindow, kAboutWindow,
+                                     kDonateWindow, kHeroListWindow, kUpdateWindow,    kItemListWindow};
+
+std::string utf8(const std::wstring& text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
+                                    static_cast<int>(out.size()), nullptr, nullptr);
+  out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return out;
+}
+
+const char* windowName(std::int32_t id) {
+  switch (id) {
+    case kMainWindow:
+      return "MainWindow";
+    case kLineupWindow:
+      return "LineupWindow";
+    case kItemChartWindow:
+      return "ItemChartWindow";
+    case kAboutWindow:
+      return "AboutWindow";
+    case kDonateWindow:
+      return "DonateWindow";
+    case kHeroListWindow:
+      return "HeroListWindow";
+    case kUpdateWindow:
+      return "UpdateWindow";
+    case kItemListWindow:
+      return "ItemListWindow";
+  }
+  return "?";
+}
+
+int soakActions() {
+  const char* given = std::getenv("VEX_SOAK_ACTIONS");
+  return given && *given ? std::atoi(given) : kDefaultActions;
+}
+
+unsigned soakSeed() {
+  const char* given = std::getenv("VEX_SOAK_SEED");
+  return given && *given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : kDefaultSeed;
+}
+
+void post(HWND control, UINT down, UINT up, WPARAM held, int x, int y) {
+  const LPARAM at = MAKELPARAM(x, y);
+  PostMessageW(control, WM_MOUSEMOVE, 0, at);
+  PostMessageW(control, down, held, at);
+  PostMessageW(control, up, 0, at);
+}
+
+struct Target {
+  ControlRef ref;
+  Event event;
+};
+
+class Soak {
+ public:
+  Soak(RunningApp& run, unsigned seed) : run_(run), random_(seed) {}
+
+  // One action; returns its description, or "" when the program ended.
+  std::string act() {
+    // A minimised window is restored before anything else, as by hand.
+    for (std::int32_t id : kWindows) {
+      if (!run_.ui().isOpen(id)) continue;
+      HWND hwnd = run_.window(id);
+      if (hwnd && IsIconic(hwnd) && (id == kMainWindow || pick(3) == 0)) {
+        ShowWindow(hwnd, SW_RESTORE);
+        return std::string("restore ") + windowName(id);
+      }
+    }
+    std::vector<std::int32_t> open;
+    for (std::int32_t id : kWindows)
+      if (run_.ui().isOpen(id) && !IsIconic(run_.window(id))) open.push_back(id);
+    if (open.empty()) return "nothing open";
+    const std::int32_t window = open[pick(open.size())];
+    const std::vector<Target> targets = clickable(window);
+    if (targets.empty()) return std::string("nothing to click in ") + windowName(window);
+    const Target t = targets[pick(targets.size())];
+    ++clicks_[window];
+    return perform(t);
+  }
+
+  const std::map<std::int32_t, int>& clicks() const { return clicks_; }
+
+ private:
+  std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+
+  // What a user could click in a window: shown, enabled controls of an
+  // enabled window that have a handler for the event.
+  std::vector<Target> clickable(std::int32_t window) {
+    std::vector<Target> out;
+    const WindowState* state = run_.ui().window(window);
+    if (!state) return out;
+    HWND top = run_.window(window);
+    if (!top || !IsWindowEnabled(top)) return out;  // a box owned by it is up
+    for (const ControlState& c : state->controls) {
+      const ControlRef ref{window, c.id};
+      // Ends the program by design.
+      if (window == kMainWindow && c.id == main_window::关闭按钮) continue;
+      // Opens the system browser.
+      if (window == kAboutWindow && c.id == about_window::超级按钮2) continue;
+      HWND h = run_.control(window, c.id);
+      if (!h) continue;
+      // The donate button is the one way to DonateWindow, though the layout keeps it hidden.
+      const bool hiddenOpener = window == kAboutWindow && c.id == about_window::超级按钮3;
+      if (!hiddenOpener && (!IsWindowVisible(h) || !IsWindowEnabled(h))) continue;
+      for (Event e :
+           {Event::Clicked, Event::RightButtonPressed, Event::ListClicked, Event::LeftButtonPressed})
+        if (run_.ui().hasHandler(ref, e)) out.push_back({ref, e});
+    }
+    return out;
+  }
+
+  std::string perform(const Target& t) {
+    HWND h = run_.control(t.ref.window, t.ref.control);
+    RECT r;
+    GetClientRect(h, &r);
+    int x = r.right / 2, y = r.bottom / 2;
+    std::string what = std::string(windowName(t.ref.window)) + " control 0x" + hex(t.ref.control);
+    switch (t.event) {
+      case Event::Clicked:
+        post(h, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, y);
+        return "click " + what;
+      case Event::LeftButtonPressed:
+        post(h, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, y);
+        return "press " + what;
+      case Event::RightButtonPressed:
+        post(h, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, x, y);
+        return "right-press " + what;
+      case Event::ListClicked: {
+        const int rows = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
+        int row = -1;
+        if (rows > 0) {
+          row = static_cast<int>(pick(static_cast<std::size_t>(rows)));
+          SendMessageW(h, LVM_ENSUREVISIBLE, row, FALSE);
+          RECT item{};
+          item.left = LVIR_LABEL;
+          if (SendMessageW(h, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item))) {
+            x = (item.left + item.right) / 2;
+            y = (item.top + item.bottom) / 2;
+          }
+        }
+        post(h, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, y);
+        return "list row " + std::to_string(row) + " of " + what;
+      }
+      case Event::Created:
+        break;
+    }
+    return what;
+  }
+
+  static std::string hex(std::int32_t v) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(v));
+    return text;
+  }
+
+  RunningApp& run_;
+  std::mt19937 random_;
+  std::map<std::int32_t, int> clicks_;
+};
+
+// Back to the windows that were open right after start.
+void backToStart(RunningApp& run) {
+  // Let a running download end and its box be answered first.
+  const ULONGLONG settle = GetTickCount64();
+  while (run.app().state().update.selfUpdate.downloader.running() && GetTickCount64() - settle < 20000)
+    pump(50);
+  for (std::int32_t id : kWindows)
+    if (id != kMainWindow && id != kLineupWindow && run.ui().isOpen(id)) run.ui().close(id);
+  if (!run.ui().isOpen(kLineupWindow)) run.ui().open(kLineupWindow);
+  for (std::int32_t id : {kMainWindow, kLineupWindow})
+    if (IsIconic(run.window(id))) ShowWindow(run.window(id), SW_RESTORE);
+  pump(500);
+}
+
+void print(const char* when, const ProcessCounts& c) {
+  std::printf(
+      "%s: GDI %lu (table %zu), USER %lu, windows %d, heap %zu KB, private %zu KB (committed %zu KB)\n", when,
+      c.gdi, c.gdiTable, c.user, c.windows, c.heapBytes / 1024, c.privateBytes / 1024,
+      c.committedPrivate / 1024);
+}
+
+TEST(Soak, ThousandRandomActionsOverAllWindows) {
+  const unsigned seed = soakSeed();
+  const int kActions = soakActions();
+  std::printf("soak seed %u (set VEX_SOAK_SEED to replay another)\n", seed);
+  for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
+  if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  // The build's server: a newer version is announced, and its download
+  // fails, so the update prompt and UpdateWindow are reached and never swap.
+  const std::string page =
+      "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(kFixedPort) +
+      "/vexbox/new.exe[/dowload][update]N[/update][end]";
+  FaultServer server(
+      [&](const std::string& path) {
+        if (path == "/vexbox/Version.html") return Answer{Fault::None, page};
+        if (path == "/vexbox/new.exe") return Answer{Fault::Status500, "gone"};
+        return Answer{Fault::None, "ok"};
+      },
+      kFixedPort);
+  ASSERT_TRUE(server.listening());
+  BoxWatcher boxes(IDOK);
+
+  RunningApp run;
+  pump(500);
+  const ProcessCounts before = measureProcess();
+  print("after start", before);
+
+  Soak soak(run, seed);
+  std::map<std::int32_t, int> opened;
+  std::vector<std::int32_t> wasOpen;
+  for (std::int32_t id : kWindows)
+    if (run.ui().isOpen(id)) wasOpen.push_back(id);
+  const ULONGLONG start = GetTickCount64();
+  ProcessCounts middle = before;  // the last checkpoint up to half way
+  for (int n = 1; n <= kActions; ++n) {
+    if (n > 1 && (n - 1) % kCheckpointEvery == 0) {
+      // Measured in the start state too, so the checkpoints compare.
+      backToStart(run);
+      wasOpen = {kMainWindow, kLineupWindow};
+      const ProcessCounts now = measureProcess();
+      const std::string when = "after " + std::to_string(n - 1) + " actions";
+      print(when.c_str(), now);
+      if (n - 1 <= kActions / 2) middle = now;
+    }
+    const std::string action = soak.act();
+    int code = -1;
+    const int boxesBefore = boxes.count();
+    const bool running = pump(40, &code);
+    if (boxes.count() != boxesBefore)
+      std::printf("  action %d (%s): box \"%s\"\n", n, action.c_str(), utf8(boxes.texts().back()).c_str());
+    ASSERT_TRUE(running) << "action " << n << " (" << action << ") ended the program, code " << code;
+    ASSERT_TRUE(run.ui().isOpen(kMainWindow)) << "action " << n << " (" << action << ") closed MainWindow";
+    for (std::int32_t id : kWindows) {
+      const bool now = run.ui().isOpen(id);
+      const bool before = std::find(wasOpen.begin(), wasOpen.end(), id) != wasOpen.end();
+      if (now && !before) ++opened[id];
+    }
+    wasOpen.clear();
+    for (std::int32_t id : kWindows)
+      if (run.ui().isOpen(id)) wasOpen.push_back(id);
+  }
+  std::map<std::wstring, int> byText;
+  for (const std::wstring& text : boxes.texts()) ++byText[text];
+  std::printf("%d actions in %llu ms, %d message boxes answered:\n", kActions, GetTickCount64() - start,
+              boxes.count());
+  for (const auto& [text, count] : byText) std::printf("  %3d x %s\n", count, utf8(text).c_str());
+  for (std::int32_t id : kWindows)
+    std::printf("  %-16s clicked %4d, opened %3d\n", windowName(id),
+                soak.clicks().count(id) ? soak.clicks().at(id) : 0, opened.count(id) ? opened.at(id) : 0);
+
+  std::printf("server: %d connections\n", server.connections());
+  backToStart(run);
+  const ProcessCounts after = measureProcess();
+  print("after the run", after);
+
+  ASSERT_TRUE(run.ui().isOpen(kMainWindow));
+  EXPECT_TRUE(IsWindow(run.window(kMainWindow)));
+  for (std::int32_t id : kWindows) {
+    if (id == kMainWindow) continue;
+    EXPECT_GT(opened[id], 0) << windowName(id) << " was never opened";
+  }
+  for (const std::wstring& text : boxes.texts()) {
+    // The page announces a newer version, so "当前已是最新版本" would mean a fetch failed.
+    EXPECT_TRUE(text == win::widen("发现新版本是否更新？") || text == win::widen(online::kUpdateFailedText))
+        << "unexpected box: " << utf8(text);
+  }
+  EXPECT_LE(after.gdi, before.gdi + kGdiMargin);
+  EXPECT_LE(after.user, before.user + kGdiMargin);
+  EXPECT_LE(after.gdiTable, before.gdiTable + kGdiMargin);
+  EXPECT_LE(after.windows, before.windows + kWindowMargin);
+  EXPECT_LE(after.heapBytes, before.heapBytes + kHeapMargin);
+  EXPECT_LE(after.privateBytes, before.privateBytes + kPrivateMargin);
+  EXPECT_LE(after.committedPrivate, before.committedPrivate + kPrivateMargin);
+  EXPECT_LE(after.gdiTable, middle.gdiTable + kGdiLeakMargin) << "GDI objects grow with the actions";
+  EXPECT_LE(after.heapBytes, middle.heapBytes + kHeapMargin / 2) << "memory grows with the actions";
+}
+
+}  // namespace
+}  // namespace vex::test
