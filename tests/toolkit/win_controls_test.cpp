@@ -157,6 +157,29 @@ TEST_F(WinControlsTest, KeyColourOfTheRestingPictureIsSeeThrough) {
   EXPECT_EQ(pixelAt(handle(kKeyed), 20, 12), kRed);
 }
 
+// Pictures are decoded once per change; what shows must still follow
+// every change, also one made while the button was hidden or disabled.
+TEST_F(WinControlsTest, AButtonShowsEachNewPictureAndTheOldOneAgain) {
+  const ControlRef ref{kWin, kRestOnly};
+  ui.setPicture(ref, test::solidBmp(8, 8, kRed));
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kRed);
+  ui.setPicture(ref, test::solidBmp(8, 8, kRed));
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kRed);
+  ui.setPicture(ref, test::solidBmp(8, 8, kBlue));
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kBlue);
+  ui.setVisible(ref, false);
+  ui.setPicture(ref, test::solidBmp(8, 8, kYellow));
+  ui.setVisible(ref, true);
+  ui.setVisible(ref, true);
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kYellow);
+  ui.setDisabled(ref, true);
+  EXPECT_NE(pixelAt(handle(kRestOnly), 20, 12), kYellow);
+  ui.setDisabled(ref, false);
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kYellow);
+  ui.setPicture(ref, {});
+  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kNormalBack);
+}
+
 TEST_F(WinControlsTest, TransparentControlsShowWhatLiesBeneathThem) {
   EXPECT_EQ(pixelAt(handle(kGlass), 10, 10), kFill);       // the box under a clear picture
   EXPECT_EQ(pixelAt(handle(kPlainLabel), 99, 0), kFill);   // a label without back colour

@@ -222,6 +222,68 @@ TEST_F(WinListViewTest, SelectionTravelsBothWaysAndAClickIsReportedAfterIt) {
   EXPECT_EQ(seen, (std::vector<int>{2, 4}));
 }
 
+// The native list holds no cells of its own: whatever it reports must be
+// the rows as they are now, after a refill with fewer rows and a sort.
+TEST_F(WinListViewTest, AFilteredAndSortedListReadsBackCellByCell) {
+  ui.listSetPictures(kRef, set);
+  for (int i = 0; i < 30; ++i) addRow("T1", "行" + std::to_string(i), i % 3, std::to_string(i));
+  ui.listSelect(kRef, 25);
+  EXPECT_EQ(nativeSelected(), 25);
+  ui.listClear(kRef);
+  for (int i = 0; i < 30; i += 3)
+    addRow(i % 2 ? "T2" : "T1", "留" + std::to_string(i), -1, std::to_string(i));
+  ASSERT_EQ(nativeCount(), 10);
+  EXPECT_EQ(nativeSelected(), -1);
+  for (int r = 0; r < 10; ++r) {
+    SCOPED_TRACE(r);
+    EXPECT_EQ(nativeText(r, 3), std::to_wstring(3 * r));
+    EXPECT_LT(nativeImage(r, 2), 0);
+  }
+  ui.sortListByColumn(kRef, 0);
+  const wchar_t* ids[] = {L"0", L"6", L"12", L"18", L"24", L"3", L"9", L"15", L"21", L"27"};
+  for (int r = 0; r < 10; ++r) EXPECT_EQ(nativeText(r, 3), ids[r]);
+  EXPECT_EQ(nativeText(5, 0), L"T2");
+  EXPECT_EQ(nativeText(5, 1), L"留3");
+  // Grown back, the row once selected is not selected again.
+  for (int i = 0; i < 20; ++i) addRow("T3", "多", 1, "x");
+  EXPECT_EQ(nativeCount(), 30);
+  EXPECT_EQ(nativeSelected(), -1);
+  EXPECT_EQ(nativeImage(25, 2), 1);
+  EXPECT_EQ(nativeText(29, 1), L"多");
+}
+
+TEST_F(WinListViewTest, AClickAfterASortReportsTheRowNowUnderThePointer) {
+  addRow("T3", "c", -1, "30");
+  addRow("T1", "a", -1, "10");
+  addRow("T2", "b", -1, "20");
+  ui.sortListByColumn(kRef, 0);
+  Text picked;
+  ui.bind(kRef, Event::ListClicked, [&] { picked = ui.listCell(kRef, ui.listSelected(kRef), 3); });
+  clickRow(2);
+  EXPECT_EQ(ui.listSelected(kRef), 2);
+  EXPECT_EQ(picked, Text("30"));
+  clickRow(0);
+  EXPECT_EQ(picked, Text("10"));
+  EXPECT_EQ(nativeSelected(), 0);
+}
+
+TEST_F(WinListViewTest, KeyboardMovesTheSelectionAndTypingFindsARow) {
+  addRow("T1", "a", -1, "0");
+  addRow("T1", "b", -1, "1");
+  addRow("x9", "c", -1, "2");
+  addRow("T2", "d", -1, "3");
+  ui.listSelect(kRef, 0);
+  settle();
+  SetFocus(list);
+  SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+  settle();
+  EXPECT_EQ(ui.listSelected(kRef), 1);
+  EXPECT_EQ(nativeSelected(), 1);
+  SendMessageW(list, WM_CHAR, L'x', 1);
+  settle();
+  EXPECT_EQ(ui.listSelected(kRef), 2);
+}
+
 TEST_F(WinListViewTest, ClickHandlerMayRefillTheListOrCloseTheWindow) {
   for (int i = 0; i < 5; ++i) addRow("T1", "行", -1, std::to_string(i));
   int clicks = 0;

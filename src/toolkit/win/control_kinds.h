@@ -46,7 +46,7 @@ class PicBox final : public NativeControl {
 
  private:
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
-  GdiPicture picture_;
+  CachedPicture picture_;
 };
 
 // Flat button with colours per state, a resting and a hover picture.
@@ -64,9 +64,9 @@ class SuperBtn final : public NativeControl {
  private:
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
   ButtonState visualState() const;
-  void loadPictures();
+  bool loadPictures();
   void setHover(bool hover);
-  GdiPicture resting_, hovered_;
+  CachedPicture resting_, hovered_;
   bool hover_ = false, pressed_ = false;
 };
 
@@ -83,9 +83,13 @@ class ListView final : public NativeControl {
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void scheduleSync();
   void sync();
-  void syncSelection();
-  void setCell(int row, int column, const ListCell& cell, bool insert);
-  std::vector<std::vector<ListCell>> shown_;  // what the native control holds
+  void syncSelection(bool force);
+  const ListCell* cellAt(int row, int column) const;
+  // The native list's questions (owner data): a cell's text and picture,
+  // the row a typed prefix names.
+  void answer(NMLVDISPINFOW& info) const;
+  int find(const NMLVFINDITEMW& request) const;
+  std::vector<std::vector<ListCell>> shown_;  // the rows the native list last drew
   std::span<const std::uint8_t> shownSet_;
   UniqueImageList images_;
   bool syncing_ = false;

@@ -1,5 +1,7 @@
 #include "toolkit/win/gdi_picture.h"
 
+#include <algorithm>
+
 #include "toolkit/picture_decode.h"
 
 namespace vex::win {
@@ -43,6 +45,18 @@ GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key
   out.width_ = p.width;
   out.height_ = p.height;
   return out;
+}
+
+bool CachedPicture::set(std::span<const std::uint8_t> bytes, Colour key, bool grey) {
+  if (loaded_ && key == key_ && grey == grey_ &&
+      std::equal(bytes.begin(), bytes.end(), bytes_.begin(), bytes_.end()))
+    return false;
+  picture_ = GdiPicture::fromBytes(bytes, key, grey);
+  bytes_.assign(bytes.begin(), bytes.end());
+  key_ = key;
+  grey_ = grey;
+  loaded_ = true;
+  return true;
 }
 
 void GdiPicture::draw(HDC dc, const RECT& box, PictureFit fit) const {

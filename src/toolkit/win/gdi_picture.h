@@ -1,6 +1,7 @@
 // A decoded picture as a premultiplied 32-bit DIB, drawn with its alpha.
 #pragma once
 #include <span>
+#include <vector>
 
 #include "toolkit/ui_types.h"
 #include "toolkit/win/handles.h"
@@ -24,6 +25,22 @@ class GdiPicture {
  private:
   UniqueBitmap bitmap_;
   int width_ = 0, height_ = 0;
+};
+
+// A control's picture, decoded once per change of its bytes: views set the
+// same picture again and again, and a decode costs more than a redraw.
+class CachedPicture {
+ public:
+  // True when the picture changed (and was decoded anew).
+  bool set(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour, bool grey = false);
+  const GdiPicture& get() const { return picture_; }
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+  Colour key_ = kDefaultColour;
+  bool grey_ = false;
+  bool loaded_ = false;
+  GdiPicture picture_;
 };
 
 }  // namespace vex::win

@@ -78,8 +78,15 @@ RECT NativeControl::windowRect() const {
   return r;
 }
 
+void NativeControl::applyHint() {
+  if (state_.hint == shownHint_) return;
+  window_.setTip(*this, state_.hint);
+  shownHint_ = state_.hint;
+}
+
 void NativeControl::invalidate() const {
-  if (!hwnd() || !window_.hwnd()) return;
+  // A hidden control shows nothing that could have changed.
+  if (!hwnd() || !window_.hwnd() || !IsWindowVisible(hwnd())) return;
   // Through the top-level window, so that transparent controls above this
   // one repaint what they show of it.
   RECT r = windowRect();
@@ -102,17 +109,30 @@ void NativeControl::changed(Change what) {
       RedrawWindow(window_.hwnd(), &before, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
       break;
     }
-    case Change::Visibility:
+    case Change::Visibility: {
+      // Views show what is shown already; only a real change is redrawn.
+      const bool shown = (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+      if (shown == state_.visible) return;
       ShowWindow(h, state_.visible ? SW_SHOWNA : SW_HIDE);
-      break;
+      // Hidden, it still leaves its box to repaint for what lay above it.
+      RECT r = windowRect();
+      RedrawWindow(window_.hwnd(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+      return;
+    }
     case Change::Enabled:
+      if ((IsWindowEnabled(h) != FALSE) == !state_.disabled) return;
       EnableWindow(h, !state_.disabled);
       break;
-    case Change::Caption:
-      SetWindowTextW(h, widen(state_.caption).c_str());
+    case Change::Caption: {
+      std::wstring text = widen(state_.caption);
+      wchar_t have[256] = {};
+      const int n = GetWindowTextW(h, have, 256);
+      if (n < 255 && text == have) return;
+      SetWindowTextW(h, text.c_str());
       break;
+    }
     case Change::Hint:
-      window_.setTip(*this, state_.hint);
+      applyHint();
       return;
     default:
       break;

@@ -56,6 +56,8 @@ class NativeControl {
   void createStock(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, int x, int y);
   DWORD commonStyle() const;
   HFONT font() const;
+  // Gives the tooltip the state's hint unless it has it already.
+  void applyHint();
   Win32Backend& backend() const;
   Ui& ui() const;
 
@@ -70,6 +72,7 @@ class NativeControl {
   void paint(HDC target);
 
   UniqueWindow hwnd_;
+  Text shownHint_;
   HWND parent_ = nullptr;
   bool inBox_ = false;
   bool stock_ = false;

@@ -11,17 +11,20 @@ namespace vex::win {
 void SuperBtn::create(HWND parent, int x, int y) {
   loadPictures();
   NativeControl::create(parent, x, y);
-  if (!state_.hint.empty()) window_.setTip(*this, state_.hint);
+  applyHint();
 }
 
-void SuperBtn::loadPictures() {
+bool SuperBtn::loadPictures() {
   // The key applies to the resting picture only.
-  resting_ = GdiPicture::fromBytes(state_.picture, state_.pictureKey, state_.disabled);
-  hovered_ = GdiPicture::fromBytes(state_.hoverPicture, kDefaultColour, state_.disabled);
+  const bool resting = resting_.set(state_.picture, state_.pictureKey, state_.disabled);
+  const bool hovered = hovered_.set(state_.hoverPicture, kDefaultColour, state_.disabled);
+  return resting || hovered;
 }
 
 void SuperBtn::changed(Change what) {
-  if (what == Change::Picture || what == Change::Enabled) loadPictures();
+  // The same picture set again looks the same: nothing to redraw.
+  if (what == Change::Picture && !loadPictures()) return;
+  if (what == Change::Enabled) loadPictures();
   // A hidden or disabled button forgets the pointer; it may be elsewhere
   // by the time the button comes back.
   if ((what == Change::Enabled && state_.disabled) || (what == Change::Visibility && !state_.visible)) {
@@ -46,8 +49,8 @@ void SuperBtn::draw(HDC dc) const {
   // Hover picture while over or pressed, resting otherwise; a missing one
   // is stood in for by the other.
   const bool wantHover = hover_ || pressed_;
-  const GdiPicture& first = wantHover ? hovered_ : resting_;
-  const GdiPicture& second = wantHover ? resting_ : hovered_;
+  const GdiPicture& first = (wantHover ? hovered_ : resting_).get();
+  const GdiPicture& second = (wantHover ? resting_ : hovered_).get();
   const GdiPicture& picture = first.empty() ? second : first;
   const std::wstring text = widen(state_.caption);
   RECT textBox = r;
