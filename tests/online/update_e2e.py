@@ -15,8 +15,8 @@ import time
 here = os.path.dirname(os.path.abspath(__file__))
 root = os.path.dirname(os.path.dirname(here))
 loader = importlib.machinery.SourceFileLoader("dev_server", os.path.join(root, "scripts", "dev-server"))
-spec = importlib.util.spec_from_loader("dev_server", loader)
-dev = importlib.util.module_from_spec(spec)
+loader_info = importlib.util.spec_from_loader("dev_server", loader)
+dev = importlib.util.module_from_spec(loader_info)
 loader.exec_module(dev)
 
 old_exe, new_exe = sys.argv[1], sys.argv[2]

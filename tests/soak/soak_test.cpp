@@ -79,7 +79,7 @@ int soakActions() {
   return given && *given ? std::atoi(given) : kDefaultActions;
 }
 
-unsigned soakSeed() {
+unsigned soakStart() {
   const char* given = std::getenv("VEX_SOAK_SEED");
   return given && *given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : kDefaultSeed;
 }
@@ -98,7 +98,7 @@ struct Target {
 
 class Soak {
  public:
-  Soak(RunningApp& run, unsigned seed) : run_(run), random_(seed) {}
+  Soak(RunningApp& run, unsigned start) : run_(run), random_(start) {}
 
   // One action; returns its description, or "" when the program ended.
   std::string act() {
@@ -225,9 +225,9 @@ void print(const char* when, const ProcessCounts& c) {
 }
 
 TEST(Soak, ThousandRandomActionsOverAllWindows) {
-  const unsigned seed = soakSeed();
+  const unsigned randomStart = soakStart();
   const int kActions = soakActions();
-  std::printf("soak seed %u (set VEX_SOAK_SEED to replay another)\n", seed);
+  std::printf("soak random start %u (set VEX_SOAK_SEED to replay another)\n", randomStart);
   for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
   if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
   // The build's server: a newer version is announced, and its download
@@ -250,7 +250,7 @@ TEST(Soak, ThousandRandomActionsOverAllWindows) {
   const ProcessCounts before = measureProcess();
   print("after start", before);
 
-  Soak soak(run, seed);
+  Soak soak(run, randomStart);
   std::map<std::int32_t, int> opened;
   std::vector<std::int32_t> wasOpen;
   for (std::int32_t id : kWindows)

@@ -43,9 +43,9 @@ std::string headerValue(const std::string& head, const std::string& name) {
 
 }  // namespace
 
-Bytes patternBytes(std::size_t size, unsigned seed) {
+Bytes patternBytes(std::size_t size, unsigned salt) {
   Bytes bytes(size);
-  std::uint32_t x = seed * 2654435761u + 1;
+  std::uint32_t x = salt * 2654435761u + 1;
   for (auto& b : bytes) {
     x = x * 1103515245u + 12345u;
     b = static_cast<std::uint8_t>(x >> 16);

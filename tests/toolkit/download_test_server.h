@@ -58,6 +58,6 @@ class TestHttpServer {
   std::thread acceptor_;
 };
 
-Bytes patternBytes(std::size_t size, unsigned seed = 1);
+Bytes patternBytes(std::size_t size, unsigned salt = 1);
 
 }  // namespace vex::test

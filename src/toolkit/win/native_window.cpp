@@ -69,6 +69,10 @@ void NativeWindow::create() {
   if (!hwnd()) return;
   createControls();
   noteMoved();
+}
+
+void NativeWindow::show() {
+  if (!hwnd() || IsWindowVisible(hwnd())) return;
   // An overlay beside the game must not take the game's keyboard focus
   // each time one of its windows opens; a click activates it as usual.
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);

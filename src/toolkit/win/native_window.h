@@ -16,8 +16,10 @@ class NativeWindow {
 
   static void registerClass(HINSTANCE instance);
 
-  // Creates the window and its controls and shows it.
+  // Creates the window hidden; show() once its created handler has placed
+  // and keyed it, so it never flashes at its layout position.
   void create();
+  void show();
   // Destroys the native windows; the objects stay until they are freed.
   void destroy();
 

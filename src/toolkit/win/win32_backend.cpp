@@ -53,6 +53,13 @@ void Win32Backend::createWindow(WindowState& window) {
   w.create();
 }
 
+void Win32Backend::windowReady(std::int32_t window) {
+  if (NativeWindow* w = find(window)) {
+    MessageScope scope(*this);
+    w->show();
+  }
+}
+
 void Win32Backend::bury(std::int32_t window) {
   auto it = windows_.find(window);
   if (it == windows_.end()) return;

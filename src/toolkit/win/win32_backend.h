@@ -33,6 +33,7 @@ class Win32Backend final : public UiBackend {
   Win32Backend& operator=(const Win32Backend&) = delete;
 
   void createWindow(WindowState& window) override;
+  void windowReady(std::int32_t window) override;
   void destroyWindow(std::int32_t window) override;
   void minimiseWindow(std::int32_t window) override;
   void bringToFront(std::int32_t window) override;
