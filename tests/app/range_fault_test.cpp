@@ -72,7 +72,8 @@ Outcome faultInChild(const wchar_t* which) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring cmd = L"\"" + std::wstring(self) + L"\" " + kChildFlag + L" " + which;
-  STARTUPINFOW si{sizeof(si)};
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
   Outcome out;
   if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return out;

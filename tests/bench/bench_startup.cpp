@@ -47,7 +47,8 @@ double nowMs() {
 Sample measure(const std::wstring& exe) {
   Sample s;
   std::wstring cmd = L"\"" + exe + L"\"";
-  STARTUPINFOW si{sizeof(si)};
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
   const double t0 = nowMs();
   if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return s;
