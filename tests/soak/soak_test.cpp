@@ -19,7 +19,7 @@
 #include "../faults/box_watcher.h"
 #include "../faults/fault_server.h"
 #include "online/self_update.h"
-#include "process_counts.h"
+#include "../support/process_counts.h"
 #include "toolkit/win/wide_text.h"
 
 namespace vex::test {

@@ -4,89 +4,24 @@
 
 #include <cstdio>
 
+#include "../support/process_counts.h"
 #include "native_probe.h"
-// After windows.h (through native_probe.h), whose types it uses.
-#include <psapi.h>
-#include <winternl.h>
 
 namespace vex::test {
 namespace {
 
+// Signed figures of the process counts, so differences may go below zero.
 struct Usage {
-  long gdi, user;              // as the system counts them (Wine: 0)
-  long gdiTable;               // live entries of the process's GDI handle table
-  long windows;                // windows of this thread, children included
-  long long privateBytes;      // PrivateUsage (Wine: 0)
-  long long committedPrivate;  // committed private pages, walked with VirtualQuery
-  long long heapBytes;         // busy blocks of every heap
+  long gdi, user, gdiTable, windows;
+  long long privateBytes, committedPrivate, heapBytes;
 };
 
-BOOL CALLBACK countChild(HWND, LPARAM count) {
-  ++*reinterpret_cast<long*>(count);
-  return TRUE;
-}
-
-BOOL CALLBACK countWindow(HWND hwnd, LPARAM count) {
-  ++*reinterpret_cast<long*>(count);
-  EnumChildWindows(hwnd, countChild, count);
-  return TRUE;
-}
-
-// Wine answers GetGuiResources with 0, so GDI objects are also counted in
-// the handle table the PEB points at (64K entries of 24 bytes, the type
-// byte at offset 14), as Wine lays it out for its own process.
-long gdiTableEntries() {
-  // GCC 12 misreads the segment-register read inside NtCurrentTeb.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Warray-bounds"
-  const auto* peb = reinterpret_cast<const std::uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-#pragma GCC diagnostic pop
-  const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0xF8);
-  if (!table) return 0;
-  long live = 0;
-  for (std::size_t i = 0; i < 0x10000; ++i)
-    if (table[i * 24 + 14] != 0) ++live;
-  return live;
-}
-
-// Wine reports no PrivateUsage; the committed private pages stand in for it.
-long long committedPrivateBytes() {
-  long long total = 0;
-  MEMORY_BASIC_INFORMATION m;
-  for (const char* at = nullptr; VirtualQuery(at, &m, sizeof m) == sizeof m;
-       at = static_cast<const char*>(m.BaseAddress) + m.RegionSize) {
-    if (m.State == MEM_COMMIT && m.Type == MEM_PRIVATE) total += static_cast<long long>(m.RegionSize);
-  }
-  return total;
-}
-
-long long heapBytesInUse() {
-  HANDLE heaps[64];
-  const DWORD n = GetProcessHeaps(64, heaps);
-  long long used = 0;
-  for (DWORD h = 0; h < n && h < 64; ++h) {
-    if (!HeapLock(heaps[h])) continue;
-    PROCESS_HEAP_ENTRY e{};
-    while (HeapWalk(heaps[h], &e))
-      if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) used += static_cast<long long>(e.cbData);
-    HeapUnlock(heaps[h]);
-  }
-  return used;
-}
-
 Usage usage() {
-  PROCESS_MEMORY_COUNTERS_EX m{};
-  m.cb = sizeof m;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m);
-  Usage u{static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)),
-          static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)),
-          gdiTableEntries(),
-          0,
-          static_cast<long long>(m.PrivateUsage),
-          committedPrivateBytes(),
-          heapBytesInUse()};
-  EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&u.windows));
-  return u;
+  const ProcessCounts c = measureProcess();
+  return {static_cast<long>(c.gdi),          static_cast<long>(c.user),
+          static_cast<long>(c.gdiTable),     static_cast<long>(c.windows),
+          static_cast<long long>(c.privateBytes), static_cast<long long>(c.committedPrivate),
+          static_cast<long long>(c.heapBytes)};
 }
 
 struct Cycle {
