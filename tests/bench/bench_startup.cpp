@@ -15,7 +15,20 @@ namespace {
 struct Sample {
   double startMs = -1;
   double privateMb = -1;
+  double residentMb = -1;
 };
+
+// Wine reports no PrivateUsage; the committed private pages stand in for it.
+double committedPrivateMb(HANDLE process) {
+  double total = 0;
+  MEMORY_BASIC_INFORMATION m;
+  for (const char* at = nullptr; VirtualQueryEx(process, at, &m, sizeof m) == sizeof m;
+       at = static_cast<const char*>(m.BaseAddress) + m.RegionSize) {
+    if (m.State == MEM_COMMIT && m.Type == MEM_PRIVATE) total += static_cast<double>(m.RegionSize);
+    if (m.RegionSize == 0) break;
+  }
+  return total / (1024.0 * 1024.0);
+}
 
 struct Search {
   DWORD pid;
@@ -67,8 +80,11 @@ Sample measure(const std::wstring& exe) {
   Sleep(1500);
   PROCESS_MEMORY_COUNTERS_EX pmc{};
   pmc.cb = sizeof(pmc);
-  if (GetProcessMemoryInfo(pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof(pmc)))
+  if (GetProcessMemoryInfo(pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof(pmc))) {
     s.privateMb = static_cast<double>(pmc.PrivateUsage) / (1024.0 * 1024.0);
+    s.residentMb = static_cast<double>(pmc.WorkingSetSize) / (1024.0 * 1024.0);
+  }
+  if (s.privateMb <= 0) s.privateMb = committedPrivateMb(pi.hProcess);
   TerminateProcess(pi.hProcess, 0);
   WaitForSingleObject(pi.hProcess, 5000);
   CloseHandle(pi.hThread);
@@ -89,13 +105,15 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const int runs = argc > 3 ? _wtoi(argv[3]) : 5;
-  std::vector<double> vexStart, vexMem, bareStart, bareMem;
+  std::vector<double> vexStart, vexMem, bareStart, bareMem, vexRes, bareRes;
   measure(argv[2]);  // warm the prefix and the file cache
   for (int i = 0; i < runs; ++i) {
     Sample b = measure(argv[2]);
     Sample v = measure(argv[1]);
     bareStart.push_back(b.startMs);
     bareMem.push_back(b.privateMb);
+    bareRes.push_back(b.residentMb);
+    vexRes.push_back(v.residentMb);
     vexStart.push_back(v.startMs);
     vexMem.push_back(v.privateMb);
   }
@@ -103,5 +121,7 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("startup_first_paint_ms\t%.1f\tbare popup %.1f\t(+%.0f%%, target <= +15%%)\n", vs, bs,
               bs > 0 ? 100.0 * (vs - bs) / bs : 0.0);
   std::printf("private_memory_mb\t%.1f\tbare popup %.1f\t(+%.1f MB, target <= +4 MB)\n", vm, bm, vm - bm);
+  const double vr = median(vexRes), br = median(bareRes);
+  std::printf("resident_memory_mb\t%.1f\tbare popup %.1f\t(+%.1f MB, target <= +4 MB)\n", vr, br, vr - br);
   return 0;
 }
