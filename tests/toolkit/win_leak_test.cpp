@@ -2,10 +2,8 @@
 // leaves no GDI or USER object and no memory behind.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, whose types they use.
-#include <psapi.h>
-#include <winternl.h>
 
+#include "../support/process_counts.h"
 #include "toolkit/win/win32_backend.h"
 #include "win_test_support.h"
 
@@ -17,69 +15,9 @@ using test::pump;
 
 constexpr std::int32_t kWin = 0x52000030, kOwned = 0x52000031;
 
-struct Counts {
-  DWORD gdi = 0, user = 0;   // as the system counts them (0 where it does not)
-  std::size_t gdiTable = 0;  // live entries of the process's GDI handle table
-  std::size_t privateBytes = 0, heapBytes = 0;
-  int windows = 0;
-};
+using Counts = test::ProcessCounts;
 
-BOOL CALLBACK countChild(HWND, LPARAM count) {
-  ++*reinterpret_cast<int*>(count);
-  return TRUE;
-}
-
-BOOL CALLBACK countWindow(HWND hwnd, LPARAM count) {
-  ++*reinterpret_cast<int*>(count);
-  EnumChildWindows(hwnd, countChild, count);
-  return TRUE;
-}
-
-// Wine answers GetGuiResources with 0, so the GDI objects are also counted
-// in the handle table the PEB points at (64K entries of 24 bytes, the type
-// byte at offset 14), as Wine lays it out for its own process.
-std::size_t gdiTableEntries() {
-  // GCC 12 misreads the segment-register read inside NtCurrentTeb.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Warray-bounds"
-  const auto* peb = reinterpret_cast<const std::uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-#pragma GCC diagnostic pop
-  const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0xF8);
-  if (!table) return 0;
-  std::size_t live = 0;
-  for (std::size_t i = 0; i < 0x10000; ++i)
-    if (table[i * 24 + 14] != 0) ++live;
-  return live;
-}
-
-// Bytes in use in every heap of the process (the C runtime's among them).
-std::size_t heapBytesInUse() {
-  HANDLE heaps[64];
-  const DWORD n = GetProcessHeaps(64, heaps);
-  std::size_t used = 0;
-  for (DWORD h = 0; h < n && h < 64; ++h) {
-    if (!HeapLock(heaps[h])) continue;
-    PROCESS_HEAP_ENTRY e{};
-    while (HeapWalk(heaps[h], &e))
-      if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) used += e.cbData;
-    HeapUnlock(heaps[h]);
-  }
-  return used;
-}
-
-Counts measure() {
-  Counts c;
-  c.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  c.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  c.gdiTable = gdiTableEntries();
-  PROCESS_MEMORY_COUNTERS_EX pmc{};
-  pmc.cb = sizeof pmc;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc);
-  c.privateBytes = pmc.PrivateUsage;
-  c.heapBytes = heapBytesInUse();
-  EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&c.windows));
-  return c;
-}
+Counts measure() { return test::measureProcess(); }
 
 WindowLayout everyKind(std::int32_t id) {
   WindowLayout w;
