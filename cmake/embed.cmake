@@ -1,5 +1,5 @@
 # vex_embed(<target> <symbol> <file>): compiles the bytes of <file> into
-# <target> as `extern const vex::EmbeddedBytes <symbol>` (see toolkit/embedded.h).
+# <target> as `extern const vex::EmbeddedBytes <symbol>` (see toolkit/common/embedded.h).
 set(VEX_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/embed_file.cmake)
 function(vex_embed target symbol file)
   get_filename_component(abs ${file} ABSOLUTE)

@@ -7,7 +7,7 @@
 #include "online/self_update.h"
 #include "online/usage_beacon.h"
 #include "online/version_page.h"
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "ui/layout/layouts.h"
 #include "ui/layout/window_ids.h"
 #include "views/lineup_view.h"

@@ -6,7 +6,7 @@
 
 #include "app/app_shell.h"
 #include "app/program_state.h"
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 #include "views/views.h"
 
 namespace vex {

@@ -5,7 +5,7 @@
 
 #include "app/make_layered.h"
 #include "online/version_check.h"
-#include "toolkit/win/message_box.h"
+#include "toolkit/system/message_box.h"
 #include "ui/layout/window_ids.h"
 
 namespace vex {

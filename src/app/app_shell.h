@@ -2,7 +2,7 @@
 // message boxes, the browser and the version check.
 #pragma once
 #include "app/program_state.h"
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 #include "views/shell.h"
 
 namespace vex {

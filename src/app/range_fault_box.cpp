@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "toolkit/range_fault.h"
-#include "toolkit/win/message_box.h"
+#include "toolkit/common/range_fault.h"
+#include "toolkit/system/message_box.h"
 #include "ui/layout/window_ids.h"
 
 namespace vex {

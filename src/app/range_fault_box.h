@@ -4,7 +4,7 @@
 #pragma once
 #include <functional>
 
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 
 namespace vex {
 

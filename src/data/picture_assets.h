@@ -1,6 +1,6 @@
 // The four picture sets compiled into the program (assets/pictures/*.bin).
 #pragma once
-#include "toolkit/embedded.h"
+#include "toolkit/common/embedded.h"
 
 namespace vex::assets {
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <span>
 
-#include "toolkit/embedded.h"
-#include "toolkit/ui_types.h"
+#include "toolkit/common/embedded.h"
+#include "toolkit/common/basic_types.h"
 
 namespace vex {
 

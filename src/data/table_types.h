@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/embedded.h"
-#include "toolkit/one_based_list.h"
-#include "toolkit/ui_types.h"
+#include "toolkit/common/embedded.h"
+#include "toolkit/common/one_based_list.h"
+#include "toolkit/common/basic_types.h"
 
 namespace vex {
 

@@ -1,6 +1,6 @@
 // http_request through the system's own internet library.
 #include "net/http_request.h"
-#include "toolkit/win/wininet_api.h"
+#include "toolkit/internet/wininet_api.h"
 
 namespace vex {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/one_based_list.h"
+#include "toolkit/common/one_based_list.h"
 
 namespace vex {
 

@@ -2,7 +2,7 @@
 // library's own defaults let a server that accepts and never answers hold
 // a request for as long as it likes.
 #pragma once
-#include "toolkit/internet_api.h"
+#include "toolkit/internet/internet_api.h"
 
 namespace vex {
 

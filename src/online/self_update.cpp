@@ -1,7 +1,7 @@
 #include "online/self_update.h"
 
 #include "online/update_script.h"
-#include "toolkit/download_sha256.h"
+#include "toolkit/download/download_sha256.h"
 
 namespace vex::online {
 

@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "online/version_page.h"
-#include "toolkit/download_task.h"
-#include "toolkit/win/download_host.h"
-#include "toolkit/win/downloader.h"
+#include "toolkit/download/download_task.h"
+#include "toolkit/download/download_host.h"
+#include "toolkit/download/downloader.h"
 
 namespace vex::online {
 

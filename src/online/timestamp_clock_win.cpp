@@ -1,6 +1,6 @@
 // The beacon clock on Windows: the calendar form comes from OLE automation.
 #include "online/timestamp_text.h"
-#include "toolkit/win/ole_time.h"
+#include "toolkit/system/ole_time.h"
 
 namespace vex {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "toolkit/embedded.h"
+#include "toolkit/common/embedded.h"
 
 namespace vex::online {
 

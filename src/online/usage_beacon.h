@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "toolkit/internet_api.h"
+#include "toolkit/internet/internet_api.h"
 
 namespace vex {
 

@@ -4,7 +4,7 @@
 
 #include "online/bounded_internet_api.h"
 #include "online/usage_beacon.h"
-#include "toolkit/win/wininet_api.h"
+#include "toolkit/internet/wininet_api.h"
 
 namespace vex {
 

@@ -1,6 +1,6 @@
 #include "online/version_check.h"
 
-#include "toolkit/win/download_page.h"
+#include "toolkit/download/download_page.h"
 
 namespace vex::online {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "toolkit/embedded.h"
+#include "toolkit/common/embedded.h"
 
 namespace vex::online {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <span>
 
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 
 namespace vex {
 

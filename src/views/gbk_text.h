@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "toolkit/ui_types.h"
+#include "toolkit/controls/ui_types.h"
 
 namespace vex {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "toolkit/ui_types.h"
+#include "toolkit/controls/ui_types.h"
 
 namespace vex {
 

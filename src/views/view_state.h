@@ -5,8 +5,8 @@
 
 #include "data/item_chart.h"
 #include "data/table_types.h"
-#include "toolkit/one_based_list.h"
-#include "toolkit/ui_types.h"
+#include "toolkit/common/one_based_list.h"
+#include "toolkit/controls/ui_types.h"
 
 namespace vex {
 

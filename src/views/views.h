@@ -3,7 +3,7 @@
 // only; the app keeps the referred objects alive for the whole run.
 #pragma once
 #include "data/game_tables.h"
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 #include "views/shell.h"
 #include "views/view_state.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/app.h"
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "ui/layout/window_ids.h"
 
 namespace vex::test {

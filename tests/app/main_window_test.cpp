@@ -2,7 +2,7 @@
 
 #include "app/make_layered.h"
 #include "app_fixture.h"
-#include "toolkit/win/wide_text.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/range_fault_box.h"
-#include "toolkit/one_based_list.h"
+#include "toolkit/common/one_based_list.h"
 
 namespace vex::test {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "ui/layout/window_ids.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <mutex>
 #include <string>
 
-#include "toolkit/win/download_host.h"
-#include "toolkit/win/downloader.h"
+#include "toolkit/download/download_host.h"
+#include "toolkit/download/downloader.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/controls/win/win32_backend.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #endif
 
 #include "data/game_tables.h"
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 #include "ui/layout/layouts.h"
 #include "views/lineup_picker.h"
 #include "views/lineup_view.h"

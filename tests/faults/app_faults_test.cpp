@@ -8,8 +8,8 @@
 #include "fault_server.h"
 #include "online/self_update.h"
 #include "online/update_script.h"
-#include "toolkit/win/download_host.h"
-#include "toolkit/win/wide_text.h"
+#include "toolkit/download/download_host.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::test {
 namespace {

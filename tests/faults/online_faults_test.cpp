@@ -14,8 +14,8 @@
 #include "online/self_update.h"
 #include "online/usage_beacon.h"
 #include "online/version_check.h"
-#include "toolkit/win/downloader.h"
-#include "toolkit/win/wininet_api.h"
+#include "toolkit/download/downloader.h"
+#include "toolkit/internet/wininet_api.h"
 
 namespace vex::test {
 namespace {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "toolkit/picture_decode.h"
+#include "toolkit/pictures/picture_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);

@@ -8,7 +8,7 @@
 
 #include "loopback_http_server.h"
 #include "net/http_request.h"
-#include "toolkit/win/wininet_api.h"
+#include "toolkit/internet/wininet_api.h"
 
 namespace vex {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "../toolkit/download_test_server.h"
 #include "online/update_script.h"
-#include "toolkit/download_sha256.h"
+#include "toolkit/download/download_sha256.h"
 
 namespace vex::online {
 namespace {

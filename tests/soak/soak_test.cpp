@@ -20,7 +20,7 @@
 #include "../faults/fault_server.h"
 #include "online/self_update.h"
 #include "../support/process_counts.h"
-#include "toolkit/win/wide_text.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::test {
 namespace {

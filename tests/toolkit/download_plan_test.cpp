@@ -1,9 +1,9 @@
-#include "toolkit/download_plan.h"
+#include "toolkit/download/download_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "toolkit/download_sha256.h"
-#include "toolkit/download_url.h"
+#include "toolkit/download/download_sha256.h"
+#include "toolkit/download/download_url.h"
 
 namespace vex {
 namespace {

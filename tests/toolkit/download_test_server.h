@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "toolkit/embedded.h"
+#include "toolkit/common/embedded.h"
 
 namespace vex::test {
 

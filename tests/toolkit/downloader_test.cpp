@@ -1,4 +1,4 @@
-#include "toolkit/win/downloader.h"
+#include "toolkit/download/downloader.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "download_test_server.h"
-#include "toolkit/win/download_host.h"
+#include "toolkit/download/download_host.h"
 
 namespace vex::win {
 namespace {

@@ -1,4 +1,4 @@
-#include "toolkit/one_based_list.h"
+#include "toolkit/common/one_based_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Picture decoding on the host, under the sanitizers: every format we ship
 // decodes to the right pixels, and no damaged file reads past its end.
-#include "toolkit/picture_decode.h"
+#include "toolkit/pictures/picture_decode.h"
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>

@@ -1,4 +1,4 @@
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // fallback, transparency over what lies beneath, tooltips; progress bars.
 #include <gtest/gtest.h>
 
-#include "toolkit/win/wide_text.h"
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "win_test_support.h"
 
 namespace vex {

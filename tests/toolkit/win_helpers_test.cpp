@@ -4,9 +4,9 @@
 #include <atomic>
 #include <thread>
 
-#include "toolkit/win/message_box.h"
-#include "toolkit/win/ui_dispatcher.h"
-#include "toolkit/win/wide_text.h"
+#include "toolkit/system/message_box.h"
+#include "toolkit/system/ui_dispatcher.h"
+#include "toolkit/system/wide_text.h"
 #include "win_test_support.h"
 
 namespace vex {

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "../support/process_counts.h"
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "win_test_support.h"
 
 namespace vex {

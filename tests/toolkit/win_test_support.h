@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 
 namespace vex::test {
 

@@ -1,8 +1,8 @@
 // The native windows: frame, placement, control positions, texts, input.
 #include <gtest/gtest.h>
 
-#include "toolkit/win/wide_text.h"
-#include "toolkit/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "win_test_support.h"
 
 namespace vex {

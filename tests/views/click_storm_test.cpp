@@ -3,7 +3,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "toolkit/range_fault.h"
+#include "toolkit/common/range_fault.h"
 #include "view_fixture.h"
 
 namespace vex::testing {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "../app/app_fixture.h"
-#include "toolkit/win/wide_text.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/game_tables.h"
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 #include "ui/layout/layouts.h"
 #include "ui/layout/window_ids.h"
 #include "views/lineup_view.h"

@@ -1,6 +1,6 @@
 // The layout's embedded artwork (assets/layout, drawn by tools/layout_art).
 #pragma once
-#include "toolkit/embedded.h"
+#include "toolkit/common/embedded.h"
 
 namespace vex::assets {
 extern const EmbeddedBytes layoutLogoIco;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "toolkit/ui_types.h"
+#include "toolkit/controls/ui_types.h"
 
 namespace vex::layout::rows {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/ui.h"
-#include "toolkit/ui_types.h"
+#include "toolkit/controls/ui.h"
+#include "toolkit/controls/ui_types.h"
 #include "ui/layout/window_ids.h"
 
 namespace vex::layout {

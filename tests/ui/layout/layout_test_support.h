@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "toolkit/ui.h"
+#include "toolkit/controls/ui.h"
 #include "ui/layout/layouts.h"
 
 namespace vex::layout::testing {

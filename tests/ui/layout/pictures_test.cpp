@@ -3,7 +3,7 @@
 #include <string>
 
 #include "layout_test_support.h"
-#include "toolkit/picture_decode.h"
+#include "toolkit/pictures/picture_decode.h"
 
 namespace vex::layout::testing {
 namespace {

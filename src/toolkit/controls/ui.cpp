@@ -1,0 +1,301 @@
+#include "toolkit/controls/ui.h"
+
+#include <algorithm>
+
+#include "toolkit/common/range_fault.h"
+
+namespace vex {
+namespace {
+
+int eventKey(Event e) { return static_cast<int>(e); }
+
+const ControlState& emptyControl() {
+  static const ControlState kEmpty;
+  return kEmpty;
+}
+
+}  // namespace
+
+void Ui::addLayout(WindowLayout layout) {
+  const std::int32_t id = layout.id;
+  layouts_[id] = std::move(layout);
+}
+
+const WindowLayout& Ui::layout(std::int32_t window) const {
+  auto it = layouts_.find(window);
+  if (it == layouts_.end()) reportRangeFault(kIndexBeyondCount);
+  return it->second;
+}
+
+void Ui::bind(ControlRef ref, Event event, Handler handler) {
+  handlers_[{ref.window, ref.control, eventKey(event)}] = std::move(handler);
+}
+
+void Ui::bindCreated(std::int32_t window, Handler handler) {
+  bind({window, 0}, Event::Created, std::move(handler));
+}
+
+bool Ui::open(std::int32_t id, std::int32_t owner) {
+  if (isOpen(id)) {
+    if (backend_) backend_->bringToFront(id);
+    return false;
+  }
+  auto state = std::make_unique<WindowState>(layout(id));
+  state->owner = owner;
+  WindowState& w = *state;
+  windows_[id] = std::move(state);
+  if (backend_) backend_->createWindow(w);
+  raise({id, 0}, Event::Created);
+  // The handler may have closed the window again.
+  if (backend_ && isOpen(id)) backend_->windowReady(id);
+  return true;
+}
+
+void Ui::close(std::int32_t id) {
+  auto it = windows_.find(id);
+  if (it == windows_.end()) return;
+  // Windows owned by this one go first, as the system does with owned windows.
+  std::vector<std::int32_t> owned;
+  for (const auto& [other, w] : windows_)
+    if (w->owner == id) owned.push_back(other);
+  for (std::int32_t other : owned) close(other);
+
+  if (backend_) backend_->destroyWindow(id);
+  windows_.erase(id);
+  if (closedHook_) closedHook_(id);
+}
+
+void Ui::noteClosed(std::int32_t id) {
+  // The native window is gone already; drop the state without asking the
+  // backend to destroy it again.
+  auto it = windows_.find(id);
+  if (it == windows_.end()) return;
+  windows_.erase(it);
+  if (closedHook_) closedHook_(id);
+}
+
+void Ui::minimise(std::int32_t id) {
+  WindowState* w = window(id);
+  if (!w) return;
+  w->minimised = true;
+  if (backend_) backend_->minimiseWindow(id);
+}
+
+void Ui::noteMinimised(std::int32_t id, bool minimised) {
+  if (WindowState* w = window(id)) w->minimised = minimised;
+}
+
+const WindowState* Ui::window(std::int32_t id) const {
+  auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+WindowState* Ui::window(std::int32_t id) {
+  auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+int Ui::windowLeft(std::int32_t id) const {
+  const WindowState* w = window(id);
+  return w ? w->left : 0;
+}
+
+int Ui::windowTop(std::int32_t id) const {
+  const WindowState* w = window(id);
+  return w ? w->top : 0;
+}
+
+void Ui::moveWindow(std::int32_t id, int left, int top) {
+  WindowState* w = window(id);
+  if (!w) return;
+  w->left = left;
+  w->top = top;
+  if (backend_) backend_->moveWindow(id, left, top);
+}
+
+void Ui::noteWindowMoved(std::int32_t id, int left, int top) {
+  if (WindowState* w = window(id)) {
+    w->left = left;
+    w->top = top;
+  }
+}
+
+Colour Ui::windowBackground(std::int32_t id) const {
+  if (const WindowState* w = window(id)) return w->background;
+  return layout(id).background;
+}
+
+void* Ui::nativeHandle(std::int32_t id) const {
+  return backend_ && isOpen(id) ? backend_->nativeHandle(id) : nullptr;
+}
+
+const ControlState* Ui::find(ControlRef ref) const {
+  const WindowState* w = window(ref.window);
+  if (!w) {
+    auto it = layouts_.find(ref.window);
+    if (it == layouts_.end()) return nullptr;
+    w = &it->second;
+  }
+  for (const ControlState& c : w->controls)
+    if (c.id == ref.control) return &c;
+  return nullptr;
+}
+
+ControlState* Ui::find(ControlRef ref) {
+  WindowState* w = window(ref.window);
+  if (!w) return nullptr;
+  for (ControlState& c : w->controls)
+    if (c.id == ref.control) return &c;
+  return nullptr;
+}
+
+bool Ui::exists(ControlRef ref) const { return find(ref) != nullptr; }
+
+const ControlState& Ui::control(ControlRef ref) const {
+  const ControlState* c = find(ref);
+  if (!c) {
+    // A control id that no layout has is a fault of the program itself.
+    if (!layouts_.count(ref.window)) return emptyControl();
+    reportRangeFault(kIndexBeyondCount);
+  }
+  return *c;
+}
+
+std::pair<int, int> Ui::windowPosition(ControlRef ref) const {
+  int x = 0, y = 0;
+  const ControlState* c = &control(ref);
+  for (int depth = 0; c && depth < 16; ++depth) {
+    x += c->left;
+    y += c->top;
+    if (c->parent == 0) break;
+    c = find({ref.window, c->parent});
+  }
+  return {x, y};
+}
+
+ControlState* Ui::writable(ControlRef ref, Change) {
+  if (!isOpen(ref.window)) return nullptr;
+  ControlState* c = find(ref);
+  if (!c) reportRangeFault(kIndexBeyondCount);
+  return c;
+}
+
+void Ui::changed(ControlRef ref, Change what) {
+  if (backend_) backend_->controlChanged(ref, what);
+}
+
+#define VEX_WRITE(change, statement)            \
+  do {                                          \
+    if (ControlState* c = writable(ref, change)) { \
+      statement;                                \
+      changed(ref, change);                     \
+    }                                           \
+  } while (0)
+
+void Ui::setCaption(ControlRef ref, const Text& text) { VEX_WRITE(Change::Caption, c->caption = text); }
+void Ui::setHint(ControlRef ref, const Text& text) { VEX_WRITE(Change::Hint, c->hint = text); }
+void Ui::setPicture(ControlRef ref, Bytes picture) { VEX_WRITE(Change::Picture, c->picture = std::move(picture)); }
+void Ui::setHoverPicture(ControlRef ref, Bytes picture) {
+  VEX_WRITE(Change::Picture, c->hoverPicture = std::move(picture));
+}
+void Ui::setPictureKey(ControlRef ref, Colour key) { VEX_WRITE(Change::Picture, c->pictureKey = key); }
+void Ui::setVisible(ControlRef ref, bool visible) { VEX_WRITE(Change::Visibility, c->visible = visible); }
+void Ui::setDisabled(ControlRef ref, bool disabled) { VEX_WRITE(Change::Enabled, c->disabled = disabled); }
+void Ui::setBounds(ControlRef ref, int left, int top, int width, int height) {
+  VEX_WRITE(Change::Geometry, (c->left = left, c->top = top, c->width = width, c->height = height));
+}
+void Ui::setTextColour(ControlRef ref, ButtonState state, Colour colour) {
+  VEX_WRITE(Change::Colours, c->textColour[state] = colour);
+}
+void Ui::setBackColour(ControlRef ref, ButtonState state, Colour colour) {
+  VEX_WRITE(Change::Colours, c->backColour[state] = colour);
+}
+void Ui::setPointer(ControlRef ref, Pointer pointer) { VEX_WRITE(Change::Pointer, c->pointer = pointer); }
+void Ui::setProgress(ControlRef ref, int position) {
+  VEX_WRITE(Change::Progress, c->progress = std::clamp(position, c->progressMin, c->progressMax));
+}
+void Ui::setTimerInterval(ControlRef ref, int milliseconds) {
+  VEX_WRITE(Change::Timer, c->timerInterval = milliseconds);
+}
+
+void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSet) {
+  VEX_WRITE(Change::ListContent, c->list.pictureSet = pictureSet);
+}
+void Ui::listClear(ControlRef ref) {
+  VEX_WRITE(Change::ListContent, (c->list.rows.clear(), c->list.selected = -1));
+}
+
+int Ui::listAppendRow(ControlRef ref) {
+  int row = -1;
+  VEX_WRITE(Change::ListContent, (c->list.rows.emplace_back(c->list.columns.size()),
+                                   row = static_cast<int>(c->list.rows.size()) - 1));
+  return row;
+}
+
+namespace {
+ListCell* cellOf(ControlState* c, int row, int column) {
+  if (row < 0 || column < 0 || row >= static_cast<int>(c->list.rows.size()) ||
+      column >= static_cast<int>(c->list.columns.size()))
+    return nullptr;
+  return &c->list.rows[row][column];
+}
+}  // namespace
+
+void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) {
+  VEX_WRITE(Change::ListContent, if (ListCell* cell = cellOf(c, row, column)) cell->text = text);
+}
+
+void Ui::listSetCellImage(ControlRef ref, int row, int column, int image) {
+  VEX_WRITE(Change::ListContent, if (ListCell* cell = cellOf(c, row, column)) cell->image = image);
+}
+
+Text Ui::listCell(ControlRef ref, int row, int column) const {
+  const ControlState& c = control(ref);
+  if (row < 0 || column < 0 || row >= static_cast<int>(c.list.rows.size()) ||
+      column >= static_cast<int>(c.list.columns.size()))
+    return {};
+  return c.list.rows[row][column].text;
+}
+
+int Ui::listRowCount(ControlRef ref) const { return static_cast<int>(control(ref).list.rows.size()); }
+int Ui::listColumnCount(ControlRef ref) const { return static_cast<int>(control(ref).list.columns.size()); }
+int Ui::listSelected(ControlRef ref) const { return control(ref).list.selected; }
+
+void Ui::listSelect(ControlRef ref, int row) {
+  VEX_WRITE(Change::ListSelection,
+            c->list.selected = (row >= 0 && row < static_cast<int>(c->list.rows.size())) ? row : -1);
+}
+
+void Ui::noteListSelection(ControlRef ref, int row) {
+  if (ControlState* c = find(ref))
+    c->list.selected = (row >= 0 && row < static_cast<int>(c->list.rows.size())) ? row : -1;
+}
+
+void Ui::sortListByColumn(ControlRef ref, int column) {
+  VEX_WRITE(Change::ListContent, {
+    if (column >= 0 && column < static_cast<int>(c->list.columns.size())) {
+      std::stable_sort(c->list.rows.begin(), c->list.rows.end(),
+                       [column](const auto& a, const auto& b) {
+                         return static_cast<const std::string&>(a[column].text) <
+                                static_cast<const std::string&>(b[column].text);
+                       });
+      c->list.selected = -1;
+    }
+  });
+}
+
+#undef VEX_WRITE
+
+bool Ui::hasHandler(ControlRef ref, Event event) const {
+  return handlers_.count({ref.window, ref.control, eventKey(event)}) != 0;
+}
+
+void Ui::raise(ControlRef ref, Event event) {
+  auto it = handlers_.find({ref.window, ref.control, eventKey(event)});
+  if (it == handlers_.end()) return;
+  // A copy: the handler may rebind or close the window it belongs to.
+  Handler h = it->second;
+  if (h) h();
+}
+
+}  // namespace vex

@@ -1,0 +1,102 @@
+// Plain data of the window toolkit: what every window and control holds.
+// Layout tables are written in these types; views read and write them
+// through Ui; the Win32 side draws them. Nothing here knows the game.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "toolkit/common/basic_types.h"
+#include "toolkit/common/embedded.h"
+
+namespace vex {
+
+enum class ControlKind { Window, PicBox, ShapeBox, Label, ProcessBar, Timer, SuperBtn, ListView };
+enum class Event { Created, Clicked, LeftButtonPressed, RightButtonPressed, ListClicked };
+enum class Pointer { Arrow, Hand };
+enum class Align { Left, Centre, Right };
+// How a picture that differs from its box is fitted.
+enum class PictureFit { Centre, Stretch };
+
+// Index into the per-state colour arrays of a SuperBtn.
+enum ButtonState { kNormal = 0, kHover = 1, kPressed = 2 };
+
+struct ControlRef {
+  std::int32_t window = 0;
+  std::int32_t control = 0;
+  bool operator==(const ControlRef&) const = default;
+};
+
+struct ListColumn {
+  Text title;
+  int width = 0;
+  Align align = Align::Left;
+};
+
+struct ListCell {
+  Text text;
+  int image = -1;  // index into the list's picture set, -1 for none
+  bool operator==(const ListCell&) const = default;
+};
+
+struct ListViewState {
+  std::vector<ListColumn> columns;
+  std::vector<std::vector<ListCell>> rows;  // rows[r][c], every row has columns.size() cells
+  int selected = -1;
+  std::span<const std::uint8_t> pictureSet;  // compiled-in picture set bytes, or empty
+  Colour background = 0x00FFFFFF;
+};
+
+struct ControlState {
+  std::int32_t id = 0;
+  Text name;
+  ControlKind kind = ControlKind::Label;
+  int left = 0, top = 0, width = 0, height = 0;  // relative to the parent box
+  std::int32_t parent = 0;                       // id of the containing ShapeBox, 0 = none
+  bool visible = true;
+  bool disabled = false;
+  bool tabStop = false;
+  Pointer pointer = Pointer::Arrow;
+  std::vector<Event> events;  // the events the layout binds for this control
+
+  Text caption;
+  Text hint;
+  Bytes picture;       // resting picture: PNG, JPEG, ICO or BMP file bytes
+  Bytes hoverPicture;  // shown under the pointer and while pressed
+  Colour pictureKey = kDefaultColour;  // transparent colour of the resting picture
+  PictureFit fit = PictureFit::Centre;
+  Colour textColour[3] = {0, 0, 0};
+  Colour backColour[3] = {kDefaultColour, kDefaultColour, kDefaultColour};
+  Colour fill = 0;  // ShapeBox fill
+
+  ListViewState list;
+  int progressMin = 0, progressMax = 100, progress = 0;
+  int timerInterval = 0;
+
+  bool hasEvent(Event e) const {
+    for (Event x : events)
+      if (x == e) return true;
+    return false;
+  }
+};
+
+struct WindowState {
+  std::int32_t id = 0;
+  std::int32_t pseudoId = 0;  // the id the window answers to as a control
+  Text caption;
+  int width = 0, height = 0;  // client size
+  int left = 0, top = 0;      // screen position
+  bool centred = false;
+  Colour background = 0;
+  std::int32_t owner = 0;  // window id of the owner, 0 = none
+  bool minimised = false;
+  // Control whose left-button drag moves the window (its title strip), 0 = none.
+  std::int32_t dragControl = 0;
+  std::vector<ControlState> controls;  // creation order
+};
+
+// A window as laid out at design time; opening copies it into live state.
+using WindowLayout = WindowState;
+
+}  // namespace vex

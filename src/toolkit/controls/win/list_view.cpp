@@ -1,0 +1,244 @@
+#include <windows.h>
+// After windows.h, whose types they use.
+#include <objidl.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "toolkit/controls/win/control_kinds.h"
+#include "toolkit/controls/win/native_window.h"
+#include "toolkit/system/wide_text.h"
+
+namespace vex::win {
+namespace {
+
+constexpr UINT kSyncNow = WM_APP + 3;
+
+struct ReleaseStream {
+  void operator()(IStream* s) const { s->Release(); }
+};
+
+int formatOf(Align a) {
+  switch (a) {
+    case Align::Centre:
+      return LVCFMT_CENTER;
+    case Align::Right:
+      return LVCFMT_RIGHT;
+    default:
+      return LVCFMT_LEFT;
+  }
+}
+
+}  // namespace
+
+UniqueImageList readPictureSet(std::span<const std::uint8_t> set) {
+  if (set.size() <= 8 || set[0] != 'M' || set[1] != 'I' || set[2] != 'T' || set[3] != 'L') return {};
+  std::unique_ptr<IStream, ReleaseStream> stream(
+      SHCreateMemStream(set.data() + 8, static_cast<UINT>(set.size() - 8)));
+  if (!stream) return {};
+  return UniqueImageList(ImageList_Read(stream.get()));
+}
+
+void ListView::create(HWND parent, int x, int y) {
+  // Owner data: the native list holds only the row count and asks for the
+  // cells it shows, so a refill or a sort costs one message, not a thousand.
+  createStock(WC_LISTVIEWW,
+              LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA, 0, parent,
+              x, y);
+  HWND h = hwnd();
+  if (!h) return;
+  ListView_SetExtendedListViewStyle(h, LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
+  ListView_SetBkColor(h, state_.list.background);
+  ListView_SetTextBkColor(h, state_.list.background);
+  int index = 0;
+  for (const ListColumn& column : state_.list.columns) {
+    std::wstring title = widen(column.title);
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+    c.fmt = formatOf(column.align);
+    c.cx = column.width;
+    c.pszText = title.data();
+    c.iSubItem = index;
+    SendMessageW(h, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&c));
+    ++index;
+  }
+  sync();
+}
+
+void ListView::changed(Change what) {
+  if (!hwnd()) return;
+  if (what == Change::ListContent || what == Change::ListSelection) {
+    scheduleSync();
+    return;
+  }
+  NativeControl::changed(what);
+}
+
+// A view fills a list with a thousand single-cell writes; the native list
+// catches up once, when the handler has returned. Posted messages come
+// before input and painting, so the user never meets a stale list.
+void ListView::scheduleSync() {
+  if (syncPending_) return;
+  syncPending_ = PostMessageW(hwnd(), kSyncNow, 0, 0) != FALSE;
+  if (!syncPending_) sync();
+}
+
+LRESULT ListView::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kSyncNow) {
+    syncPending_ = false;
+    sync();
+    return 0;
+  }
+  return defaultHandling(msg, wp, lp);
+}
+
+const ListCell* ListView::cellAt(int row, int column) const {
+  const auto& rows = state_.list.rows;
+  if (row < 0 || column < 0 || row >= static_cast<int>(rows.size())) return nullptr;
+  const auto& cells = rows[static_cast<std::size_t>(row)];
+  if (column >= static_cast<int>(cells.size())) return nullptr;
+  return &cells[static_cast<std::size_t>(column)];
+}
+
+void ListView::sync() {
+  HWND h = hwnd();
+  syncing_ = true;
+  const ListViewState& list = state_.list;
+  bool redrawAll = false;
+  if (list.pictureSet.data() != shownSet_.data() || list.pictureSet.size() != shownSet_.size()) {
+    UniqueImageList images = readPictureSet(list.pictureSet);
+    ListView_SetImageList(h, images.get(), LVSIL_SMALL);
+    images_ = std::move(images);  // the old list goes only once it is no longer set
+    shownSet_ = list.pictureSet;
+    redrawAll = true;
+  }
+  const int rows = static_cast<int>(list.rows.size());
+  const int had = static_cast<int>(shown_.size());
+  // Rows [first, last] differ from what the native list last showed.
+  int first = -1, last = -1;
+  for (int r = 0; r < std::min(rows, had); ++r) {
+    if (list.rows[static_cast<std::size_t>(r)] == shown_[static_cast<std::size_t>(r)]) continue;
+    if (first < 0) first = r;
+    last = r;
+  }
+  const bool contentChanged = first >= 0 || rows != had;
+  if (rows != had) {
+    ListView_SetItemCountEx(h, rows, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    redrawAll = true;
+  }
+  if (contentChanged) shown_ = list.rows;
+  syncSelection(contentChanged);
+  if (redrawAll) {
+    InvalidateRect(h, nullptr, TRUE);
+  } else if (first >= 0) {
+    // Only the rows on show are worth a repaint.
+    const int top = ListView_GetTopIndex(h);
+    const int bottom = top + ListView_GetCountPerPage(h) + 1;
+    first = std::max(first, top);
+    last = std::min(last, bottom);
+    if (first <= last) ListView_RedrawItems(h, first, last);
+  }
+  syncing_ = false;
+}
+
+// After a change of content the native selection is set afresh: with owner
+// data it is only a row number and would stay on whatever moved there.
+void ListView::syncSelection(bool force) {
+  HWND h = hwnd();
+  const int want = state_.list.selected;
+  const int have = ListView_GetNextItem(h, -1, LVNI_SELECTED);
+  if (want == have && !force) return;
+  if (have >= 0 || force) ListView_SetItemState(h, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (want >= 0) {
+    ListView_SetItemState(h, want, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(h, want, FALSE);
+  }
+}
+
+void ListView::answer(NMLVDISPINFOW& info) const {
+  LVITEMW& item = info.item;
+  const ListCell* cell = cellAt(item.iItem, item.iSubItem);
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    item.pszText[0] = L'\0';
+    if (cell && !cell->text.empty()) {
+      const std::wstring text = widen(cell->text);
+      const std::size_t n = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+      std::copy_n(text.data(), n, item.pszText);
+      item.pszText[n] = L'\0';
+    }
+  }
+  if (item.mask & LVIF_IMAGE) {
+    // A text cell right of the first column names no picture at all:
+    // I_IMAGENONE would still keep a picture's width free before its text.
+    const int image = cell ? cell->image : -1;
+    item.iImage = image >= 0 ? image : item.iSubItem == 0 ? I_IMAGENONE : I_IMAGECALLBACK;
+  }
+  if (item.mask & LVIF_INDENT) item.iIndent = 0;
+}
+
+// Typing in the list goes to the next row whose first cell starts so.
+int ListView::find(const NMLVFINDITEMW& request) const {
+  const LVFINDINFOW& f = request.lvfi;
+  if (!(f.flags & (LVFI_STRING | LVFI_PARTIAL)) || !f.psz) return -1;
+  const int rows = static_cast<int>(state_.list.rows.size());
+  const int wanted = lstrlenW(f.psz);
+  if (rows == 0 || wanted == 0) return -1;
+  const int start = request.iStart >= 0 && request.iStart < rows ? request.iStart : 0;
+  for (int i = 0; i < rows; ++i) {
+    const int r = (start + i) % rows;
+    if (!(f.flags & LVFI_WRAP) && r < start) break;
+    const ListCell* cell = cellAt(r, 0);
+    if (!cell) continue;
+    const std::wstring text = widen(cell->text);
+    const int length = (f.flags & LVFI_PARTIAL) ? std::min<int>(wanted, static_cast<int>(text.size()))
+                                                : static_cast<int>(text.size());
+    if ((f.flags & LVFI_PARTIAL) && static_cast<int>(text.size()) < wanted) continue;
+    if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, text.data(), length, f.psz, wanted) == CSTR_EQUAL)
+      return r;
+  }
+  return -1;
+}
+
+bool ListView::reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
+  if (msg != WM_NOTIFY) return false;
+  const auto* header = reinterpret_cast<const NMHDR*>(lp);
+  switch (header->code) {
+    case LVN_ITEMCHANGED: {
+      // With owner data iItem is -1 when every row changed at once.
+      const auto* change = reinterpret_cast<const NMLISTVIEW*>(lp);
+      if (syncing_ || !(change->uChanged & LVIF_STATE) ||
+          !((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
+        return false;
+      ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
+      result = 0;
+      return true;
+    }
+    case LVN_ODSTATECHANGED: {
+      const auto* change = reinterpret_cast<const NMLVODSTATECHANGE*>(lp);
+      if (syncing_ || !((change->uOldState ^ change->uNewState) & LVIS_SELECTED)) return false;
+      ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
+      result = 0;
+      return true;
+    }
+    case LVN_GETDISPINFOW:
+      answer(*reinterpret_cast<NMLVDISPINFOW*>(lp));
+      result = 0;
+      return true;
+    case LVN_ODFINDITEMW:
+      result = find(*reinterpret_cast<const NMLVFINDITEMW*>(lp));
+      return true;
+    case LVN_ODCACHEHINT:
+      result = 0;
+      return true;
+    case NM_CLICK:
+      // Raised after the list has finished its own click processing: the
+      // handler may refill the list or close the window.
+      window_.raiseLater(*this, Event::ListClicked);
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+}  // namespace vex::win

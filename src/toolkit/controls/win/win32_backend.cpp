@@ -1,0 +1,136 @@
+#include "toolkit/controls/win/win32_backend.h"
+
+#include "toolkit/controls/win/native_window.h"
+
+namespace vex::win {
+
+Win32Backend::Win32Backend(Ui& ui) : ui_(ui) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  NativeWindow::registerClass(instance);
+  NativeControl::registerClass(instance);
+
+  LOGFONTW lf{};
+  lf.lfHeight = -12;  // character height, not cell height
+  lf.lfWeight = FW_NORMAL;
+  lf.lfCharSet = GB2312_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  wcscpy_s(lf.lfFaceName, L"微软雅黑");
+  font_.reset(CreateFontIndirectW(&lf));
+  ui_.setBackend(this);
+}
+
+Win32Backend::~Win32Backend() {
+  ui_.setBackend(nullptr);
+  ++depth_;  // nothing is freed half-way through the teardown
+  windows_.clear();
+  graveyard_.clear();
+  --depth_;
+}
+
+int Win32Backend::runMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+NativeWindow* Win32Backend::find(std::int32_t window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+void Win32Backend::createWindow(WindowState& window) {
+  bury(window.id);
+  HWND owner = window.owner ? windowHandle(window.owner) : nullptr;
+  auto native = std::make_unique<NativeWindow>(*this, ui_, window, owner);
+  NativeWindow& w = *native;
+  windows_[window.id] = std::move(native);
+  MessageScope scope(*this);
+  w.create();
+}
+
+void Win32Backend::windowReady(std::int32_t window) {
+  if (NativeWindow* w = find(window)) {
+    MessageScope scope(*this);
+    w->show();
+  }
+}
+
+void Win32Backend::bury(std::int32_t window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  std::unique_ptr<NativeWindow> w = std::move(it->second);
+  windows_.erase(it);
+  w->destroy();
+  graveyard_.push_back(std::move(w));
+  if (depth_ == 0) graveyard_.clear();
+}
+
+void Win32Backend::destroyWindow(std::int32_t window) {
+  MessageScope scope(*this);
+  bury(window);
+}
+
+void Win32Backend::nativeWindowGone(std::int32_t window) {
+  if (!find(window)) return;
+  bury(window);
+  ui_.noteClosed(window);
+}
+
+void Win32Backend::leaveMessage() {
+  if (--depth_ == 0 && !graveyard_.empty()) {
+    ++depth_;
+    auto dead = std::move(graveyard_);
+    graveyard_.clear();
+    dead.clear();
+    --depth_;
+  }
+}
+
+void Win32Backend::minimiseWindow(std::int32_t window) {
+  if (HWND h = windowHandle(window)) ShowWindow(h, SW_MINIMIZE);
+}
+
+void Win32Backend::bringToFront(std::int32_t window) {
+  HWND h = windowHandle(window);
+  if (!h) return;
+  if (IsIconic(h)) ShowWindow(h, SW_RESTORE);
+  SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(h);
+}
+
+void Win32Backend::moveWindow(std::int32_t window, int left, int top) {
+  if (HWND h = windowHandle(window))
+    SetWindowPos(h, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Backend::controlChanged(ControlRef ref, Change what) {
+  NativeWindow* w = find(ref.window);
+  if (!w) return;
+  MessageScope scope(*this);
+  if (NativeControl* c = w->control(ref.control)) c->changed(what);
+}
+
+void* Win32Backend::nativeHandle(std::int32_t window) { return windowHandle(window); }
+
+HWND Win32Backend::windowHandle(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->hwnd() : nullptr;
+}
+
+HWND Win32Backend::controlHandle(ControlRef ref) const {
+  NativeWindow* w = find(ref.window);
+  NativeControl* c = w ? w->control(ref.control) : nullptr;
+  return c ? c->hwnd() : nullptr;
+}
+
+HWND Win32Backend::tooltipHandle(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->tooltip() : nullptr;
+}
+
+}  // namespace vex::win

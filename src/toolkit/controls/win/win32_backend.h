@@ -1,0 +1,85 @@
+// The Win32 side of the toolkit: draws the Ui's windows natively.
+//
+//   vex::Ui ui;                     // layouts added, handlers bound
+//   vex::win::Win32Backend backend(ui);   // attaches itself to ui
+//   ui.open(kMainWindow);
+//   return vex::win::Win32Backend::runMessageLoop();  // until PostQuitMessage
+//
+// Construct it on the UI thread after the process has started (it loads
+// comctl32's classes and makes the shared font); it must outlive every open
+// window and detaches from `ui` when destroyed. Ui::nativeHandle gives a
+// window's HWND (for SetLayeredWindowAttributes and message box owners).
+// Windows open without taking the keyboard focus (a click activates them).
+// Worker threads reach the UI thread through dispatcher().post(fn); GBK
+// message boxes are toolkit/system/message_box.h.
+#pragma once
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "toolkit/controls/ui.h"
+#include "toolkit/system/handles.h"
+#include "toolkit/system/ui_dispatcher.h"
+
+namespace vex::win {
+
+class NativeWindow;
+
+class Win32Backend final : public UiBackend {
+ public:
+  explicit Win32Backend(Ui& ui);
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  void createWindow(WindowState& window) override;
+  void windowReady(std::int32_t window) override;
+  void destroyWindow(std::int32_t window) override;
+  void minimiseWindow(std::int32_t window) override;
+  void bringToFront(std::int32_t window) override;
+  void moveWindow(std::int32_t window, int left, int top) override;
+  void controlChanged(ControlRef ref, Change what) override;
+  void* nativeHandle(std::int32_t window) override;
+
+  // GetMessage / DispatchMessage until WM_QUIT; returns its exit code.
+  static int runMessageLoop();
+
+  HWND windowHandle(std::int32_t window) const;
+  HWND controlHandle(ControlRef ref) const;
+  HWND tooltipHandle(std::int32_t window) const;
+  HFONT font() const { return font_.get(); }
+  UiDispatcher& dispatcher() { return dispatcher_; }
+  Ui& ui() const { return ui_; }
+
+  // Every window procedure of the toolkit brackets its work with these, so
+  // that windows closed from inside a handler are freed only after the
+  // outermost message has returned.
+  void enterMessage() { ++depth_; }
+  void leaveMessage();
+  // The native window went away without Ui::close (e.g. with its owner).
+  void nativeWindowGone(std::int32_t window);
+
+ private:
+  NativeWindow* find(std::int32_t window) const;
+  void bury(std::int32_t window);
+
+  Ui& ui_;
+  UniqueFont font_;  // the one font of the interface, lent to every control
+  std::map<std::int32_t, std::unique_ptr<NativeWindow>> windows_;
+  std::vector<std::unique_ptr<NativeWindow>> graveyard_;
+  int depth_ = 0;
+  UiDispatcher dispatcher_;
+};
+
+class MessageScope {
+ public:
+  explicit MessageScope(Win32Backend& b) : b_(b) { b_.enterMessage(); }
+  ~MessageScope() { b_.leaveMessage(); }
+  MessageScope(const MessageScope&) = delete;
+  MessageScope& operator=(const MessageScope&) = delete;
+
+ private:
+  Win32Backend& b_;
+};
+
+}  // namespace vex::win

@@ -1,0 +1,38 @@
+// What the self-update needs from the system, with GBK texts on this side
+// and UTF-16 at the Win32 calls (so Chinese paths work whatever the ANSI
+// code page is).
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "toolkit/common/embedded.h"
+
+namespace vex::win {
+
+std::wstring wideFromGbk(const std::string& text);
+std::string gbkFromWide(const std::wstring& text);
+
+// Current directory without a trailing backslash.
+std::string currentDirectory();
+// File name of the running executable, without its directory.
+std::string ownFileName();
+unsigned oemCodePage();
+
+bool writeWholeFile(const std::string& path, const Bytes& bytes);
+std::optional<Bytes> readWholeFile(const std::string& path);
+bool deleteFile(const std::string& path);
+bool fileExists(const std::string& path);
+
+// Runs a command line with a hidden window from `directory` and waits for
+// it to end; false when it could not be started.
+bool runHiddenAndWait(const std::string& commandLine, const std::string& directory);
+
+[[noreturn]] void exitProcess(unsigned code);
+
+enum class MessageIcon { None, Information, Warning };
+// A task-modal OK box; `owner` is a native window handle or null. A box
+// without a title gets "信息：".
+void showMessage(void* owner, const std::string& text, const std::string& title, MessageIcon icon);
+
+}  // namespace vex::win

@@ -1,0 +1,92 @@
+#include "toolkit/pictures/gdi_picture.h"
+
+#include <algorithm>
+
+#include "toolkit/pictures/picture_decode.h"
+
+namespace vex::win {
+
+GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key, bool grey) {
+  GdiPicture out;
+  if (bytes.empty()) return out;
+  DecodedPicture p = decodePicture(bytes);
+  if (p.empty()) return out;
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = p.width;
+  info.bmiHeader.biHeight = -p.height;  // top-down, like the decoded rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return out;
+
+  auto* dst = static_cast<std::uint8_t*>(bits);
+  const std::size_t count = static_cast<std::size_t>(p.width) * p.height;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint8_t* s = &p.bgra[i * 4];
+    std::uint32_t b = s[0], g = s[1], r = s[2], a = s[3];
+    if (key != kDefaultColour && (r | (g << 8) | (b << 16)) == key) a = 0;
+    if (grey) {
+      const std::uint32_t y = (r * 30 + g * 59 + b * 11) / 100;
+      r = g = b = (y + 0xC0) / 2;
+      a /= 2;
+    }
+    // AlphaBlend wants premultiplied colour.
+    dst[i * 4 + 0] = static_cast<std::uint8_t>(b * a / 255);
+    dst[i * 4 + 1] = static_cast<std::uint8_t>(g * a / 255);
+    dst[i * 4 + 2] = static_cast<std::uint8_t>(r * a / 255);
+    dst[i * 4 + 3] = static_cast<std::uint8_t>(a);
+  }
+  GdiFlush();
+  out.bitmap_ = std::move(bitmap);
+  out.width_ = p.width;
+  out.height_ = p.height;
+  return out;
+}
+
+bool CachedPicture::set(std::span<const std::uint8_t> bytes, Colour key, bool grey) {
+  if (loaded_ && key == key_ && grey == grey_ &&
+      std::equal(bytes.begin(), bytes.end(), bytes_.begin(), bytes_.end()))
+    return false;
+  picture_ = GdiPicture::fromBytes(bytes, key, grey);
+  bytes_.assign(bytes.begin(), bytes.end());
+  key_ = key;
+  grey_ = grey;
+  loaded_ = true;
+  return true;
+}
+
+void GdiPicture::draw(HDC dc, const RECT& box, PictureFit fit) const {
+  if (empty()) return;
+  const int bw = box.right - box.left, bh = box.bottom - box.top;
+  if (bw <= 0 || bh <= 0) return;
+  int dx = box.left, dy = box.top, dw = bw, dh = bh;
+  int sx = 0, sy = 0, sw = width_, sh = height_;
+  if (fit == PictureFit::Centre) {
+    // One axis at a time: a larger picture is cut evenly, a smaller centred.
+    auto place = [](int boxSize, int picSize, int& d, int& dsize, int& s, int& ssize) {
+      if (picSize >= boxSize) {
+        s = (picSize - boxSize) / 2;
+        ssize = boxSize;
+        dsize = boxSize;
+      } else {
+        d += (boxSize - picSize) / 2;
+        dsize = picSize;
+        s = 0;
+        ssize = picSize;
+      }
+    };
+    place(bw, width_, dx, dw, sx, sw);
+    place(bh, height_, dy, dh, sy, sh);
+  }
+  UniqueDc mem(CreateCompatibleDC(dc));
+  if (!mem) return;
+  Selected sel(mem.get(), bitmap_.get());
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, dx, dy, dw, dh, mem.get(), sx, sy, sw, sh, blend);
+}
+
+}  // namespace vex::win

@@ -1,0 +1,46 @@
+// A decoded picture as a premultiplied 32-bit DIB, drawn with its alpha.
+#pragma once
+#include <span>
+#include <vector>
+
+#include "toolkit/controls/ui_types.h"
+#include "toolkit/system/handles.h"
+
+namespace vex::win {
+
+class GdiPicture {
+ public:
+  GdiPicture() = default;
+  // Empty when the bytes do not decode. Pixels of exactly `key` become
+  // transparent (kDefaultColour: none); `grey` draws it as disabled.
+  static GdiPicture fromBytes(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour,
+                              bool grey = false);
+
+  bool empty() const { return !bitmap_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Centre: natural size, centred, cut to the box. Stretch: fills the box.
+  void draw(HDC dc, const RECT& box, PictureFit fit) const;
+
+ private:
+  UniqueBitmap bitmap_;
+  int width_ = 0, height_ = 0;
+};
+
+// A control's picture, decoded once per change of its bytes: views set the
+// same picture again and again, and a decode costs more than a redraw.
+class CachedPicture {
+ public:
+  // True when the picture changed (and was decoded anew).
+  bool set(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour, bool grey = false);
+  const GdiPicture& get() const { return picture_; }
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+  Colour key_ = kDefaultColour;
+  bool grey_ = false;
+  bool loaded_ = false;
+  GdiPicture picture_;
+};
+
+}  // namespace vex::win

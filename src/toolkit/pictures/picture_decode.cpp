@@ -1,0 +1,26 @@
+#include "toolkit/pictures/picture_decode.h"
+
+namespace vex {
+
+std::uint32_t DecodedPicture::pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+  const std::uint8_t* p = &bgra[(static_cast<std::size_t>(y) * width + x) * 4];
+  return (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+}
+
+DecodedPicture decodePicture(std::span<const std::uint8_t> bytes) {
+  auto startsWith = [&](std::initializer_list<std::uint8_t> magic) {
+    if (bytes.size() < magic.size()) return false;
+    std::size_t i = 0;
+    for (std::uint8_t m : magic)
+      if (bytes[i++] != m) return false;
+    return true;
+  };
+  if (startsWith({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) return decodePng(bytes);
+  if (startsWith({0xFF, 0xD8, 0xFF})) return decodeJpeg(bytes);
+  if (startsWith({'B', 'M'})) return decodeBmp(bytes);
+  if (startsWith({0, 0, 1, 0})) return decodeIco(bytes);
+  return {};
+}
+
+}  // namespace vex
