@@ -6,9 +6,9 @@
 
 namespace vex {
 
-using Text = std::string;     // GBK bytes
+using Text = std::string;  // GBK bytes
 using Bytes = std::vector<std::uint8_t>;
-using Colour = std::uint32_t; // 0x00BBGGRR
+using Colour = std::uint32_t;                         // 0x00BBGGRR
 inline constexpr Colour kDefaultColour = 0xFF000000;  // "transparent"
 
 // #RRGGBB as written in the layout tables, stored as 0x00BBGGRR.
