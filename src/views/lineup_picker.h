@@ -8,9 +8,9 @@ namespace vex {
 
 void lineupWindowCreated(const Views& views);
 
-// The picker keeps the lineup of each row it shows (PickerState::
-// ListedLineups), so filtering and a row click work on the lineup table,
-// never on the list's texts.
+// The picker keeps the lineup of each row it shows in ListedLineups, so
+// filtering and a row click work on the lineup table, never on the list's
+// texts.
 
 // Every lineup, one row each, sorted by rating.
 void fillLineupList(const Views& views);

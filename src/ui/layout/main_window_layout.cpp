@@ -65,15 +65,11 @@ WindowLayout build() {
   c.push_back(minimiseButton(m::最小化按钮, m::外形框1, 300));
   c.push_back(closeButton(m::关闭按钮, m::外形框1, 340));
   for (int k = 3; k >= 1; --k) c.push_back(coreHero(k));
-  c.push_back(component(6));
-  c.push_back(component(5));
-  c.push_back(coreItem(3));
-  c.push_back(component(4));
-  c.push_back(component(3));
-  c.push_back(coreItem(2));
-  c.push_back(component(2));
-  c.push_back(component(1));
-  c.push_back(coreItem(1));
+  for (int k = 3; k >= 1; --k) {
+    c.push_back(component(2 * k));
+    c.push_back(component(2 * k - 1));
+    c.push_back(coreItem(k));
+  }
   c.push_back(superBtn(m::英雄详情, "英雄详情", 0, {0, 96, 47, 47}, false, kSlotLook, Pointer::Arrow, {}));
   for (int k = 9; k >= 1; --k) c.push_back(heroSlot(k));
   // Replaced at start by the title with the version.

@@ -248,12 +248,12 @@ namespace hero_list_window {
 inline constexpr std::int32_t 英雄超级列表框 = 0x1601316A;
 // Columns of 英雄超级列表框.
 enum ChampionColumn : int {
-  kRatingColumn = 0,
+  kRatingColumn,
   kNameColumn,
   kIconColumn,
   kCostColumn,
   kOriginColumn,
-  kClassColumn,
+  kClassColumn
 };
 inline constexpr std::int32_t 外形框1 = 0x160130B9;
 inline constexpr std::int32_t LOGO = 0x160130BB;
@@ -274,12 +274,12 @@ namespace item_list_window {
 inline constexpr std::int32_t 装备超级列表框 = 0x16013195;
 // Columns of 装备超级列表框; a base item leaves both recipe columns empty.
 enum ItemColumn : int {
-  kRatingColumn = 0,
+  kRatingColumn,
   kNameColumn,
   kIconColumn,
   kFirstPartColumn,
   kSecondPartColumn,
-  kEffectColumn,
+  kEffectColumn
 };
 inline constexpr std::int32_t 外形框1 = 0x16013191;
 inline constexpr std::int32_t LOGO = 0x16013192;
