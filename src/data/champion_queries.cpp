@@ -8,6 +8,8 @@ constexpr const char* kNameSeparator = "、";
 
 int championCount(const ChampionTable& table) { return table.names.count(); }
 
+bool isChampion(const ChampionTable& table, int c) { return c >= 1 && c <= championCount(table); }
+
 NumberList championsOfCost(const ChampionTable& table, int cost) {
   NumberList group;
   for (int n = 1; n <= championCount(table); ++n) {

@@ -24,6 +24,8 @@ void loadCostColours(CostColours& colours);
 
 // The count of names; loops over champions run 1 to this.
 int championCount(const ChampionTable& table);
+// Whether c numbers a champion of the table.
+bool isChampion(const ChampionTable& table, int c);
 
 // Champion numbers of one gold cost in number order; empty when none.
 NumberList championsOfCost(const ChampionTable& table, int cost);

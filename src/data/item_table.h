@@ -18,6 +18,8 @@ struct ItemTable {
 void loadItemTable(ItemTable& table);
 
 int itemCount(const ItemTable& table);
+// Whether t numbers an item of the table.
+bool isItem(const ItemTable& table, int t);
 
 // names[item] + "：" + effects[item], nothing between.
 std::string itemTooltip(const ItemTable& table, int item);

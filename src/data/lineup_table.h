@@ -21,5 +21,7 @@ void loadLineupTable(LineupTable& table);
 
 // The count of ids; the list views loop 1 to this.
 int lineupCount(const LineupTable& table);
+// Whether k numbers a lineup of the table.
+bool isLineup(const LineupTable& table, int k);
 
 }  // namespace vex

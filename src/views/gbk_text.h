@@ -1,5 +1,6 @@
-// Text helpers the lineup list needs: a substring search that respects GBK
-// character boundaries, and the list's number cells read back.
+// Reading the lineup list's texts: a substring search that respects GBK
+// character boundaries, and a number cell read back. The picker itself works
+// on lineup numbers; tests check the list's texts against them with these.
 #pragma once
 #include <cstdint>
 

@@ -12,6 +12,7 @@ namespace {
 namespace ic = layout::item_chart_window;
 
 constexpr int kHeaderCount = kChartSide - 1;
+static_assert(ic::kChartCells.size() == kChartCells, "one cell control per chart cell");
 
 // The data leaves the row variants empty; they are made from the full chart.
 void supplyRowVariants(ChartVariants& charts) {
@@ -38,8 +39,7 @@ void itemChartWindowCreated(const Views& v) {
   ChartState& s = v.chart;
   loadChartVariants(s.variants);
   supplyRowVariants(s.variants);
-  s.ChartCells.clear();
-  for (int k = 1; k <= kChartCells; ++k) s.ChartCells.append({layout::kItemChartWindow, ic::chartCellId(k)});
+  s.ChartCells = controlsOf(layout::kItemChartWindow, ic::kChartCells);
   showChart(v, s.variants.full);
 }
 
@@ -51,7 +51,7 @@ void showChart(const Views& v, const NumberList& variant) {
     const int item = variant[k];
     const ControlRef ref = cells[k];
     if (item < 0) continue;
-    if (item == 0 || item > itemCount(items)) {
+    if (!isItem(items, item)) {
       v.ui.setPicture(ref, {});
       v.ui.setHint(ref, "");
       v.ui.setVisible(ref, false);

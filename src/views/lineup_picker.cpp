@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ui/layout/window_ids.h"
 #include "views/button_pictures.h"
-#include "views/gbk_text.h"
 #include "views/lineup_view.h"
 
 namespace vex {
@@ -16,33 +16,31 @@ namespace lw = layout::lineup_window;
 
 constexpr ControlRef kList{layout::kLineupWindow, lw::阵容超级列表框};
 constexpr ControlRef kVersionLabel{layout::kLineupWindow, lw::标签1};
-constexpr int kPickerButtonCount = 20;
-constexpr int kPlaces = 10;
-constexpr int kFirstBoardColumn = 2;
-constexpr int kBoardColumns = 10;
-constexpr int kFinalBoardColumn = 16;
-
-enum LineupColumn { kRating = 0, kName = 1, kAuthor = 12, kCore = 13, kEarly = 14, kMidGame = 15 };
+constexpr int kPlaces = static_cast<int>(lw::kMyLineupButtons.size());
 
 void appendLineupRow(const Views& v, int lineup) {
   const LineupTable& t = v.tables.lineups;
   const ChampionTable& champions = v.tables.champions;
   const int row = v.ui.listAppendRow(kList);
   if (row < 0) return;
-  v.ui.listSetCell(kList, row, kRating, t.ratings[lineup]);
-  v.ui.listSetCell(kList, row, kName, t.names[lineup]);
+  v.ui.listSetCell(kList, row, lw::kRatingColumn, t.ratings[lineup]);
+  v.ui.listSetCell(kList, row, lw::kNameColumn, t.names[lineup]);
   const NumberList& board = t.finalBoard[lineup];
-  for (int i = 1; i <= std::min(board.count(), kBoardColumns); ++i)
-    v.ui.listSetCellImage(kList, row, kFirstBoardColumn + i - 1, board[i] - 1);
-  v.ui.listSetCell(kList, row, kAuthor, t.authors[lineup]);
-  v.ui.listSetCell(kList, row, kCore, joinNames(champions, t.core[lineup]));
-  v.ui.listSetCell(kList, row, kEarly, joinNames(champions, t.early[lineup]));
-  v.ui.listSetCell(kList, row, kMidGame, joinNames(champions, t.midGame[lineup]));
-  v.ui.listSetCell(kList, row, kFinalBoardColumn, joinNames(champions, board));
+  for (int i = 1; i <= std::min(board.count(), lw::kBoardColumns); ++i)
+    v.ui.listSetCellImage(kList, row, lw::kFirstBoardColumn + i - 1, board[i] - 1);
+  v.ui.listSetCell(kList, row, lw::kAuthorColumn, t.authors[lineup]);
+  v.ui.listSetCell(kList, row, lw::kCoreColumn, joinNames(champions, t.core[lineup]));
+  v.ui.listSetCell(kList, row, lw::kEarlyColumn, joinNames(champions, t.early[lineup]));
+  v.ui.listSetCell(kList, row, lw::kMidGameColumn, joinNames(champions, t.midGame[lineup]));
+  v.ui.listSetCell(kList, row, lw::kFinalBoardColumn, joinNames(champions, board));
   v.ui.listSetCell(kList, row, lw::kLineupIdColumn, std::to_string(t.ids[lineup]));
 }
 
-bool isLineup(const Views& v, int k) { return k >= 1 && k <= lineupCount(v.tables.lineups); }
+// The list shows ListedLineups, one row each, in that order.
+void showListedLineups(const Views& v) {
+  v.ui.listClear(kList);
+  for (int lineup : v.picker.ListedLineups) appendLineupRow(v, lineup);
+}
 
 void clearPlace(const Views& v, int k) {
   const PickerState& p = v.picker;
@@ -52,15 +50,6 @@ void clearPlace(const Views& v, int k) {
   v.ui.setVisible(p.MyLineupMarks[k], false);
 }
 
-ControlList lineupControls(int first, int last, std::int32_t (*id)(int)) {
-  ControlList list;
-  for (int n = first; n <= last; ++n) list.append({layout::kLineupWindow, id(n)});
-  return list;
-}
-
-std::int32_t pickerId(int n) { return lw::pickerButtonId(n); }
-std::int32_t markId(int n) { return lw::myLineupMarkId(n); }
-
 }  // namespace
 
 void lineupWindowCreated(const Views& v) {
@@ -69,9 +58,9 @@ void lineupWindowCreated(const Views& v) {
   v.shell.makeLayered(layout::kLineupWindow);
   v.ui.listSetPictures(kList, v.tables.champions.icons);
   PickerState& p = v.picker;
-  p.PickerButtons = lineupControls(1, kPickerButtonCount, pickerId);
-  p.MyLineupButtons = lineupControls(kPickerButtonCount + 1, kPickerButtonCount + kPlaces, pickerId);
-  p.MyLineupMarks = lineupControls(1, kPlaces, markId);
+  p.PickerButtons = controlsOf(layout::kLineupWindow, lw::kPickerButtons);
+  p.MyLineupButtons = controlsOf(layout::kLineupWindow, lw::kMyLineupButtons);
+  p.MyLineupMarks = controlsOf(layout::kLineupWindow, lw::kMyLineupMarks);
   fillLineupList(v);
   showCost(v, 1);
   showMyLineup(v);
@@ -79,40 +68,38 @@ void lineupWindowCreated(const Views& v) {
 }
 
 void fillLineupList(const Views& v) {
-  v.ui.listClear(kList);
-  for (int lineup = 1; lineup <= lineupCount(v.tables.lineups); ++lineup) appendLineupRow(v, lineup);
-  v.ui.sortListByColumn(kList, kRating);
+  const LineupTable& t = v.tables.lineups;
+  std::vector<std::int32_t> lineups;
+  for (int lineup = 1; lineup <= lineupCount(t); ++lineup) lineups.push_back(lineup);
+  // By rating text, byte order; equal ratings keep table order.
+  std::stable_sort(lineups.begin(), lineups.end(),
+                   [&t](int a, int b) { return t.ratings[a] < t.ratings[b]; });
+  v.picker.ListedLineups = NumberList(std::move(lineups));
+  showListedLineups(v);
 }
 
 void filterLineupList(const Views& v) {
-  const PickerState& p = v.picker;
+  PickerState& p = v.picker;
   if (p.MyLineup.empty()) {
     fillLineupList(v);
     return;
   }
-  const ChampionTable& champions = v.tables.champions;
+  const LineupTable& t = v.tables.lineups;
   for (int member : p.MyLineup) {
-    if (member < 1 || member > championCount(champions)) continue;
-    const Text& name = champions.names[member];
+    if (!isChampion(v.tables.champions, member)) continue;
     NumberList kept;
-    const int rows = v.ui.listRowCount(kList);
-    for (int row = 0; row < rows; ++row) {
-      if (!gbkContains(v.ui.listCell(kList, row, kFinalBoardColumn), name)) continue;
-      const int lineup = decimalOrZero(v.ui.listCell(kList, row, lw::kLineupIdColumn));
-      if (isLineup(v, lineup)) kept.append(lineup);
-    }
-    v.ui.listClear(kList);
-    for (int lineup : kept) appendLineupRow(v, lineup);
+    for (int lineup : p.ListedLineups)
+      if (isLineup(t, lineup) && t.finalBoard[lineup].contains(member)) kept.append(lineup);
+    p.ListedLineups = std::move(kept);
   }
+  showListedLineups(v);
 }
 
 void showCost(const Views& v, int cost) {
   PickerState& p = v.picker;
-  p.PickerChampions.clear();
   for (ControlRef ref : p.PickerButtons) v.ui.setVisible(ref, false);
   const ChampionTable& champions = v.tables.champions;
-  for (int n = 1; n <= championCount(champions); ++n)
-    if (champions.costs[n] == cost) p.PickerChampions.append(n);
+  p.PickerChampions = championsOfCost(champions, cost);
   const int shown = std::min(p.PickerChampions.count(), p.PickerButtons.count());
   for (int k = 1; k <= shown; ++k) {
     const int champion = p.PickerChampions[k];
@@ -130,7 +117,7 @@ void showMyLineup(const Views& v) {
   const int places = std::min({p.MyLineup.count(), p.MyLineupButtons.count(), p.MyLineupMarks.count()});
   for (int k = 1; k <= places; ++k) {
     const int champion = p.MyLineup[k];
-    if (champion < 1 || champion > championCount(champions)) continue;
+    if (!isChampion(champions, champion)) continue;
     setPictureOf(v.ui, p.MyLineupButtons[k], champions.icons, champion);
     v.ui.setHint(p.MyLineupButtons[k], champions.names[champion]);
     v.ui.setVisible(p.MyLineupMarks[k], true);
@@ -170,8 +157,10 @@ void lineupListClicked(const Views& v) {
   if (!v.ui.isOpen(layout::kMainWindow)) return;
   const int row = v.ui.listSelected(kList);
   if (row < 0) return;
+  const PickerState& p = v.picker;
   LineupViewState& s = v.lineup;
-  s.currentLineup = decimalOrZero(v.ui.listCell(kList, row, lw::kLineupIdColumn));
+  // 0 for a row the picker did not list, which shows nothing.
+  s.currentLineup = row < p.ListedLineups.count() ? p.ListedLineups[row + 1] : 0;
   s.selectedSlot = 1;
   hideLineup(v);
   showLineup(v, s.currentLineup);

@@ -14,18 +14,6 @@ namespace mw = layout::main_window;
 constexpr ControlRef kDetail{layout::kMainWindow, mw::英雄详情};
 constexpr std::int32_t kStartLineup = 83;
 
-ControlList mainControls(std::initializer_list<std::int32_t> ids) {
-  ControlList list;
-  for (std::int32_t id : ids) list.append({layout::kMainWindow, id});
-  return list;
-}
-
-bool isLineup(const GameTables& t, std::int32_t k) { return k >= 1 && k <= lineupCount(t.lineups); }
-
-bool isChampion(const GameTables& t, std::int32_t c) { return c >= 1 && c <= championCount(t.champions); }
-
-bool isItem(const GameTables& t, std::int32_t item) { return item >= 1 && item <= itemCount(t.items); }
-
 void showChampionButton(const Views& v, ControlRef ref, int champion) {
   setPictureOf(v.ui, ref, v.tables.champions.portraits, champion);
   v.ui.setHint(ref, v.tables.champions.names[champion]);
@@ -46,13 +34,13 @@ void showItemsOf(const Views& v, int champion) {
   const int n = std::min(recommended.count(), s.CoreItemButtons.count());
   for (int i = 1; i <= n; ++i) {
     const int t = recommended[i];
-    if (!isItem(v.tables, t)) continue;
+    if (!isItem(items, t)) continue;
     showItemButton(v, s.CoreItemButtons[i], items.pictures, t, itemTooltip(items, t));
     const NumberList& parts = items.components[t];
     for (int j = 1; j <= 2 && j <= parts.count(); ++j) {
       const int b = parts[j];
       const int slot = 2 * (i - 1) + j;
-      if (!isItem(v.tables, b) || slot > s.ComponentButtons.count()) continue;
+      if (!isItem(items, b) || slot > s.ComponentButtons.count()) continue;
       showItemButton(v, s.ComponentButtons[slot], items.icons, b, items.names[b]);
     }
   }
@@ -62,21 +50,18 @@ void showItemsOf(const Views& v, int champion) {
 
 void startLineupView(const Views& v) {
   LineupViewState& s = v.lineup;
-  s.HeroButtons = mainControls({mw::英雄按钮1, mw::英雄按钮2, mw::英雄按钮3, mw::英雄按钮4, mw::英雄按钮5,
-                                mw::英雄按钮6, mw::英雄按钮7, mw::英雄按钮8, mw::英雄按钮9, mw::英雄按钮10});
-  s.CoreHeroButtons =
-      mainControls({mw::核心英雄1, mw::核心英雄2, mw::核心英雄3, mw::核心英雄4, mw::核心英雄5});
-  s.CoreMarks = mainControls({mw::图片框1, mw::图片框2, mw::图片框3, mw::图片框4, mw::图片框5});
-  s.CoreItemButtons = mainControls({mw::核心装备1, mw::核心装备2, mw::核心装备3});
-  s.ComponentButtons = mainControls(
-      {mw::合成装备1, mw::合成装备2, mw::合成装备3, mw::合成装备4, mw::合成装备5, mw::合成装备6});
+  s.HeroButtons = controlsOf(layout::kMainWindow, mw::kHeroButtons);
+  s.CoreHeroButtons = controlsOf(layout::kMainWindow, mw::kCoreHeroButtons);
+  s.CoreMarks = controlsOf(layout::kMainWindow, mw::kCoreMarks);
+  s.CoreItemButtons = controlsOf(layout::kMainWindow, mw::kCoreItemButtons);
+  s.ComponentButtons = controlsOf(layout::kMainWindow, mw::kComponentButtons);
   s.currentLineup = kStartLineup;
   s.selectedSlot = 1;
   showLineup(v, kStartLineup);
 }
 
 void showLineup(const Views& v, std::int32_t k) {
-  if (!isLineup(v.tables, k)) return;
+  if (!isLineup(v.tables.lineups, k)) return;
   const GameTables& t = v.tables;
   LineupViewState& s = v.lineup;
   const NumberList& board = t.lineups.finalBoard[k];
@@ -87,7 +72,7 @@ void showLineup(const Views& v, std::int32_t k) {
 
   for (int i = 1; i <= std::min(board.count(), s.HeroButtons.count()); ++i) {
     const int c = board[i];
-    if (!isChampion(t, c)) continue;
+    if (!isChampion(t.champions, c)) continue;
     const ControlRef ref = s.HeroButtons[i];
     showChampionButton(v, ref, c);
     v.ui.setBackColour(ref, kNormal, costColourOf(t, c));
@@ -96,7 +81,7 @@ void showLineup(const Views& v, std::int32_t k) {
   }
 
   const int selected = board[s.selectedSlot];
-  if (!isChampion(t, selected)) return;
+  if (!isChampion(t.champions, selected)) return;
   showChampionButton(v, kDetail, selected);
   const Colour cost = costColourOf(t, selected);
   v.ui.setBackColour(kDetail, kNormal, cost);
@@ -108,7 +93,7 @@ void showLineup(const Views& v, std::int32_t k) {
   const int carries = std::min({core.count(), s.CoreHeroButtons.count(), s.CoreMarks.count()});
   for (int i = 1; i <= carries; ++i) {
     const int c = core[i];
-    if (!isChampion(t, c)) continue;
+    if (!isChampion(t.champions, c)) continue;
     const ControlRef ref = s.CoreHeroButtons[i];
     showChampionButton(v, ref, c);
     v.ui.setPictureKey(ref, kButtonPictureKey);
@@ -132,7 +117,7 @@ void hideLineup(const Views& v) {
 
 void selectSlot(const Views& v, int k) {
   LineupViewState& s = v.lineup;
-  if (!isLineup(v.tables, s.currentLineup)) return;
+  if (!isLineup(v.tables.lineups, s.currentLineup)) return;
   // Only a shown button can be clicked; anything else is ignored.
   if (k < 1 || k > v.tables.lineups.finalBoard[s.currentLineup].count()) return;
   s.selectedSlot = k;

@@ -8,12 +8,11 @@ namespace vex {
 
 namespace {
 
-constexpr ControlRef kChampionList{layout::kHeroListWindow, layout::hero_list_window::英雄超级列表框};
-constexpr ControlRef kItemList{layout::kItemListWindow, layout::item_list_window::装备超级列表框};
-constexpr int kRatingColumn = 0;
+namespace hl = layout::hero_list_window;
+namespace il = layout::item_list_window;
 
-enum ChampionColumn { kChampionRating = 0, kChampionName, kChampionIcon, kCost, kOrigin, kClass };
-enum ItemColumn { kItemRating = 0, kItemName, kItemIcon, kFirstPart, kSecondPart, kEffect };
+constexpr ControlRef kChampionList{layout::kHeroListWindow, hl::英雄超级列表框};
+constexpr ControlRef kItemList{layout::kItemListWindow, il::装备超级列表框};
 
 }  // namespace
 
@@ -23,14 +22,14 @@ void fillChampionList(const Views& v) {
   for (int n = 1; n <= championCount(t); ++n) {
     const int row = v.ui.listAppendRow(kChampionList);
     if (row < 0) return;
-    v.ui.listSetCell(kChampionList, row, kChampionRating, t.ratings[n]);
-    v.ui.listSetCell(kChampionList, row, kChampionName, t.names[n]);
-    v.ui.listSetCellImage(kChampionList, row, kChampionIcon, n - 1);
-    v.ui.listSetCell(kChampionList, row, kCost, std::to_string(t.costs[n]));
-    v.ui.listSetCell(kChampionList, row, kOrigin, t.origins[n]);
-    v.ui.listSetCell(kChampionList, row, kClass, t.classes[n]);
+    v.ui.listSetCell(kChampionList, row, hl::kRatingColumn, t.ratings[n]);
+    v.ui.listSetCell(kChampionList, row, hl::kNameColumn, t.names[n]);
+    v.ui.listSetCellImage(kChampionList, row, hl::kIconColumn, n - 1);
+    v.ui.listSetCell(kChampionList, row, hl::kCostColumn, std::to_string(t.costs[n]));
+    v.ui.listSetCell(kChampionList, row, hl::kOriginColumn, t.origins[n]);
+    v.ui.listSetCell(kChampionList, row, hl::kClassColumn, t.classes[n]);
   }
-  v.ui.sortListByColumn(kChampionList, kRatingColumn);
+  v.ui.sortListByColumn(kChampionList, hl::kRatingColumn);
 }
 
 void fillItemList(const Views& v) {
@@ -39,15 +38,15 @@ void fillItemList(const Views& v) {
   for (int n = 1; n <= itemCount(t); ++n) {
     const int row = v.ui.listAppendRow(kItemList);
     if (row < 0) return;
-    v.ui.listSetCell(kItemList, row, kItemRating, t.ratings[n]);
-    v.ui.listSetCell(kItemList, row, kItemName, t.names[n]);
-    v.ui.listSetCellImage(kItemList, row, kItemIcon, n - 1);
+    v.ui.listSetCell(kItemList, row, il::kRatingColumn, t.ratings[n]);
+    v.ui.listSetCell(kItemList, row, il::kNameColumn, t.names[n]);
+    v.ui.listSetCellImage(kItemList, row, il::kIconColumn, n - 1);
     const NumberList& parts = t.components[n];
     for (int j = 1; j <= parts.count() && j <= 2; ++j)
-      v.ui.listSetCellImage(kItemList, row, kFirstPart + j - 1, parts[j] - 1);
-    v.ui.listSetCell(kItemList, row, kEffect, t.effects[n]);
+      v.ui.listSetCellImage(kItemList, row, il::kFirstPartColumn + j - 1, parts[j] - 1);
+    v.ui.listSetCell(kItemList, row, il::kEffectColumn, t.effects[n]);
   }
-  v.ui.sortListByColumn(kItemList, kRatingColumn);
+  v.ui.sortListByColumn(kItemList, il::kRatingColumn);
 }
 
 void heroListWindowCreated(const Views& v) {

@@ -1,5 +1,7 @@
 // Every event of the views' windows, bound in one place so the app wires
 // them with a single call.
+#include <span>
+
 #include "ui/layout/window_ids.h"
 #include "views/about_view.h"
 #include "views/item_chart_view.h"
@@ -14,13 +16,15 @@ namespace {
 
 using namespace layout;
 
+// A click on the k-th control of a group calls `onClick(k)`.
+template <typename OnClick>
+void bindGroup(const Views& v, std::int32_t window, std::span<const std::int32_t> group, OnClick onClick) {
+  for (int k = 1; k <= static_cast<int>(group.size()); ++k)
+    v.ui.bind({window, group[static_cast<std::size_t>(k - 1)]}, Event::Clicked, [onClick, k] { onClick(k); });
+}
+
 void bindMainWindow(const Views& v) {
-  constexpr std::int32_t heroButtons[] = {
-      main_window::英雄按钮1, main_window::英雄按钮2, main_window::英雄按钮3, main_window::英雄按钮4,
-      main_window::英雄按钮5, main_window::英雄按钮6, main_window::英雄按钮7, main_window::英雄按钮8,
-      main_window::英雄按钮9, main_window::英雄按钮10};
-  for (int k = 1; k <= 10; ++k)
-    v.ui.bind({kMainWindow, heroButtons[k - 1]}, Event::Clicked, [v, k] { selectSlot(v, k); });
+  bindGroup(v, kMainWindow, main_window::kHeroButtons, [v](int k) { selectSlot(v, k); });
 }
 
 void bindWindowButtons(const Views& v, std::int32_t window, std::int32_t minimise, std::int32_t close) {
@@ -31,14 +35,9 @@ void bindWindowButtons(const Views& v, std::int32_t window, std::int32_t minimis
 void bindLineupWindow(const Views& v) {
   namespace lw = lineup_window;
   v.ui.bindCreated(kLineupWindow, [v] { lineupWindowCreated(v); });
-  for (int k = 1; k <= 20; ++k)
-    v.ui.bind({kLineupWindow, lw::pickerButtonId(k)}, Event::Clicked, [v, k] { pickChampion(v, k); });
-  for (int k = 1; k <= 10; ++k)
-    v.ui.bind({kLineupWindow, lw::pickerButtonId(20 + k)}, Event::Clicked, [v, k] { clickPlace(v, k); });
-  constexpr std::int32_t costButtons[] = {lw::花费列表按钮1, lw::花费列表按钮2, lw::花费列表按钮3,
-                                          lw::花费列表按钮4, lw::花费列表按钮5};
-  for (int cost = 1; cost <= 5; ++cost)
-    v.ui.bind({kLineupWindow, costButtons[cost - 1]}, Event::Clicked, [v, cost] { showCost(v, cost); });
+  bindGroup(v, kLineupWindow, lw::kPickerButtons, [v](int k) { pickChampion(v, k); });
+  bindGroup(v, kLineupWindow, lw::kMyLineupButtons, [v](int k) { clickPlace(v, k); });
+  bindGroup(v, kLineupWindow, lw::kCostButtons, [v](int cost) { showCost(v, cost); });
   v.ui.bind({kLineupWindow, lw::清空按钮}, Event::Clicked, [v] { clearMyLineup(v); });
   v.ui.bind({kLineupWindow, lw::阵容超级列表框}, Event::ListClicked, [v] { lineupListClicked(v); });
   v.ui.bind({kLineupWindow, lw::英雄按钮}, Event::Clicked,
@@ -49,15 +48,15 @@ void bindLineupWindow(const Views& v) {
 void bindItemChartWindow(const Views& v) {
   namespace ic = item_chart_window;
   v.ui.bindCreated(kItemChartWindow, [v] { itemChartWindowCreated(v); });
-  const ControlRef corner{kItemChartWindow, ic::chartCellId(1)};
+  const auto& cells = ic::kChartCells;
+  const ControlRef corner{kItemChartWindow, cells[0]};
   v.ui.bind(corner, Event::Clicked, [v] { chartCornerClicked(v); });
   v.ui.bind(corner, Event::RightButtonPressed, [v] { chartCornerRightPressed(v); });
+  // Header row: 装备(1 + j); header column: 装备(9i + 1).
   for (int j = 1; j < kChartSide; ++j)
-    v.ui.bind({kItemChartWindow, ic::chartCellId(1 + j)}, Event::Clicked,
-              [v, j] { chartColumnClicked(v, j); });
+    v.ui.bind({kItemChartWindow, cells[j]}, Event::Clicked, [v, j] { chartColumnClicked(v, j); });
   for (int i = 1; i < kChartSide; ++i)
-    v.ui.bind({kItemChartWindow, ic::chartCellId(kChartSide * i + 1)}, Event::Clicked,
-              [v, i] { chartRowClicked(v, i); });
+    v.ui.bind({kItemChartWindow, cells[kChartSide * i]}, Event::Clicked, [v, i] { chartRowClicked(v, i); });
   v.ui.bind({kItemChartWindow, ic::英雄按钮}, Event::Clicked,
             [v] { v.ui.open(kItemListWindow, kItemChartWindow); });
   bindWindowButtons(v, kItemChartWindow, ic::最小化按钮, ic::关闭按钮);

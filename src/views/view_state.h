@@ -2,6 +2,7 @@
 // its program state; the views only borrow them.
 #pragma once
 #include <cstdint>
+#include <span>
 
 #include "data/item_chart.h"
 #include "data/table_types.h"
@@ -11,6 +12,13 @@
 namespace vex {
 
 using ControlList = OneBasedList<ControlRef>;
+
+// One group of a window's controls, in the group's order.
+inline ControlList controlsOf(std::int32_t window, std::span<const std::int32_t> group) {
+  ControlList list;
+  for (std::int32_t id : group) list.append({window, id});
+  return list;
+}
 
 // MainWindow: the lineup shown and the champion selected in it.
 struct LineupViewState {
@@ -27,6 +35,7 @@ struct LineupViewState {
 struct PickerState {
   NumberList MyLineup;          // at most 10 champions, in the order added
   NumberList PickerChampions;   // champions of the cost shown on the picker
+  NumberList ListedLineups;     // lineup of each row of 阵容超级列表框, top down
   ControlList PickerButtons;    // 英雄列表按钮1..20
   ControlList MyLineupButtons;  // 英雄列表按钮21..30
   ControlList MyLineupMarks;    // 图片框1..10 of LineupWindow

@@ -12,7 +12,7 @@
 namespace vex {
 namespace {
 
-const GameTables& tables() { return testing::loadedTables(); }
+const GameTables& tables() { return test::loadedTables(); }
 const ChampionTable& champions() { return tables().champions; }
 
 // Distinct texts in order of first appearance, with their counts.

@@ -89,7 +89,7 @@ struct SetCase {
 };
 
 std::vector<SetCase> sets() {
-  const GameTables& t = testing::loadedTables();
+  const GameTables& t = test::loadedTables();
   return {{"portraits", t.champions.portraits, 51, 43},
           {"champion icons", t.champions.icons, 51, 20},
           {"item pictures", t.items.pictures, 44, 30},

@@ -11,8 +11,8 @@
 namespace vex {
 namespace {
 
-const ItemTable& items() { return testing::loadedTables().items; }
-const ChartVariants& charts() { return testing::loadedTables().charts; }
+const ItemTable& items() { return test::loadedTables().items; }
+const ChartVariants& charts() { return test::loadedTables().charts; }
 
 // Element 9i + j + 1 of a chart.
 int cell(const NumberList& chart, int i, int j) { return chart[9 * i + j + 1]; }

@@ -11,8 +11,8 @@
 namespace vex {
 namespace {
 
-const LineupTable& lineups() { return testing::loadedTables().lineups; }
-const ChampionTable& champions() { return testing::loadedTables().champions; }
+const LineupTable& lineups() { return test::loadedTables().lineups; }
+const ChampionTable& champions() { return test::loadedTables().champions; }
 
 std::map<int, int> sizes(const NumberLists& column) {
   std::map<int, int> out;

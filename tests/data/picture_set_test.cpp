@@ -29,7 +29,7 @@ struct SetCase {
 };
 
 std::vector<SetCase> sets() {
-  const GameTables& t = testing::loadedTables();
+  const GameTables& t = test::loadedTables();
   return {
       {"portraits", t.champions.portraits, 51, 56, 43, 0x1021, 428798, 172, 602},
       {"champion icons", t.champions.icons, 51, 56, 20, 0x0021, 93112, 80, 280},
@@ -155,7 +155,7 @@ TEST(PictureOf, EveryPictureDecodesToItsSizeAndDiffersFromTheOthers) {
 }
 
 TEST(PictureOf, PortraitIndexRange) {
-  const std::span<const std::uint8_t> portraits = testing::loadedTables().champions.portraits;
+  const std::span<const std::uint8_t> portraits = test::loadedTables().champions.portraits;
   EXPECT_EQ(decode(pictureOf(portraits, 0)).width, 43);
   EXPECT_EQ(decode(pictureOf(portraits, 50)).width, 43);
   EXPECT_TRUE(pictureOf(portraits, 51).empty());  // an empty slot within the capacity
@@ -166,7 +166,7 @@ TEST(PictureOf, PortraitIndexRange) {
 }
 
 TEST(PictureOf, TransparentCornersShowTheBackground) {
-  const std::span<const std::uint8_t> portraits = testing::loadedTables().champions.portraits;
+  const std::span<const std::uint8_t> portraits = test::loadedTables().champions.portraits;
   const Picture white = decode(pictureOf(portraits, 0));
   EXPECT_EQ(white.rgbAt(0, 0), 0xFFFFFFu);
   const Picture pink = decode(pictureOf(portraits, 0, rgb(0xFF00FF)));
@@ -178,7 +178,7 @@ TEST(PictureOf, TransparentCornersShowTheBackground) {
 }
 
 TEST(PictureOf, MalformedSetsGiveNothing) {
-  const Bytes portraits = testing::loadedTables().champions.portraits;
+  const Bytes portraits = test::loadedTables().champions.portraits;
   EXPECT_TRUE(pictureOf({}, 0).empty());
   EXPECT_TRUE(pictureOf(std::span(portraits).first(8), 0).empty());
   EXPECT_TRUE(pictureOf(std::span(portraits).first(9), 0).empty());
@@ -198,7 +198,7 @@ TEST(PictureOf, MalformedSetsGiveNothing) {
 }
 
 TEST(PictureOf, TruncatedStreamGivesNothing) {
-  const Bytes portraits = testing::loadedTables().champions.portraits;
+  const Bytes portraits = test::loadedTables().champions.portraits;
   const std::size_t maskEnd = portraits.size() - 22;
   // Any cut inside the header or either strip makes the set unreadable; the
   // trailing zero bytes are not needed.
@@ -210,7 +210,7 @@ TEST(PictureOf, TruncatedStreamGivesNothing) {
 }
 
 TEST(PictureOf, CountBeyondTheStripGivesNothing) {
-  Bytes set = testing::loadedTables().champions.icons;
+  Bytes set = test::loadedTables().champions.icons;
   set[12] = 0xFF;  // claims 255 pictures in a strip of 56 slots
   set[13] = 0x00;
   EXPECT_FALSE(pictureOf(set, 50).empty());
@@ -219,7 +219,7 @@ TEST(PictureOf, CountBeyondTheStripGivesNothing) {
 }
 
 TEST(PictureOf, SetWithoutMaskUsesAlphaAlone) {
-  Bytes set = testing::loadedTables().champions.icons;
+  Bytes set = test::loadedTables().champions.icons;
   set[26] = 0x20;  // flags: colour only
   const Picture p = decode(pictureOf(set, 0));
   ASSERT_EQ(p.width, 20);
@@ -235,7 +235,7 @@ namespace {
 // What a player reads off the pictures: the cost colour as the frame of a
 // champion, round base items, square combined items.
 TEST(Artwork, ChampionFramesTakeTheCostColour) {
-  const GameTables& t = testing::loadedTables();
+  const GameTables& t = test::loadedTables();
   for (int n = 1; n <= championCount(t.champions); ++n) {
     const std::uint32_t frame = rgb(costColourOf(t, n));  // as 0xRRGGBB
     const Picture portrait = decode(pictureOf(t.champions.portraits, n - 1));
@@ -248,7 +248,7 @@ TEST(Artwork, ChampionFramesTakeTheCostColour) {
 }
 
 TEST(Artwork, BaseItemsRoundCombinedItemsSquare) {
-  const ItemTable& items = testing::loadedTables().items;
+  const ItemTable& items = test::loadedTables().items;
   for (int n = 1; n <= itemCount(items); ++n) {
     const bool base = items.components[n].empty();
     const Picture picture = decode(pictureOf(items.pictures, n - 1));

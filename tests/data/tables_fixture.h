@@ -2,7 +2,7 @@
 #pragma once
 #include "data/game_tables.h"
 
-namespace vex::testing {
+namespace vex::test {
 
 inline const GameTables& loadedTables() {
   static const GameTables loaded = [] {
@@ -14,4 +14,4 @@ inline const GameTables& loadedTables() {
   return loaded;
 }
 
-}  // namespace vex::testing
+}  // namespace vex::test

@@ -3,7 +3,7 @@
 #include "vexbox_config.h"
 #include "view_fixture.h"
 
-namespace vex::testing {
+namespace vex::test {
 namespace {
 
 namespace ab = layout::about_window;
@@ -120,4 +120,4 @@ TEST_F(AboutTest, LineupWindowOpensBelowMainWindowEachTime) {
 }
 
 }  // namespace
-}  // namespace vex::testing
+}  // namespace vex::test

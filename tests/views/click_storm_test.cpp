@@ -6,7 +6,7 @@
 #include "toolkit/common/range_fault.h"
 #include "view_fixture.h"
 
-namespace vex::testing {
+namespace vex::test {
 namespace {
 
 struct RangeFault : std::runtime_error {
@@ -75,4 +75,4 @@ TEST_F(ClickStormTest, NoSequenceReachesARangeFault) {
 }
 
 }  // namespace
-}  // namespace vex::testing
+}  // namespace vex::test

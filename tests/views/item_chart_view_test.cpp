@@ -3,7 +3,7 @@
 #include "data/picture_set.h"
 #include "view_fixture.h"
 
-namespace vex::testing {
+namespace vex::test {
 namespace {
 
 namespace ic = layout::item_chart_window;
@@ -12,8 +12,11 @@ class ChartTest : public ViewTest {
  protected:
   ChartTest() { ui.open(layout::kItemChartWindow); }
 
-  const ControlState& cell(int k) const { return ui.control({layout::kItemChartWindow, ic::chartCellId(k)}); }
-  void clickCell(int k) { click(layout::kItemChartWindow, ic::chartCellId(k)); }
+  // Cell k is 装备k.
+  const ControlState& cell(int k) const {
+    return ui.control({layout::kItemChartWindow, ic::kChartCells[k - 1]});
+  }
+  void clickCell(int k) { click(layout::kItemChartWindow, ic::kChartCells[k - 1]); }
 
   // Visible cells 2..81 (the corner keeps its own picture).
   std::vector<int> shownCells() const {
@@ -42,7 +45,7 @@ TEST_F(ChartTest, OpensWithTheFullGridBesideMainWindow) {
   EXPECT_EQ(chart.ChartCells.count(), 81);
   expectShows(chart.variants.full);
   EXPECT_EQ(shownCells().size(), 80u);
-  EXPECT_EQ(cell(1).hint, layout::findControl(layout::itemChartWindowLayout(), ic::chartCellId(1))->hint);
+  EXPECT_EQ(cell(1).hint, layout::findControl(layout::itemChartWindowLayout(), ic::kChartCells[0])->hint);
   EXPECT_EQ(cell(2).hint, "暴风大剑：+20点攻击力");
   EXPECT_EQ(ui.windowLeft(layout::kItemChartWindow), 100 + 552);
   EXPECT_EQ(ui.windowTop(layout::kItemChartWindow), 50);
@@ -81,14 +84,14 @@ TEST_F(ChartTest, HeaderClicksNarrowToAColumnThenHeadersOnly) {
 
 TEST_F(ChartTest, RightPressHidesAllButTheHeaderRowAndKeepsTheToggle) {
   clickCell(1);
-  ui.raise({layout::kItemChartWindow, ic::chartCellId(1)}, Event::RightButtonPressed);
+  ui.raise({layout::kItemChartWindow, ic::kChartCells[0]}, Event::RightButtonPressed);
   EXPECT_EQ(chart.chartToggle, 1);
   EXPECT_EQ(shownCells(), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9}));
   EXPECT_EQ(cell(10).hint, "");
 }
 
 TEST_F(ChartTest, RowHeaderShowsItsRow) {
-  ui.raise({layout::kItemChartWindow, ic::chartCellId(1)}, Event::RightButtonPressed);
+  ui.raise({layout::kItemChartWindow, ic::kChartCells[0]}, Event::RightButtonPressed);
   clickCell(28);  // row 3
   EXPECT_EQ(chart.chartToggle, 1);
   for (int k : shownCells()) EXPECT_TRUE(isHeader(k) || (k - 1) / 9 == 3) << k;
@@ -148,4 +151,4 @@ TEST_F(ChartTest, WindowButtonsAndItemList) {
 }
 
 }  // namespace
-}  // namespace vex::testing
+}  // namespace vex::test

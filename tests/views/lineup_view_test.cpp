@@ -3,19 +3,10 @@
 #include "data/picture_set.h"
 #include "view_fixture.h"
 
-namespace vex::testing {
+namespace vex::test {
 namespace {
 
 namespace mw = layout::main_window;
-
-constexpr std::int32_t kHeroes[] = {mw::英雄按钮1, mw::英雄按钮2, mw::英雄按钮3, mw::英雄按钮4,
-                                    mw::英雄按钮5, mw::英雄按钮6, mw::英雄按钮7, mw::英雄按钮8,
-                                    mw::英雄按钮9, mw::英雄按钮10};
-constexpr std::int32_t kCores[] = {mw::核心英雄1, mw::核心英雄2, mw::核心英雄3, mw::核心英雄4, mw::核心英雄5};
-constexpr std::int32_t kMarks[] = {mw::图片框1, mw::图片框2, mw::图片框3, mw::图片框4, mw::图片框5};
-constexpr std::int32_t kItems[] = {mw::核心装备1, mw::核心装备2, mw::核心装备3};
-constexpr std::int32_t kParts[] = {mw::合成装备1, mw::合成装备2, mw::合成装备3,
-                                   mw::合成装备4, mw::合成装备5, mw::合成装备6};
 
 class LineupViewTest : public ViewTest {
  protected:
@@ -29,14 +20,14 @@ class LineupViewTest : public ViewTest {
     const NumberList& items = tables.champions.coreItems[champion];
     for (int i = 1; i <= 3; ++i) {
       const int t = items[i];
-      const ControlState& item = main(kItems[i - 1]);
+      const ControlState& item = main(mw::kCoreItemButtons[i - 1]);
       EXPECT_TRUE(item.visible);
       EXPECT_EQ(item.hint, itemTooltip(tables.items, t));
       EXPECT_EQ(item.picture, pictureOf(tables.items.pictures, t - 1));
       EXPECT_EQ(item.pictureKey, 3u);
       for (int j = 1; j <= 2; ++j) {
         const int b = tables.items.components[t][j];
-        const ControlState& part = main(kParts[2 * (i - 1) + j - 1]);
+        const ControlState& part = main(mw::kComponentButtons[2 * (i - 1) + j - 1]);
         EXPECT_TRUE(part.visible);
         EXPECT_EQ(part.hint, tables.items.names[b]) << "item " << i << " part " << j;
         EXPECT_EQ(part.picture, pictureOf(tables.items.icons, b - 1));
@@ -54,7 +45,7 @@ TEST_F(LineupViewTest, StartShowsLineup83WithItsFirstChampionSelected) {
   const NumberList& board = tables.lineups.finalBoard[83];
   ASSERT_EQ(board.count(), 7);
   for (int i = 1; i <= 10; ++i) {
-    const ControlState& b = main(kHeroes[i - 1]);
+    const ControlState& b = main(mw::kHeroButtons[i - 1]);
     EXPECT_EQ(b.visible, i <= 7) << i;
     if (i > 7) continue;
     const int c = board[i];
@@ -67,10 +58,10 @@ TEST_F(LineupViewTest, StartShowsLineup83WithItsFirstChampionSelected) {
   const NumberList& core = tables.lineups.core[83];
   ASSERT_EQ(core.count(), 3);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(main(kCores[i - 1]).visible, i <= 3) << i;
-    EXPECT_EQ(main(kMarks[i - 1]).visible, i <= 3) << i;
+    EXPECT_EQ(main(mw::kCoreHeroButtons[i - 1]).visible, i <= 3) << i;
+    EXPECT_EQ(main(mw::kCoreMarks[i - 1]).visible, i <= 3) << i;
     if (i <= 3) {
-      EXPECT_EQ(main(kCores[i - 1]).hint, tables.champions.names[core[i]]);
+      EXPECT_EQ(main(mw::kCoreHeroButtons[i - 1]).hint, tables.champions.names[core[i]]);
     }
   }
   EXPECT_EQ(board[1], 48);
@@ -91,10 +82,10 @@ TEST_F(LineupViewTest, CoreItemHintIsNameColonEffect) {
 TEST_F(LineupViewTest, RowClickSelectsAnotherChampionWithoutHiding) {
   const NumberList& board = tables.lineups.finalBoard[83];
   for (int k : {3, 7, 1}) {
-    click(layout::kMainWindow, kHeroes[k - 1]);
+    click(layout::kMainWindow, mw::kHeroButtons[k - 1]);
     EXPECT_EQ(lineup.selectedSlot, k);
     expectSelected(board[k]);
-    for (int i = 1; i <= 7; ++i) EXPECT_TRUE(main(kHeroes[i - 1]).visible);
+    for (int i = 1; i <= 7; ++i) EXPECT_TRUE(main(mw::kHeroButtons[i - 1]).visible);
   }
 }
 
@@ -139,4 +130,4 @@ TEST_F(LineupViewTest, RepeatedItemsShowTwice) {
 }
 
 }  // namespace
-}  // namespace vex::testing
+}  // namespace vex::test

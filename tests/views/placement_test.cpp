@@ -1,6 +1,6 @@
 #include "view_fixture.h"
 
-namespace vex::testing {
+namespace vex::test {
 namespace {
 
 using namespace layout;
@@ -58,4 +58,4 @@ TEST_F(PlacementTest, AboutAndUpdateKeepTheirFormPosition) {
 }
 
 }  // namespace
-}  // namespace vex::testing
+}  // namespace vex::test

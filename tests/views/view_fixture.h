@@ -14,7 +14,7 @@
 #include "views/lineup_view.h"
 #include "views/views.h"
 
-namespace vex::testing {
+namespace vex::test {
 
 struct Placement {
   std::int32_t window, reference;
@@ -96,4 +96,4 @@ class ViewTest : public ::testing::Test {
   Views views{ui, shell, tables, lineup, picker, chart};
 };
 
-}  // namespace vex::testing
+}  // namespace vex::test

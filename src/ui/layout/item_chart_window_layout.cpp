@@ -1,6 +1,4 @@
 // ItemChartWindow: the title strip and the 9x9 grid of item cells 装备1..81.
-#include <string>
-
 #include "ui/layout/layout_pictures.h"
 #include "ui/layout/layout_rows.h"
 #include "ui/layout/layouts.h"
@@ -17,9 +15,9 @@ namespace ic = item_chart_window;
 ControlState chartCell(int n) {
   const int row = (n - 1) / ic::kChartColumns, column = (n - 1) % ic::kChartColumns;
   const bool topRow = row == 0, leftColumn = column == 0 && row > 0;
-  const std::string name = "装备" + std::to_string(n);
-  ControlState c = superBtn(ic::chartCellId(n), name.c_str(), 0, {37 * column, 31 + 37 * row, 32, 32}, true,
-                            kCellLook, topRow ? Pointer::Hand : Pointer::Arrow, {});
+  ControlState c =
+      superBtn(ic::kChartCells[n - 1], numbered("装备", n).c_str(), 0, {37 * column, 31 + 37 * row, 32, 32},
+               true, kCellLook, topRow ? Pointer::Hand : Pointer::Arrow, {});
   if (topRow || leftColumn) c.events.push_back(Event::Clicked);
   if (n == 1) {
     c.hint = "全开/半开";

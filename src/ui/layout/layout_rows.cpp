@@ -4,6 +4,9 @@
 #include "ui/layout/window_ids.h"
 
 namespace vex::layout::rows {
+
+std::string numbered(const char* prefix, int k) { return prefix + std::to_string(k); }
+
 ControlState control(ControlKind kind, std::int32_t id, const char* name, std::int32_t parent, Box box,
                      bool visible) {
   ControlState c;

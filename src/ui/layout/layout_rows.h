@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "toolkit/controls/ui_types.h"
 
@@ -35,6 +36,9 @@ inline constexpr ButtonLook kStripLook{{kLight, kLight, kLight}, {kStrip, kStrip
 inline constexpr ButtonLook kPlainLook{{kBlack, kBlack, kBlack},
                                        {kDefaultColour, kDefaultColour, kDefaultColour}};
 inline constexpr ButtonLook kAboutButtonLook{{kLight, kWhite, kWhite}, {kStrip, kBody, kBody}};
+
+// A numbered control's layout name: "英雄按钮" and 3 give "英雄按钮3".
+std::string numbered(const char* prefix, int k);
 
 struct Box {
   int left, top, width, height;

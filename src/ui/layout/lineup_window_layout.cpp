@@ -17,27 +17,25 @@ namespace lw = lineup_window;
 constexpr int kMarkLeft[] = {0, 56, 82, 108, 133, 160, 186, 212, 238, 263};
 
 ControlState slotMark(int k) {
-  const std::string name = "图片框" + std::to_string(k);
   const std::int32_t parent = k == 1 ? lw::外形框2 : 0;
   const Box box = k == 1 ? Box{30, 102, 6, 6} : Box{kMarkLeft[k - 1], 128, 6, 6};
-  return picBox(lw::myLineupMarkId(k), name.c_str(), parent, box, assets::layoutSlotMarkerPng.bytes(), false,
-                PictureFit::Stretch);
+  return picBox(lw::kMyLineupMarks[k - 1], numbered("图片框", k).c_str(), parent, box,
+                assets::layoutSlotMarkerPng.bytes(), false, PictureFit::Stretch);
 }
 
 // 1..20 are the champion choices (upper row, hidden), 21..30 the chosen
 // lineup (lower row, shown).
 ControlState pickerButton(int n) {
   const bool chosen = n > 20;
-  const std::string name = "英雄列表按钮" + std::to_string(n);
+  const std::int32_t id = chosen ? lw::kMyLineupButtons[n - 21] : lw::kPickerButtons[n - 1];
   const Box box = chosen ? Box{14 + 26 * (n - 21), 86, 22, 22} : Box{14 + 26 * (n - 1), 31, 22, 22};
-  return superBtn(lw::pickerButtonId(n), name.c_str(), lw::外形框2, box, chosen,
+  return superBtn(id, numbered("英雄列表按钮", n).c_str(), lw::外形框2, box, chosen,
                   chosen ? kStripLook : kCellLook, Pointer::Hand, {Event::Clicked});
 }
 
-ControlState costButton(std::int32_t id, int cost, int left) {
-  const std::string name = "花费列表按钮" + std::to_string(cost);
-  ControlState c = superBtn(id, name.c_str(), lw::外形框2, {left, 9, 24, 12}, true, kPanelLook, Pointer::Hand,
-                            {Event::Clicked});
+ControlState costButton(int cost, int left) {
+  ControlState c = superBtn(lw::kCostButtons[cost - 1], numbered("花费列表按钮", cost).c_str(), lw::外形框2,
+                            {left, 9, 24, 12}, true, kPanelLook, Pointer::Hand, {Event::Clicked});
   c.caption = std::to_string(cost);
   c.hint = std::to_string(cost) + "费";
   c.picture = assets::layoutCoinPng.bytes();
@@ -52,7 +50,7 @@ ControlState panelButton(std::int32_t id, const char* name, Box box, bool visibl
 
 std::vector<ListColumn> lineupColumns() {
   std::vector<ListColumn> columns{{"评级", 40, Align::Left}, {"名称", 135, Align::Left}};
-  for (int i = 0; i < 10; ++i) columns.push_back({"", 22, Align::Centre});
+  for (int i = 0; i < lw::kBoardColumns; ++i) columns.push_back({"", 22, Align::Centre});
   columns.push_back({"作者", 90, Align::Left});
   for (const char* title : {"阵容核心", "前期推荐", "中期过渡", "最终阵容"})
     columns.push_back({title, 200, Align::Left});
@@ -75,12 +73,12 @@ WindowLayout build() {
                                    kPanelLook, Pointer::Arrow, {});
   myLineup.caption = "我的阵容";
   c.push_back(myLineup);
-  c.push_back(costButton(lw::花费列表按钮5, 5, 159));
-  c.push_back(costButton(lw::花费列表按钮4, 4, 122));
-  c.push_back(costButton(lw::花费列表按钮3, 3, 86));
-  c.push_back(costButton(lw::花费列表按钮2, 2, 50));
+  c.push_back(costButton(5, 159));
+  c.push_back(costButton(4, 122));
+  c.push_back(costButton(3, 86));
+  c.push_back(costButton(2, 50));
   for (int n = 21; n <= 30; ++n) c.push_back(pickerButton(n));
-  c.push_back(costButton(lw::花费列表按钮1, 1, 14));
+  c.push_back(costButton(1, 14));
   for (int n = 20; n >= 1; --n) c.push_back(pickerButton(n));
   c.push_back(shapeBox(lw::外形框2, "外形框2", {0, 26, 542, 124}, kBody));
   c.push_back(minimiseButton(lw::最小化按钮, lw::外形框1, 200));

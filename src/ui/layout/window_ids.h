@@ -1,10 +1,25 @@
 // Ids of the eight windows and of every control the program addresses.
 // Control constants carry the layout names, so a view reads
-// `lineup_window::阵容超级列表框` exactly as the layout calls it.
+// `lineup_window::阵容超级列表框` exactly as the layout calls it. Each numbered
+// group of controls is one array in number order, which the layout tables,
+// the event bindings and the views all walk.
 #pragma once
+#include <array>
 #include <cstdint>
+#include <span>
 
 namespace vex::layout {
+
+// Id k (1-based) of a group; 0 outside it.
+constexpr std::int32_t idAt(std::span<const std::int32_t> group, int k) {
+  return k >= 1 && k <= static_cast<int>(group.size()) ? group[static_cast<std::size_t>(k - 1)] : 0;
+}
+// Position (1-based) of `id` in a group; 0 when absent.
+constexpr int numberOf(std::span<const std::int32_t> group, std::int32_t id) {
+  for (std::size_t i = 0; i < group.size(); ++i)
+    if (group[i] == id) return static_cast<int>(i) + 1;
+  return 0;
+}
 
 inline constexpr std::int32_t kMainWindow = 0x52010001;
 inline constexpr std::int32_t kItemChartWindow = 0x52012B8F;
@@ -89,28 +104,20 @@ inline constexpr std::int32_t 关闭按钮 = 0x16012C19;
 inline constexpr std::int32_t 标签2 = 0x16012BA4;
 inline constexpr std::int32_t 外形框1 = 0x16012B00;
 
-// The k-th control of each numbered row (1-based); 0 outside the row.
-constexpr std::int32_t heroButtonId(int k) {
-  constexpr std::int32_t ids[] = {英雄按钮1, 英雄按钮2, 英雄按钮3, 英雄按钮4, 英雄按钮5,
-                                  英雄按钮6, 英雄按钮7, 英雄按钮8, 英雄按钮9, 英雄按钮10};
-  return k >= 1 && k <= 10 ? ids[k - 1] : 0;
-}
-constexpr std::int32_t coreHeroId(int k) {
-  constexpr std::int32_t ids[] = {核心英雄1, 核心英雄2, 核心英雄3, 核心英雄4, 核心英雄5};
-  return k >= 1 && k <= 5 ? ids[k - 1] : 0;
-}
-constexpr std::int32_t coreMarkId(int k) {
-  constexpr std::int32_t ids[] = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5};
-  return k >= 1 && k <= 5 ? ids[k - 1] : 0;
-}
-constexpr std::int32_t coreItemId(int k) {
-  constexpr std::int32_t ids[] = {核心装备1, 核心装备2, 核心装备3};
-  return k >= 1 && k <= 3 ? ids[k - 1] : 0;
-}
-constexpr std::int32_t componentId(int k) {
-  constexpr std::int32_t ids[] = {合成装备1, 合成装备2, 合成装备3, 合成装备4, 合成装备5, 合成装备6};
-  return k >= 1 && k <= 6 ? ids[k - 1] : 0;
-}
+// The numbered rows of the lineup display, each in number order.
+inline constexpr std::array kHeroButtons = {英雄按钮1, 英雄按钮2, 英雄按钮3, 英雄按钮4, 英雄按钮5,
+                                            英雄按钮6, 英雄按钮7, 英雄按钮8, 英雄按钮9, 英雄按钮10};
+inline constexpr std::array kCoreHeroButtons = {核心英雄1, 核心英雄2, 核心英雄3, 核心英雄4, 核心英雄5};
+inline constexpr std::array kCoreMarks = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5};
+inline constexpr std::array kCoreItemButtons = {核心装备1, 核心装备2, 核心装备3};
+inline constexpr std::array kComponentButtons = {合成装备1, 合成装备2, 合成装备3,
+                                                 合成装备4, 合成装备5, 合成装备6};
+
+constexpr std::int32_t heroButtonId(int k) { return idAt(kHeroButtons, k); }
+constexpr std::int32_t coreHeroId(int k) { return idAt(kCoreHeroButtons, k); }
+constexpr std::int32_t coreMarkId(int k) { return idAt(kCoreMarks, k); }
+constexpr std::int32_t coreItemId(int k) { return idAt(kCoreItemButtons, k); }
+constexpr std::int32_t componentId(int k) { return idAt(kComponentButtons, k); }
 }  // namespace main_window
 
 namespace item_chart_window {
@@ -120,22 +127,21 @@ inline constexpr std::int32_t 外形框1 = 0x16012C63;
 inline constexpr std::int32_t LOGO = 0x16012C64;
 inline constexpr std::int32_t 关闭按钮 = 0x16012C69;
 inline constexpr std::int32_t 标签2 = 0x16012C6A;
-inline constexpr int kChartCells = 81;
 inline constexpr int kChartColumns = 9;
 
-// Id of 装备n (n = 1 ... 81); 0 outside that range. The ids are three runs.
-constexpr std::int32_t chartCellId(int n) {
-  if (n >= 1 && n <= 8) return 0x16012C6B + (n - 1);
-  if (n == 9) return 0x16012C77;
-  if (n >= 10 && n <= 81) return 0x16012CD3 + (n - 10);
-  return 0;
-}
+// 装备1..装备81 in number order, row by row. The ids are three runs.
+inline constexpr auto kChartCells = [] {
+  std::array<std::int32_t, 81> ids{};
+  for (int n = 1; n <= 8; ++n) ids[n - 1] = 0x16012C6B + (n - 1);
+  ids[8] = 0x16012C77;
+  for (int n = 10; n <= 81; ++n) ids[n - 1] = 0x16012CD3 + (n - 10);
+  return ids;
+}();
+
+// Id of 装备n (n = 1 ... 81); 0 outside that range.
+constexpr std::int32_t chartCellId(int n) { return idAt(kChartCells, n); }
 // Cell number n of a chart cell id, 0 if the id is no chart cell.
-constexpr int chartCellNumber(std::int32_t id) {
-  for (int n = 1; n <= kChartCells; ++n)
-    if (chartCellId(n) == id) return n;
-  return 0;
-}
+constexpr int chartCellNumber(std::int32_t id) { return numberOf(kChartCells, id); }
 }  // namespace item_chart_window
 
 namespace lineup_window {
@@ -166,22 +172,48 @@ inline constexpr std::int32_t LOGO = 0x16012DAA;
 inline constexpr std::int32_t 关闭按钮 = 0x16012DAB;
 inline constexpr std::int32_t 标签2 = 0x16012DAC;
 inline constexpr std::int32_t 阵容超级列表框 = 0x16012DA8;
-inline constexpr int kPickerButtons = 30;
-inline constexpr int kLineupIdColumn = 17;  // "ID" column of 阵容超级列表框
+
+// The cost filters 花费列表按钮1..5; button c shows the champions of cost c.
+inline constexpr std::array kCostButtons = {花费列表按钮1, 花费列表按钮2, 花费列表按钮3, 花费列表按钮4,
+                                            花费列表按钮5};
+// 英雄列表按钮1..20, the champion choices; the ids run down, then jump.
+inline constexpr auto kPickerButtons = [] {
+  std::array<std::int32_t, 20> ids{};
+  for (int n = 1; n <= 19; ++n) ids[n - 1] = 0x16012EBD - (n - 1);
+  ids[19] = 0x16012EC0;
+  return ids;
+}();
+// 英雄列表按钮21..30, the places of the user's own lineup.
+inline constexpr auto kMyLineupButtons = [] {
+  std::array<std::int32_t, 10> ids{};
+  for (int k = 1; k <= 10; ++k) ids[k - 1] = 0x16012EEB + (k - 1);
+  return ids;
+}();
+// 图片框k marks place k.
+inline constexpr std::array kMyLineupMarks = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5,
+                                              图片框6, 图片框7, 图片框8, 图片框9, 图片框10};
 
 // Id of 英雄列表按钮n (n = 1 ... 30); 0 outside that range.
 constexpr std::int32_t pickerButtonId(int n) {
-  if (n >= 1 && n <= 19) return 0x16012EBD - (n - 1);
-  if (n == 20) return 0x16012EC0;
-  if (n >= 21 && n <= 30) return 0x16012EEB + (n - 21);
-  return 0;
+  return n <= 20 ? idAt(kPickerButtons, n) : idAt(kMyLineupButtons, n - 20);
 }
 // Id of the marker 图片框k (k = 1 ... 10) on 英雄列表按钮(20 + k); 0 outside.
-constexpr std::int32_t myLineupMarkId(int k) {
-  constexpr std::int32_t ids[] = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5,
-                                  图片框6, 图片框7, 图片框8, 图片框9, 图片框10};
-  return k >= 1 && k <= 10 ? ids[k - 1] : 0;
-}
+constexpr std::int32_t myLineupMarkId(int k) { return idAt(kMyLineupMarks, k); }
+
+// Columns of 阵容超级列表框: ten untitled picture columns for the final
+// board, then the texts; the "ID" column names the row's lineup.
+enum LineupColumn : int {
+  kRatingColumn = 0,
+  kNameColumn = 1,
+  kFirstBoardColumn = 2,
+  kAuthorColumn = 12,
+  kCoreColumn = 13,
+  kEarlyColumn = 14,
+  kMidGameColumn = 15,
+  kFinalBoardColumn = 16,
+  kLineupIdColumn = 17,
+};
+inline constexpr int kBoardColumns = kAuthorColumn - kFirstBoardColumn;
 }  // namespace lineup_window
 
 namespace about_window {
@@ -214,6 +246,15 @@ inline constexpr std::int32_t 标签2 = 0x16012E18;
 
 namespace hero_list_window {
 inline constexpr std::int32_t 英雄超级列表框 = 0x1601316A;
+// Columns of 英雄超级列表框.
+enum ChampionColumn : int {
+  kRatingColumn,
+  kNameColumn,
+  kIconColumn,
+  kCostColumn,
+  kOriginColumn,
+  kClassColumn
+};
 inline constexpr std::int32_t 外形框1 = 0x160130B9;
 inline constexpr std::int32_t LOGO = 0x160130BB;
 inline constexpr std::int32_t 关闭按钮 = 0x160130BC;
@@ -231,6 +272,15 @@ inline constexpr std::int32_t 进度条1 = 0x1601311E;
 
 namespace item_list_window {
 inline constexpr std::int32_t 装备超级列表框 = 0x16013195;
+// Columns of 装备超级列表框; a base item leaves both recipe columns empty.
+enum ItemColumn : int {
+  kRatingColumn,
+  kNameColumn,
+  kIconColumn,
+  kFirstPartColumn,
+  kSecondPartColumn,
+  kEffectColumn
+};
 inline constexpr std::int32_t 外形框1 = 0x16013191;
 inline constexpr std::int32_t LOGO = 0x16013192;
 inline constexpr std::int32_t 关闭按钮 = 0x16013193;

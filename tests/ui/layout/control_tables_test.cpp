@@ -3,8 +3,10 @@
 // The 装备N grid and the 英雄列表按钮N family have their own tests.
 #include "layout_test_support.h"
 
-namespace vex::layout::testing {
+namespace vex::test {
 namespace {
+
+using namespace layout;
 
 constexpr ControlKind SB = ControlKind::SuperBtn, PB = ControlKind::PicBox, SH = ControlKind::ShapeBox,
                       LB = ControlKind::Label, LV = ControlKind::ListView;
@@ -190,4 +192,4 @@ TEST(ControlTables, ControlCountsPerWindow) {
 }
 
 }  // namespace
-}  // namespace vex::layout::testing
+}  // namespace vex::test

@@ -1,12 +1,15 @@
 // The computed families: the 9x9 item chart cells 装备N and the picker
 // buttons 英雄列表按钮N with their markers.
 #include <algorithm>
+#include <span>
 #include <string>
 
 #include "layout_test_support.h"
 
-namespace vex::layout::testing {
+namespace vex::test {
 namespace {
+
+using namespace layout;
 
 namespace ic = item_chart_window;
 namespace lw = lineup_window;
@@ -156,8 +159,8 @@ TEST(Markers, LineupMarkersSitOnTheChosenButtonsBottomRight) {
   const Ui& ui = registeredUi();
   for (int k = 1; k <= 10; ++k) {
     SCOPED_TRACE(k);
-    const ControlRef mark{kLineupWindow, lw::myLineupMarkId(k)};
-    const ControlRef button{kLineupWindow, lw::pickerButtonId(20 + k)};
+    const ControlRef mark{kLineupWindow, lw::kMyLineupMarks[k - 1]};
+    const ControlRef button{kLineupWindow, lw::kMyLineupButtons[k - 1]};
     EXPECT_EQ(ui.control(mark).name, "图片框" + std::to_string(k));
     const auto [ml, mt] = ui.windowPosition(mark);
     const auto [bl, bt] = ui.windowPosition(button);
@@ -171,12 +174,9 @@ TEST(Markers, LineupMarkersSitOnTheChosenButtonsBottomRight) {
 
 TEST(Markers, CarryMarkersSitInsideTheCoreButtonsBottomRight) {
   namespace m = main_window;
-  const std::pair<std::int32_t, std::int32_t> pairs[] = {
-      {m::图片框1, m::核心英雄1}, {m::图片框2, m::核心英雄2}, {m::图片框3, m::核心英雄3},
-      {m::图片框4, m::核心英雄4}, {m::图片框5, m::核心英雄5},
-  };
   const Ui& ui = registeredUi();
-  for (auto [markId, buttonId] : pairs) {
+  for (std::size_t k = 0; k < m::kCoreMarks.size(); ++k) {
+    const std::int32_t markId = m::kCoreMarks[k], buttonId = m::kCoreHeroButtons[k];
     const ControlState& mark = ui.control({kMainWindow, markId});
     const ControlState& button = ui.control({kMainWindow, buttonId});
     SCOPED_TRACE(mark.name);
@@ -189,24 +189,40 @@ TEST(Markers, CarryMarkersSitInsideTheCoreButtonsBottomRight) {
   }
 }
 
-TEST(MainWindowRows, NumberedRowsResolveToTheirNamedControls) {
+TEST(ControlGroups, EachGroupHoldsItsNamedControlsInNumberOrder) {
   namespace m = main_window;
   const struct {
+    std::int32_t window;
     const char* prefix;
-    int count;
+    int first;
+    std::span<const std::int32_t> ids;
     std::int32_t (*id)(int);
-  } rows[] = {
-      {"英雄按钮", 10, m::heroButtonId}, {"核心英雄", 5, m::coreHeroId},  {"图片框", 5, m::coreMarkId},
-      {"核心装备", 3, m::coreItemId},    {"合成装备", 6, m::componentId},
+  } groups[] = {
+      {kMainWindow, "英雄按钮", 1, m::kHeroButtons, m::heroButtonId},
+      {kMainWindow, "核心英雄", 1, m::kCoreHeroButtons, m::coreHeroId},
+      {kMainWindow, "图片框", 1, m::kCoreMarks, m::coreMarkId},
+      {kMainWindow, "核心装备", 1, m::kCoreItemButtons, m::coreItemId},
+      {kMainWindow, "合成装备", 1, m::kComponentButtons, m::componentId},
+      {kLineupWindow, "英雄列表按钮", 1, lw::kPickerButtons, lw::pickerButtonId},
+      {kLineupWindow, "英雄列表按钮", 21, lw::kMyLineupButtons, nullptr},
+      {kLineupWindow, "图片框", 1, lw::kMyLineupMarks, lw::myLineupMarkId},
+      {kLineupWindow, "花费列表按钮", 1, lw::kCostButtons, nullptr},
+      {kItemChartWindow, "装备", 1, ic::kChartCells, ic::chartCellId},
   };
-  for (const auto& row : rows) {
-    for (int k = 1; k <= row.count; ++k)
-      EXPECT_EQ(row.id(k), controlNamed(kMainWindow, row.prefix + std::to_string(k)).control)
-          << row.prefix << k;
-    EXPECT_EQ(row.id(0), 0);
-    EXPECT_EQ(row.id(row.count + 1), 0);
+  for (const auto& group : groups) {
+    const int count = static_cast<int>(group.ids.size());
+    for (int k = 1; k <= count; ++k) {
+      const std::string name = group.prefix + std::to_string(group.first + k - 1);
+      EXPECT_EQ(group.ids[static_cast<std::size_t>(k - 1)], controlNamed(group.window, name).control) << name;
+    }
+    if (group.id == nullptr) continue;
+    for (int k = 1; k <= count; ++k) EXPECT_EQ(group.id(k), group.ids[static_cast<std::size_t>(k - 1)]);
+    EXPECT_EQ(group.id(0), 0) << group.prefix;
+    if (group.id != lw::pickerButtonId) {  // whose 21 is the first place
+      EXPECT_EQ(group.id(count + 1), 0) << group.prefix;
+    }
   }
 }
 
 }  // namespace
-}  // namespace vex::layout::testing
+}  // namespace vex::test

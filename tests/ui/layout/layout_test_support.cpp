@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-namespace vex::layout::testing {
+namespace vex::test {
+
+using namespace layout;
 
 const Ui& registeredUi() {
   static const std::unique_ptr<Ui> ui = [] {
@@ -97,4 +99,4 @@ std::optional<PictureSize> pictureSize(const Bytes& bytes) {
   return icoSize(bytes);
 }
 
-}  // namespace vex::layout::testing
+}  // namespace vex::test

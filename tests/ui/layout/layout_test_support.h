@@ -10,7 +10,7 @@
 #include "toolkit/controls/ui.h"
 #include "ui/layout/layouts.h"
 
-namespace vex::layout::testing {
+namespace vex::test {
 
 // One row of a control table as the window shows it: positions are in the
 // window's client area (parent offsets added).
@@ -42,4 +42,4 @@ struct PictureSize {
 // bytes are none of these or the header is cut short.
 std::optional<PictureSize> pictureSize(const Bytes& bytes);
 
-}  // namespace vex::layout::testing
+}  // namespace vex::test

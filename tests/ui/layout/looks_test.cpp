@@ -4,8 +4,10 @@
 
 #include "layout_test_support.h"
 
-namespace vex::layout::testing {
+namespace vex::test {
 namespace {
+
+using namespace layout;
 
 const ControlState& named(std::int32_t window, const char* name) {
   const ControlRef ref = controlNamed(window, name);
@@ -160,6 +162,30 @@ TEST(Looks, ListColumns) {
             (std::vector<std::pair<std::string, int>>{
                 {"评级", 40}, {"名称", 100}, {"", 22}, {"", 22}, {"", 22}, {"效果", 500}}));
 
+  // The columns the views name are the ones the layout titles so.
+  namespace lw = lineup_window;
+  namespace hl = hero_list_window;
+  namespace il = item_list_window;
+  const struct {
+    const ControlState& list;
+    int column;
+    const char* title;
+  } namedColumns[] = {
+      {lineups, lw::kRatingColumn, "评级"},
+      {lineups, lw::kNameColumn, "名称"},
+      {lineups, lw::kAuthorColumn, "作者"},
+      {lineups, lw::kCoreColumn, "阵容核心"},
+      {lineups, lw::kEarlyColumn, "前期推荐"},
+      {lineups, lw::kMidGameColumn, "中期过渡"},
+      {lineups, lw::kFinalBoardColumn, "最终阵容"},
+      {lineups, lw::kFirstBoardColumn + lw::kBoardColumns - 1, ""},
+      {named(kHeroListWindow, "英雄超级列表框"), hl::kCostColumn, "花费"},
+      {named(kHeroListWindow, "英雄超级列表框"), hl::kClassColumn, "职业"},
+      {named(kItemListWindow, "装备超级列表框"), il::kSecondPartColumn, ""},
+      {named(kItemListWindow, "装备超级列表框"), il::kEffectColumn, "效果"},
+  };
+  for (const auto& c : namedColumns) EXPECT_EQ(c.list.list.columns.at(c.column).title, c.title) << c.title;
+
   for (const ControlState* list :
        {&lineups, &named(kHeroListWindow, "英雄超级列表框"), &named(kItemListWindow, "装备超级列表框")}) {
     EXPECT_EQ(list->list.background, rgb(0xFFFFFF));
@@ -179,4 +205,4 @@ TEST(Looks, ProgressBarAndTimerStartIdle) {
 }
 
 }  // namespace
-}  // namespace vex::layout::testing
+}  // namespace vex::test

@@ -5,8 +5,10 @@
 #include "layout_test_support.h"
 #include "toolkit/pictures/picture_decode.h"
 
-namespace vex::layout::testing {
+namespace vex::test {
 namespace {
+
+using namespace layout;
 
 bool isPng(const Bytes& b) { return b.size() > 8 && b[0] == 0x89 && b[1] == 'P'; }
 bool isJpeg(const Bytes& b) {
@@ -164,4 +166,4 @@ TEST(Pictures, DecodedArtworkLooksAsDescribed) {
 }
 
 }  // namespace
-}  // namespace vex::layout::testing
+}  // namespace vex::test

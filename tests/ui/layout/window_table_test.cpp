@@ -4,8 +4,10 @@
 
 #include "layout_test_support.h"
 
-namespace vex::layout::testing {
+namespace vex::test {
 namespace {
+
+using namespace layout;
 
 struct WindowRow {
   std::int32_t id, pseudo;
@@ -143,4 +145,4 @@ TEST(WindowTable, EventsMatchTheirKinds) {
 }
 
 }  // namespace
-}  // namespace vex::layout::testing
+}  // namespace vex::test
