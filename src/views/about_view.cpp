@@ -1,5 +1,6 @@
 #include "views/about_view.h"
 
+#include "online/version_page.h"
 #include "ui/layout/window_ids.h"
 #include "vexbox_config.h"
 
@@ -17,7 +18,7 @@ constexpr const char* kMandatoryUpdate = "Y";
 void aboutWindowCreated(const Views& v) {
   v.shell.makeLayered(layout::kAboutWindow);
   v.shell.fetchVersionInfo();  // the labels want the edition, not the verdict
-  v.ui.setCaption({layout::kAboutWindow, ab::标签4}, Text("当前版本：V") + kProgramVersion);
+  v.ui.setCaption({layout::kAboutWindow, ab::标签4}, Text("当前版本：V") + online::CURRENT_VERSION);
   v.ui.setCaption({layout::kAboutWindow, ab::标签5}, "最新版本：V" + v.shell.latestEdition());
 }
 

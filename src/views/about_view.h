@@ -5,9 +5,6 @@
 
 namespace vex {
 
-// The program's own version, as shown and as compared with the page.
-inline constexpr char kProgramVersion[] = "2.1";
-
 void aboutWindowCreated(const Views& views);
 // 超级按钮1 "立即更新": a fresh version check, then maybe UpdateWindow.
 void updateNowPressed(const Views& views);
