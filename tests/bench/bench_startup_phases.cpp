@@ -57,9 +57,9 @@ int main() {
   app.ui().open(layout::kItemChartWindow);
   drain();
   std::printf("open ItemChartWindow and draw it: %.1f ms\n", nowMs() - t);
-  for (auto [name, id, owner] : {std::tuple{"DonateWindow (8 controls)", layout::kDonateWindow, layout::kMainWindow},
-                                 std::tuple{"HeroListWindow (5 controls, 51 rows)", layout::kHeroListWindow,
-                                            layout::kMainWindow}}) {
+  for (auto [name, id, owner] :
+       {std::tuple{"DonateWindow (8 controls)", layout::kDonateWindow, layout::kMainWindow},
+        std::tuple{"HeroListWindow (5 controls, 51 rows)", layout::kHeroListWindow, layout::kMainWindow}}) {
     t = nowMs();
     app.ui().open(id, owner);
     drain();
