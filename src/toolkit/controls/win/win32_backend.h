@@ -25,6 +25,15 @@ namespace vex::win {
 
 class NativeWindow;
 
+struct WindowPixels {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> rgb;  // 0x00RRGGBB, rows from the top
+  COLORREF at(int x, int y) const {
+    const std::uint32_t p = rgb[static_cast<std::size_t>(y) * width + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+};
+
 class Win32Backend final : public UiBackend {
  public:
   explicit Win32Backend(Ui& ui);
@@ -45,8 +54,17 @@ class Win32Backend final : public UiBackend {
   static int runMessageLoop();
 
   HWND windowHandle(std::int32_t window) const;
+  // The child window of a list view or progress bar; null for the painted
+  // kinds, which have none (find those by Ui::windowPosition).
   HWND controlHandle(ControlRef ref) const;
+  // The window's one tooltip control (its tools: uId = control id), or
+  // null before the first hint.
   HWND tooltipHandle(std::int32_t window) const;
+  // What the window's painted controls look like now: its back buffer
+  // brought up to date, without list views and progress bars.
+  WindowPixels drawnPixels(std::int32_t window) const;
+  // How often the window has painted itself since it opened.
+  int paintCount(std::int32_t window) const;
   HFONT font() const { return font_.get(); }
   UiDispatcher& dispatcher() { return dispatcher_; }
   Ui& ui() const { return ui_; }

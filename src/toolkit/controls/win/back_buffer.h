@@ -1,0 +1,36 @@
+// A window's picture of its client area, kept between paints: controls are
+// drawn into it and it is copied to the screen in one go.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/system/handles.h"
+
+namespace vex::win {
+
+class BackBuffer {
+ public:
+  BackBuffer() = default;
+  ~BackBuffer();
+  BackBuffer(const BackBuffer&) = delete;
+  BackBuffer& operator=(const BackBuffer&) = delete;
+
+  // Makes the buffer `width` x `height`, like `screen`; true when it was
+  // made anew (its pixels are then undefined).
+  bool fit(HDC screen, int width, int height);
+  HDC dc() const { return dc_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  void copyTo(HDC target, const RECT& area) const;
+  // Its pixels as 0x00RRGGBB, rows from the top.
+  std::vector<std::uint32_t> pixels() const;
+
+ private:
+  void release();
+  UniqueBitmap bitmap_;
+  UniqueDc dc_;
+  HGDIOBJ old_ = nullptr;
+  int width_ = 0, height_ = 0;
+};
+
+}  // namespace vex::win
