@@ -22,7 +22,7 @@ void NativeControl::changed(Change what) {
   switch (what) {
     case Change::Geometry:
     case Change::Visibility:
-      window_.relayout();
+      window_.relayout(*this);
       break;
     case Change::Enabled:
       if (state_.disabled) window_.forget(*this);

@@ -145,7 +145,7 @@ Placement NativeWindow::placementOf(const NativeControl& c) const {
     IntersectRect(&p.clip, &p.box, &outer.clip);
     p.shown = s.visible && outer.shown;
   } else {
-    auto [x, y] = ui_.windowPosition(c.ref());
+    auto [x, y] = s.parent ? ui_.windowPosition(c.ref()) : std::pair{s.left, s.top};
     p.box = geometry_.box(x, y, s.width, s.height);
     p.clip = p.box;
     p.shown = s.visible;
@@ -153,9 +153,17 @@ Placement NativeWindow::placementOf(const NativeControl& c) const {
   return p;
 }
 
-void NativeWindow::relayout() {
+void NativeWindow::relayout(const NativeControl& moved) {
+  auto follows = [&moved](const NativeControl* c) {
+    // A parent that is no box still places its child (Ui::windowPosition).
+    if (!c->box() && c->state().parent) return true;
+    for (int depth = 0; c && depth <= kMaxDepth; c = c->box(), ++depth)
+      if (c == &moved) return true;
+    return false;
+  };
   // Boxes come before their children in painting order.
   for (NativeControl* c : paintOrder_) {
+    if (!follows(c)) continue;
     const Placement before = c->placement();
     const Placement now = placementOf(*c);
     if (samePlacement(before, now)) continue;

@@ -40,8 +40,8 @@ class NativeWindow {
 
   // Marks `area` (client pixels) for the next paint.
   void invalidate(const RECT& area);
-  // Places every control anew after a move, resize, show or hide.
-  void relayout();
+  // Places `moved` and what lies in it anew after a move, resize, show or hide.
+  void relayout(const NativeControl& moved);
   // A hidden or disabled control drops the pointer's hover and press.
   void forget(NativeControl& c);
   void updateTip(const NativeControl& c);

@@ -22,43 +22,30 @@ NativeControl* NativeWindow::hitTest(POINT p) const {
 }
 
 bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-      tips_.relay(msg, wp, lp);
-      break;
-    case WM_MOUSELEAVE:
-    case WM_CAPTURECHANGED:
-      break;
-    default:
-      return false;
-  }
   const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  if (msg >= WM_MOUSEFIRST && msg <= WM_RBUTTONUP) tips_.relay(msg, wp, lp);
   switch (msg) {
     case WM_MOUSEMOVE:
       mouseMoved(p);
-      break;
+      return true;
     case WM_LBUTTONDOWN:
       leftDown(p);
-      break;
+      return true;
     case WM_LBUTTONUP:
       leftUp(p);
-      break;
+      return true;
     case WM_RBUTTONDOWN:
       rightDown(p);
-      break;
+      return true;
     case WM_MOUSELEAVE:
       tracking_ = false;
       if (!pressed_) setHot(nullptr);
-      break;
+      return true;
     case WM_CAPTURECHANGED:
       captureLost();
-      break;
+      return true;
   }
-  return true;
+  return false;
 }
 
 void NativeWindow::setHot(NativeControl* c) {
