@@ -29,8 +29,6 @@ class BackBuffer {
   // made anew (its pixels are then undefined).
   bool fit(HDC screen, int width, int height);
   HDC dc() const { return dc_.get(); }
-  int width() const { return width_; }
-  int height() const { return height_; }
   void copyTo(HDC target, const RECT& area) const;
   WindowPixels pixels() const;
 

@@ -36,7 +36,6 @@ class NativeWindow {
   Ui& ui() const { return ui_; }
   NativeControl* control(std::int32_t id) const;
   HWND tooltip() const { return tips_.hwnd(); }
-  const DeviceGeometry& geometry() const { return geometry_; }
 
   // Marks `area` (client pixels) for the next paint.
   void invalidate(const RECT& area);
