@@ -1,6 +1,6 @@
-#include "toolkit/controls/ui.h"
-
 #include <gtest/gtest.h>
+
+#include "toolkit/controls/ui.h"
 
 namespace vex {
 namespace {

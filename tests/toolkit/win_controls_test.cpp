@@ -1,9 +1,9 @@
-// What the own-drawn controls show: state colours, pictures and their
+// What the painted controls show: state colours, pictures and their
 // fallback, transparency over what lies beneath, tooltips; progress bars.
 #include <gtest/gtest.h>
 
-#include "toolkit/system/wide_text.h"
 #include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
 #include "win_test_support.h"
 
 namespace vex {
@@ -99,8 +99,15 @@ class WinControlsTest : public ::testing::Test {
   }
   void TearDown() override { ui.close(kWin); }
   HWND handle(std::int32_t id) const { return backend.controlHandle({kWin, id}); }
+  HWND window() const { return backend.windowHandle(kWin); }
+  // The pixel at (x, y) of a control, as the window shows it.
+  COLORREF at(std::int32_t id, int x, int y) const {
+    const POINT p = test::inControl(ui, {kWin, id}, x, y);
+    return pixelAt(window(), p.x, p.y);
+  }
   void hover(std::int32_t id) {
-    const POINT p = test::onScreen(handle(id), 30, 20);
+    const POINT c = test::inControl(ui, {kWin, id}, 30, 20);
+    const POINT p = test::onScreen(window(), c.x, c.y);
     test::moveMouseTo(p.x, p.y);
     pump(50);
   }
@@ -109,52 +116,76 @@ class WinControlsTest : public ::testing::Test {
   win::Win32Backend backend{ui};
 };
 
-TEST_F(WinControlsTest, ButtonShowsRestingThenHoverPictureAndColours) {
-  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+TEST_F(WinControlsTest, OnlyTheStockControlsHaveWindowsOfTheirOwn) {
+  int children = 0;
+  EnumChildWindows(
+      window(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
+      reinterpret_cast<LPARAM>(&children));
+  EXPECT_EQ(children, 1);  // the progress bar
+  EXPECT_NE(handle(kBar), nullptr);
+  EXPECT_EQ(handle(kButton), nullptr);
+  EXPECT_TRUE(GetWindowLongW(window(), GWL_STYLE) & WS_CLIPCHILDREN);
+}
+
+// The back buffer holds what the screen shows, the hover look included.
+TEST_F(WinControlsTest, TheBackBufferHoldsWhatTheWindowShows) {
   hover(kButton);
-  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kHoverBack);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kYellow);
+  const win::WindowPixels drawn = backend.drawnPixels(kWin);
+  ASSERT_EQ(drawn.width, 400);
+  ASSERT_EQ(drawn.height, 200);
+  for (auto [x, y] : {std::pair{0, 0}, {11, 11}, {30, 22}, {215, 15}, {20, 120}, {60, 120}, {100, 160}}) {
+    SCOPED_TRACE(testing::Message() << x << "," << y);
+    EXPECT_EQ(drawn.at(x, y), pixelAt(window(), x, y));
+  }
+  EXPECT_EQ(drawn.at(11, 11), kHoverBack);
+}
+
+TEST_F(WinControlsTest, ButtonShowsRestingThenHoverPictureAndColours) {
+  EXPECT_EQ(at(kButton, 1, 1), kNormalBack);
+  EXPECT_EQ(at(kButton, 20, 12), kBlue);
+  hover(kButton);
+  EXPECT_EQ(at(kButton, 1, 1), kHoverBack);
+  EXPECT_EQ(at(kButton, 20, 12), kYellow);
   test::moveMouseTo(5, 5);
   // Wine notices the leave on a polling timer.
-  pump(1500, [&] { return pixelAt(handle(kButton), 1, 1) == kNormalBack; });
-  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+  pump(1500, [&] { return at(kButton, 1, 1) == kNormalBack; });
+  EXPECT_EQ(at(kButton, 1, 1), kNormalBack);
+  EXPECT_EQ(at(kButton, 20, 12), kBlue);
 }
 
 TEST_F(WinControlsTest, AButtonHiddenUnderThePointerComesBackAtRest) {
   hover(kButton);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kYellow);
+  EXPECT_EQ(at(kButton, 20, 12), kYellow);
   ui.setVisible({kWin, kButton}, false);
   test::moveMouseTo(5, 5);
   pump(50);
   ui.setVisible({kWin, kButton}, true);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+  EXPECT_EQ(at(kButton, 20, 12), kBlue);
 }
 
 TEST_F(WinControlsTest, PressedButtonKeepsTheHoverPicture) {
-  PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  test::postMouse(window(), WM_LBUTTONDOWN, test::inControl(ui, {kWin, kButton}, 3, 3));
   pump(30);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kYellow);
-  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);  // the pressed colour
-  PostMessageW(handle(kButton), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+  EXPECT_EQ(at(kButton, 20, 12), kYellow);
+  EXPECT_EQ(at(kButton, 1, 1), kNormalBack);  // the pressed colour
+  test::postMouse(window(), WM_LBUTTONUP, {300, 300});
   pump(30);
-  EXPECT_EQ(pixelAt(handle(kButton), 20, 12), kBlue);
+  EXPECT_EQ(at(kButton, 20, 12), kBlue);
 }
 
 TEST_F(WinControlsTest, AMissingPictureIsStoodInForByTheOther) {
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kBlue);
-  EXPECT_EQ(pixelAt(handle(kHoverOnly), 20, 12), kYellow);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kBlue);
+  EXPECT_EQ(at(kHoverOnly, 20, 12), kYellow);
   hover(kRestOnly);
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kBlue);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kBlue);
   hover(kHoverOnly);
-  EXPECT_EQ(pixelAt(handle(kHoverOnly), 20, 12), kYellow);
+  EXPECT_EQ(at(kHoverOnly, 20, 12), kYellow);
 }
 
 TEST_F(WinControlsTest, KeyColourOfTheRestingPictureIsSeeThrough) {
-  EXPECT_EQ(pixelAt(handle(kKeyed), 20, 12), kNormalBack);
+  EXPECT_EQ(at(kKeyed, 20, 12), kNormalBack);
   ui.setPictureKey({kWin, kKeyed}, kDefaultColour);
-  EXPECT_EQ(pixelAt(handle(kKeyed), 20, 12), kRed);
+  EXPECT_EQ(at(kKeyed, 20, 12), kRed);
 }
 
 // Pictures are decoded once per change; what shows must still follow
@@ -162,52 +193,51 @@ TEST_F(WinControlsTest, KeyColourOfTheRestingPictureIsSeeThrough) {
 TEST_F(WinControlsTest, AButtonShowsEachNewPictureAndTheOldOneAgain) {
   const ControlRef ref{kWin, kRestOnly};
   ui.setPicture(ref, test::solidBmp(8, 8, kRed));
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kRed);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kRed);
   ui.setPicture(ref, test::solidBmp(8, 8, kRed));
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kRed);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kRed);
   ui.setPicture(ref, test::solidBmp(8, 8, kBlue));
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kBlue);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kBlue);
   ui.setVisible(ref, false);
   ui.setPicture(ref, test::solidBmp(8, 8, kYellow));
   ui.setVisible(ref, true);
   ui.setVisible(ref, true);
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kYellow);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kYellow);
   ui.setDisabled(ref, true);
-  EXPECT_NE(pixelAt(handle(kRestOnly), 20, 12), kYellow);
+  EXPECT_NE(at(kRestOnly, 20, 12), kYellow);
   ui.setDisabled(ref, false);
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kYellow);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kYellow);
   ui.setPicture(ref, {});
-  EXPECT_EQ(pixelAt(handle(kRestOnly), 20, 12), kNormalBack);
+  EXPECT_EQ(at(kRestOnly, 20, 12), kNormalBack);
 }
 
 TEST_F(WinControlsTest, TransparentControlsShowWhatLiesBeneathThem) {
-  EXPECT_EQ(pixelAt(handle(kGlass), 10, 10), kFill);       // the box under a clear picture
-  EXPECT_EQ(pixelAt(handle(kPlainLabel), 99, 0), kFill);   // a label without back colour
-  EXPECT_EQ(pixelAt(handle(kMarker), 8, 5), kNormalBack);  // the button under the marker
-  EXPECT_EQ(pixelAt(handle(kBroken), 5, 5), kFill);        // a picture that does not decode
+  EXPECT_EQ(at(kGlass, 10, 10), kFill);       // the box under a clear picture
+  EXPECT_EQ(at(kPlainLabel, 99, 0), kFill);   // a label without back colour
+  EXPECT_EQ(at(kMarker, 8, 5), kNormalBack);  // the button under the marker
+  EXPECT_EQ(at(kBroken, 5, 5), kFill);        // a picture that does not decode
   // Changing the button beneath repaints the marker above it.
   ui.setBackColour({kWin, kUnder}, kNormal, kRed);
   pump(30);
-  EXPECT_EQ(pixelAt(handle(kMarker), 8, 5), kRed);
+  EXPECT_EQ(at(kMarker, 8, 5), kRed);
 }
 
 TEST_F(WinControlsTest, PicturesDifferingFromTheirBoxAreCentredOrStretched) {
-  EXPECT_EQ(pixelAt(handle(kCentredPic), 10, 10), kRed);
-  EXPECT_EQ(pixelAt(handle(kCentredPic), 1, 1), kFill);
-  EXPECT_EQ(pixelAt(handle(kStretchedPic), 1, 1), kRed);
-  EXPECT_EQ(pixelAt(handle(kStretchedPic), 19, 19), kRed);
-  EXPECT_EQ(pixelAt(handle(kBigPic), 0, 0), kYellow);  // a larger one is cut to the box
-  EXPECT_EQ(pixelAt(handle(kBigPic), 5, 5), kYellow);
+  EXPECT_EQ(at(kCentredPic, 10, 10), kRed);
+  EXPECT_EQ(at(kCentredPic, 1, 1), kFill);
+  EXPECT_EQ(at(kStretchedPic, 1, 1), kRed);
+  EXPECT_EQ(at(kStretchedPic, 19, 19), kRed);
+  EXPECT_EQ(at(kBigPic, 0, 0), kYellow);  // a larger one is cut to the box
+  EXPECT_EQ(at(kBigPic, 5, 5), kYellow);
 }
 
 TEST_F(WinControlsTest, PictureAndCaptionSitSideBySide) {
-  HWND coin = handle(kCoin);
-  EXPECT_EQ(pixelAt(coin, 1, 6), kYellow);
-  EXPECT_EQ(pixelAt(coin, 11, 6), kYellow);
+  EXPECT_EQ(at(kCoin, 1, 6), kYellow);
+  EXPECT_EQ(at(kCoin, 11, 6), kYellow);
   int light = 0;  // the caption's pixels, right of the picture only
   for (int x = 12; x < 24; ++x)
     for (int y = 0; y < 12; ++y)
-      if (pixelAt(coin, x, y) != kFill) ++light;
+      if (at(kCoin, x, y) != kFill) ++light;
   EXPECT_GT(light, 3);
 }
 
@@ -221,8 +251,8 @@ TEST_F(WinControlsTest, ButtonHintBecomesItsTooltip) {
   wchar_t text[80] = {};
   TTTOOLINFOW info{};
   info.cbSize = TTTOOLINFOW_V2_SIZE;
-  info.hwnd = backend.windowHandle(kWin);
-  info.uId = reinterpret_cast<UINT_PTR>(handle(kButton));
+  info.hwnd = window();
+  info.uId = kButton;
   info.lpszText = text;
   SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
   EXPECT_STREQ(text, L"清空我的阵容");
@@ -247,8 +277,8 @@ TEST_F(WinControlsTest, HandPointerOverAHandButton) {
 TEST_F(WinControlsTest, DisabledButtonIsGreyedAndTakesNoHover) {
   ui.setDisabled({kWin, kButton}, true);
   hover(kButton);
-  EXPECT_EQ(pixelAt(handle(kButton), 1, 1), kNormalBack);
-  EXPECT_NE(pixelAt(handle(kButton), 20, 12), kBlue);
+  EXPECT_EQ(at(kButton, 1, 1), kNormalBack);
+  EXPECT_NE(at(kButton, 20, 12), kBlue);
 }
 
 TEST_F(WinControlsTest, ProgressBarFollowsItsState) {

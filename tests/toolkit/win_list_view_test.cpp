@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
-#include "toolkit/system/wide_text.h"
 #include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
 #include "win_test_support.h"
 
 namespace vex::assets {

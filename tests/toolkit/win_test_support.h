@@ -104,4 +104,21 @@ inline POINT onScreen(HWND hwnd, int x, int y) {
   return p;
 }
 
+// The point (dx, dy) inside a control, in its window's client area.
+inline POINT inControl(const Ui& ui, ControlRef ref, int dx, int dy) {
+  auto [x, y] = ui.windowPosition(ref);
+  return {x + dx, y + dy};
+}
+
+// Mouse messages as the message loop delivers them to a window.
+inline void postMouse(HWND window, UINT msg, POINT at) {
+  WPARAM keys = msg == WM_LBUTTONDOWN ? MK_LBUTTON : msg == WM_RBUTTONDOWN ? MK_RBUTTON : 0;
+  PostMessageW(window, msg, keys, MAKELPARAM(at.x, at.y));
+}
+
+inline void postClick(HWND window, POINT at) {
+  postMouse(window, WM_LBUTTONDOWN, at);
+  postMouse(window, WM_LBUTTONUP, at);
+}
+
 }  // namespace vex::test

@@ -1,8 +1,8 @@
 // The native windows: frame, placement, control positions, texts, input.
 #include <gtest/gtest.h>
 
-#include "toolkit/system/wide_text.h"
 #include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
 #include "win_test_support.h"
 
 namespace vex {
@@ -67,14 +67,14 @@ class WinWindowTest : public ::testing::Test {
     ui.close(kCentred);
     pump(20);
   }
-  HWND handle(std::int32_t c) const { return backend.controlHandle({kWin, c}); }
-  POINT inWindow(std::int32_t c) const {
-    RECT r;
-    GetWindowRect(handle(c), &r);
-    POINT p{r.left, r.top};
-    ScreenToClient(backend.windowHandle(kWin), &p);
-    return p;
+  HWND window() const { return backend.windowHandle(kWin); }
+  // A point inside a control, in the window's client area and on screen.
+  POINT in(std::int32_t c, int x = 5, int y = 5) const { return test::inControl(ui, {kWin, c}, x, y); }
+  POINT onScreen(std::int32_t c, int x, int y) const {
+    const POINT p = in(c, x, y);
+    return test::onScreen(window(), p.x, p.y);
   }
+  COLORREF at(int x, int y) const { return test::pixelAt(window(), x, y); }
 
   Ui ui;
   win::Win32Backend backend{ui};
@@ -116,39 +116,52 @@ TEST_F(WinWindowTest, OwnerIsTheNativeOwner) {
   EXPECT_EQ(GetWindow(backend.windowHandle(kCentred), GW_OWNER), backend.windowHandle(kWin));
 }
 
-TEST_F(WinWindowTest, ControlsSitAtTheirWindowPositionsBoxChildrenOffsetByTheBox) {
+TEST_F(WinWindowTest, ControlsAreDrawnAtTheirWindowPositionsBoxChildrenOffsetByTheBox) {
   ui.open(kWin);
-  for (std::int32_t id : {kLogo, kTitle, kClose, kStrip, kBody, kButton, kNote}) {
-    SCOPED_TRACE(id);
-    ASSERT_NE(handle(id), nullptr);
-    auto [x, y] = ui.windowPosition({kWin, id});
-    const POINT p = inWindow(id);
-    EXPECT_EQ(p.x, x);
-    EXPECT_EQ(p.y, y);
-    RECT r;
-    GetClientRect(handle(id), &r);
-    EXPECT_EQ(r.right, ui.control({kWin, id}).width);
-    EXPECT_EQ(r.bottom, ui.control({kWin, id}).height);
-  }
-  EXPECT_EQ(inWindow(kButton).y, 46);  // 26 of the box + 20
+  const Colour strip = rgb(0x171C25), body = rgb(0x0F2D38), key = rgb(0x606060);
+  EXPECT_EQ(ui.windowPosition({kWin, kButton}), (std::pair{30, 46}));  // 26 of the box + 20
+  EXPECT_EQ(at(30, 46), strip);
+  EXPECT_EQ(at(89, 75), strip);
+  EXPECT_EQ(at(29, 46), body);
+  EXPECT_EQ(at(90, 75), body);
+  EXPECT_EQ(at(200, 10), strip);  // the strip is 201 wide
+  EXPECT_EQ(at(201, 10), key);
+  EXPECT_EQ(at(5, 5), rgb(0x00FF00));  // the logo inside the strip
   ui.setBounds({kWin, kButton}, 40, 10, 50, 20);
-  EXPECT_EQ(inWindow(kButton).x, 40);
-  EXPECT_EQ(inWindow(kButton).y, 36);
+  EXPECT_EQ(at(40, 36), strip);
+  EXPECT_EQ(at(89, 55), strip);
+  EXPECT_EQ(at(35, 50), body);  // where it was
+  EXPECT_EQ(at(60, 70), body);
+  // Moving the box moves what lies in it, and what it uncovers shows the
+  // window's background.
+  ui.setBounds({kWin, kBody}, 0, 36, 300, 84);
+  EXPECT_EQ(at(40, 46), strip);
+  EXPECT_EQ(at(40, 30), key);
 }
 
+// The drawn captions, since painted controls have no window text.
 TEST_F(WinWindowTest, CaptionsReadBackAsChineseWhateverTheAnsiCodePage) {
   // Under the test harness Wine runs with the Western code page.
   std::printf("ANSI code page %u\n", GetACP());
   ui.open(kWin);
   wchar_t text[64];
-  GetWindowTextW(handle(kTitle), text, 64);
-  EXPECT_STREQ(text, L"Vexbox(阵匣)");
-  GetWindowTextW(backend.windowHandle(kWin), text, 64);
+  GetWindowTextW(window(), text, 64);
   EXPECT_STREQ(text, L"阵容");
-  ui.setCaption({kWin, kClose}, "装备图");
-  GetWindowTextW(handle(kClose), text, 64);
-  EXPECT_STREQ(text, L"装备图");
   EXPECT_EQ(win::narrow(L"游戏版本：9.15b"), Text("游戏版本：9.15b"));
+  auto drawnButton = [&] {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 60; ++x) pixels.push_back(at(30 + x, 46 + y));
+    return pixels;
+  };
+  const auto before = drawnButton();
+  ui.setCaption({kWin, kButton}, "装备");
+  const auto after = drawnButton();
+  int changed = 0;
+  for (std::size_t i = 0; i < before.size(); ++i) changed += before[i] != after[i];
+  EXPECT_GT(changed, 20);
+  ui.setCaption({kWin, kButton}, "清空");
+  EXPECT_EQ(drawnButton(), before);
 }
 
 TEST_F(WinWindowTest, TheFontIsTheCjkFaceAtTwelvePixels) {
@@ -167,14 +180,20 @@ TEST_F(WinWindowTest, TheFontIsTheCjkFaceAtTwelvePixels) {
   EXPECT_GE(size.cx, 10);  // a full-width glyph, not a fallback box pair
 }
 
-TEST_F(WinWindowTest, VisibilityAndDisabledReachTheNativeControls) {
+TEST_F(WinWindowTest, HiddenBoxesHideWhatLiesInThem) {
+  int clicked = 0;
+  ui.bind({kWin, kButton}, Event::Clicked, [&] { ++clicked; });
   ui.open(kWin);
   ui.setVisible({kWin, kBody}, false);
-  EXPECT_FALSE(IsWindowVisible(handle(kButton)));  // hidden with its box
+  EXPECT_EQ(at(35, 50), rgb(0x606060));  // the window's background where the button was
+  test::postClick(window(), in(kButton));
+  pump(50);
+  EXPECT_EQ(clicked, 0);
   ui.setVisible({kWin, kBody}, true);
-  EXPECT_TRUE(IsWindowVisible(handle(kButton)));
-  ui.setDisabled({kWin, kButton}, true);
-  EXPECT_FALSE(IsWindowEnabled(handle(kButton)));
+  EXPECT_EQ(at(35, 50), rgb(0x171C25));
+  test::postClick(window(), in(kButton));
+  pump(50);
+  EXPECT_EQ(clicked, 1);
 }
 
 TEST_F(WinWindowTest, PostedClickRaisesClickedAndRightPressItsOwnEvent) {
@@ -183,27 +202,27 @@ TEST_F(WinWindowTest, PostedClickRaisesClickedAndRightPressItsOwnEvent) {
   ui.bind({kWin, kButton}, Event::RightButtonPressed, [&] { ++right; });
   ui.bind({kWin, kBody}, Event::LeftButtonPressed, [&] { ++pressed; });
   ui.open(kWin);
-  PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(handle(kButton), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  test::postClick(window(), in(kButton));
   pump(50);
   EXPECT_EQ(clicked, 1);
   // Released outside the button: no click.
-  PostMessageW(handle(kButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(handle(kButton), WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
-  PostMessageW(handle(kButton), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(handle(kBody), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 80));
+  test::postMouse(window(), WM_LBUTTONDOWN, in(kButton));
+  test::postMouse(window(), WM_LBUTTONUP, {500, 5});
+  test::postMouse(window(), WM_RBUTTONDOWN, in(kButton));
+  test::postMouse(window(), WM_LBUTTONDOWN, {200, 80});
   pump(50);
   EXPECT_EQ(clicked, 1);
   EXPECT_EQ(right, 1);
   EXPECT_EQ(pressed, 1);
-  // A disabled button takes no input.
+  // A disabled button takes no input; the box beneath it gets the press.
   ui.setDisabled({kWin, kButton}, true);
-  const POINT p = test::onScreen(handle(kButton), 10, 10);
+  const POINT p = onScreen(kButton, 10, 10);
   test::moveMouseTo(p.x, p.y);
   test::sendMouse(MOUSEEVENTF_LEFTDOWN);
   test::sendMouse(MOUSEEVENTF_LEFTUP);
   pump(100);
   EXPECT_EQ(clicked, 1);
+  EXPECT_EQ(pressed, 2);
 }
 
 TEST_F(WinWindowTest, RealClickThroughTheInputQueueRaisesClicked) {
@@ -211,7 +230,7 @@ TEST_F(WinWindowTest, RealClickThroughTheInputQueueRaisesClicked) {
   ui.bind({kWin, kButton}, Event::Clicked, [&] { ++clicked; });
   ui.open(kWin);
   pump(50);
-  const POINT p = test::onScreen(handle(kButton), 10, 10);
+  const POINT p = onScreen(kButton, 10, 10);
   test::moveMouseTo(p.x, p.y);
   test::sendMouse(MOUSEEVENTF_LEFTDOWN);
   pump(30);
@@ -223,9 +242,9 @@ TEST_F(WinWindowTest, RealClickThroughTheInputQueueRaisesClicked) {
 TEST_F(WinWindowTest, DragOnTheStripMovesTheWindowByTheDragDistance) {
   ui.open(kWin);
   pump(50);
-  HWND h = backend.windowHandle(kWin);
+  HWND h = window();
   // Grab the strip on its title label, which passes the mouse through.
-  const POINT start = test::onScreen(handle(kTitle), 30, 10);
+  const POINT start = onScreen(kTitle, 30, 10);
   test::moveMouseTo(start.x, start.y);
   test::sendMouse(MOUSEEVENTF_LEFTDOWN);
   pump(30);
@@ -239,7 +258,7 @@ TEST_F(WinWindowTest, DragOnTheStripMovesTheWindowByTheDragDistance) {
   EXPECT_EQ(ui.windowLeft(kWin), 80);
   EXPECT_EQ(ui.windowTop(kWin), 78);
   // A press on a strip button does not drag.
-  const POINT onClose = test::onScreen(handle(kClose), 10, 10);
+  const POINT onClose = onScreen(kClose, 10, 10);
   test::moveMouseTo(onClose.x, onClose.y);
   test::sendMouse(MOUSEEVENTF_LEFTDOWN);
   test::moveMouseTo(onClose.x + 30, onClose.y + 30);
@@ -284,8 +303,7 @@ TEST_F(WinWindowTest, ClosingTheWindowFromItsOwnButtonHandlerIsSafe) {
   ui.open(kWin);
   for (int i = 0; i < 3; ++i) {
     ui.open(kWin);
-    PostMessageW(handle(kClose), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(handle(kClose), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    test::postClick(window(), in(kClose));
     pump(50);
     EXPECT_FALSE(ui.isOpen(kWin));
     ui.close(kCentred);
@@ -298,7 +316,7 @@ TEST_F(WinWindowTest, RealClickOnAHintedCloseButtonClosesSafely) {
   for (int i = 0; i < 2; ++i) {
     ui.open(kWin);
     pump(30);
-    const POINT p = test::onScreen(handle(kClose), 10, 10);
+    const POINT p = onScreen(kClose, 10, 10);
     test::moveMouseTo(p.x, p.y);
     pump(600);  // long enough for the tooltip to come up
     test::sendMouse(MOUSEEVENTF_LEFTDOWN);

@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "toolkit/controls/win/stock_control.h"
 #include "toolkit/pictures/gdi_picture.h"
-#include "toolkit/controls/win/native_control.h"
 
 namespace vex::win {
 
@@ -15,68 +15,53 @@ std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& s
 class ShapeBox final : public NativeControl {
  public:
   using NativeControl::NativeControl;
-  void draw(HDC dc) const override;
-  bool opaque() const override { return true; }
-
- private:
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
-  POINT dragCursor_{};
-  POINT dragOrigin_{};
-  bool dragging_ = false;
+  void draw(HDC dc, const RECT& box) const override;
 };
 
-// Static text; the mouse passes through it to what lies beneath.
+// Static text.
 class Label final : public NativeControl {
  public:
   using NativeControl::NativeControl;
-  void draw(HDC dc) const override;
-  bool opaque() const override { return state_.backColour[kNormal] != kDefaultColour; }
-
- private:
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+  void draw(HDC dc, const RECT& box) const override;
 };
 
-// A picture; the mouse passes through it as well.
+// A picture.
 class PicBox final : public NativeControl {
  public:
   using NativeControl::NativeControl;
-  void create(HWND parent, int x, int y) override;
+  void create() override;
   void changed(Change what) override;
-  void draw(HDC dc) const override;
+  void draw(HDC dc, const RECT& box) const override;
 
  private:
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
   CachedPicture picture_;
 };
 
-// Flat button with colours per state, a resting and a hover picture.
+// Flat button with colours per state, a resting and a hover picture. Its
+// window tells it when the pointer is over it and when it is held down.
 class SuperBtn final : public NativeControl {
  public:
   using NativeControl::NativeControl;
-  void create(HWND parent, int x, int y) override;
+  void create() override;
   void changed(Change what) override;
-  void draw(HDC dc) const override;
-  bool opaque() const override { return state_.backColour[visualState()] != kDefaultColour; }
+  void draw(HDC dc, const RECT& box) const override;
 
-  bool hovering() const { return hover_; }
-  bool pressed() const { return pressed_; }
+  void setHover(bool hover);
+  void setPressed(bool pressed);
 
  private:
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
   ButtonState visualState() const;
   bool loadPictures();
-  void setHover(bool hover);
   CachedPicture resting_, hovered_;
   bool hover_ = false, pressed_ = false;
 };
 
 // comctl32's report list view, kept in step with the ListViewState.
-class ListView final : public NativeControl {
+class ListView final : public StockControl {
  public:
-  using NativeControl::NativeControl;
-  void create(HWND parent, int x, int y) override;
+  using StockControl::StockControl;
+  void create() override;
   void changed(Change what) override;
-  bool ownDrawn() const override { return false; }
   bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
@@ -96,31 +81,33 @@ class ListView final : public NativeControl {
   bool syncPending_ = false;
 };
 
-class ProcessBar final : public NativeControl {
+class ProcessBar final : public StockControl {
  public:
-  using NativeControl::NativeControl;
-  void create(HWND parent, int x, int y) override;
+  using StockControl::StockControl;
+  void create() override;
   void changed(Change what) override;
-  bool ownDrawn() const override { return false; }
 };
 
-// No window of its own: a system timer on the top-level window.
+// No window and no drawing: a system timer on the top-level window.
 class TimerControl final : public NativeControl {
  public:
   TimerControl(NativeWindow& window, ControlState& state, UINT_PTR timerId)
       : NativeControl(window, state), timerId_(timerId) {}
-  ~TimerControl() override;
-  void create(HWND parent, int x, int y) override;
+  void create() override;
   void changed(Change what) override;
-  bool ownDrawn() const override { return false; }
+  bool painted() const override { return false; }
 
  private:
   void apply();
   UINT_PTR timerId_;
-  HWND timerWindow_ = nullptr;
 };
 
 // Reads a picture set ("MITL", 4 reserved bytes, image-list stream).
 UniqueImageList readPictureSet(std::span<const std::uint8_t> set);
+
+// The kind behind a control, or null when it is another kind.
+inline SuperBtn* asButton(NativeControl* c) {
+  return c && c->kind() == ControlKind::SuperBtn ? static_cast<SuperBtn*>(c) : nullptr;
+}
 
 }  // namespace vex::win

@@ -3,8 +3,8 @@
 
 namespace vex::win {
 
-void Label::draw(HDC dc) const {
-  RECT r{0, 0, state_.width, state_.height};
+void Label::draw(HDC dc, const RECT& box) const {
+  RECT r = box;
   if (state_.backColour[kNormal] != kDefaultColour) {
     UniqueBrush brush(CreateSolidBrush(state_.backColour[kNormal]));
     FillRect(dc, &r, brush.get());
@@ -21,11 +21,6 @@ void Label::draw(HDC dc) const {
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure, format | DT_CALCRECT);
   if (height < r.bottom) r.top = (r.bottom - height) / 2;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
-}
-
-LRESULT Label::handle(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCHITTEST) return HTTRANSPARENT;
-  return defaultHandling(msg, wp, lp);
 }
 
 }  // namespace vex::win

@@ -40,12 +40,11 @@ UniqueImageList readPictureSet(std::span<const std::uint8_t> set) {
   return UniqueImageList(ImageList_Read(stream.get()));
 }
 
-void ListView::create(HWND parent, int x, int y) {
+void ListView::create() {
   // Owner data: the native list holds only the row count and asks for the
   // cells it shows, so a refill or a sort costs one message, not a thousand.
   createStock(WC_LISTVIEWW,
-              LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA, 0, parent,
-              x, y);
+              LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA);
   HWND h = hwnd();
   if (!h) return;
   ListView_SetExtendedListViewStyle(h, LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
@@ -67,12 +66,11 @@ void ListView::create(HWND parent, int x, int y) {
 }
 
 void ListView::changed(Change what) {
-  if (!hwnd()) return;
   if (what == Change::ListContent || what == Change::ListSelection) {
-    scheduleSync();
+    if (hwnd()) scheduleSync();
     return;
   }
-  NativeControl::changed(what);
+  StockControl::changed(what);
 }
 
 // A view fills a list with a thousand single-cell writes; the native list

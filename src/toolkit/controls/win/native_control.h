@@ -1,7 +1,7 @@
-// One control of a native window: a child HWND drawn from its ControlState.
-// Own-drawn kinds (ShapeBox, Label, PicBox, SuperBtn) share one window class
-// and paint themselves over whatever lies beneath them; stock kinds (list
-// view, progress bar) are comctl32 windows subclassed to reach this object.
+// One control of a native window, drawn from its ControlState. The painted
+// kinds (ShapeBox, Label, PicBox, SuperBtn) have no window of their own:
+// their window draws them into its back buffer and does their input. Stock
+// kinds (list view, progress bar) are comctl32 child windows (stock_control.h).
 #pragma once
 #include "toolkit/controls/ui.h"
 #include "toolkit/system/handles.h"
@@ -11,6 +11,13 @@ namespace vex::win {
 class NativeWindow;
 class Win32Backend;
 
+// Where a control lies in its window's client area, in device pixels.
+struct Placement {
+  RECT box{};   // its own box
+  RECT clip{};  // the part its containing boxes let show
+  bool shown = false;
+};
+
 class NativeControl {
  public:
   NativeControl(NativeWindow& window, ControlState& state);
@@ -18,46 +25,33 @@ class NativeControl {
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
 
-  // The object behind a control's HWND, or null for other windows.
-  static NativeControl* fromHwnd(HWND hwnd);
-  static void registerClass(HINSTANCE instance);
-
   ControlState& state() const { return state_; }
   ControlRef ref() const;
-  HWND hwnd() const { return hwnd_.get(); }
-  NativeWindow& window() const { return window_; }
+  ControlKind kind() const { return state_.kind; }
 
-  // Creates the native child of `parent` at (x, y) in the parent's client area.
-  virtual void create(HWND parent, int x, int y);
+  // The ShapeBox this control lies in (drawn beneath it, clips and hides
+  // it), or null for one that lies on the window itself.
+  NativeControl* box() const { return box_; }
+  void setBox(NativeControl* box) { box_ = box; }
+  const Placement& placement() const { return placement_; }
+  // Takes a new placement; stock kinds move their window along.
+  virtual void place(const Placement& p) { placement_ = p; }
+
+  virtual void create() {}
   virtual void changed(Change what);
-  // Own-drawn kinds draw themselves with the box at the DC's origin.
-  virtual void draw(HDC) const {}
-  virtual bool ownDrawn() const { return true; }
-  // True when drawing covers every pixel of the box.
-  virtual bool opaque() const { return false; }
-  // A message the control sent its parent, passed back here.
-  virtual bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-
-  // Native parent and the position in it (for geometry changes).
-  void setPlacement(HWND parent, bool inBox) {
-    parent_ = parent;
-    inBox_ = inBox;
+  // Painted kinds draw into `box`, their box moved to the origin.
+  virtual void draw(HDC, const RECT& /*box*/) const {}
+  virtual bool painted() const { return true; }
+  virtual HWND hwnd() const { return nullptr; }
+  // Labels and pictures let the mouse through to what lies beneath.
+  bool takesMouse() const {
+    return state_.kind == ControlKind::ShapeBox || state_.kind == ControlKind::SuperBtn;
   }
-  bool inBox() const { return inBox_; }
-  // Box in the top-level window's client area.
-  RECT windowRect() const;
-  // Redraws this box and anything above it that shows it through.
-  void invalidate() const;
 
  protected:
-  virtual LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT defaultHandling(UINT msg, WPARAM wp, LPARAM lp);
-  // For stock classes: creates the window and subclasses it.
-  void createStock(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, int x, int y);
-  DWORD commonStyle() const;
+  // Marks the visible part of the box for the window's next paint.
+  void repaint() const;
   HFONT font() const;
-  // Gives the tooltip the state's hint unless it has it already.
-  void applyHint();
   Win32Backend& backend() const;
   Ui& ui() const;
 
@@ -65,20 +59,8 @@ class NativeControl {
   ControlState& state_;
 
  private:
-  static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void attach(HWND hwnd);
-  void detach();
-  void paint(HDC target);
-
-  UniqueWindow hwnd_;
-  Text shownHint_;
-  HWND parent_ = nullptr;
-  bool inBox_ = false;
-  bool stock_ = false;
+  NativeControl* box_ = nullptr;
+  Placement placement_;
 };
-
-// Answers every own-drawn message a container passes to its children.
-bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 }  // namespace vex::win

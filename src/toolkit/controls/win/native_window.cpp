@@ -1,8 +1,8 @@
 #include "toolkit/controls/win/native_window.h"
 
 #include "toolkit/controls/win/control_kinds.h"
-#include "toolkit/system/wide_text.h"
 #include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::win {
 namespace {
@@ -12,6 +12,10 @@ constexpr UINT kRaiseLater = WM_APP + 2;
 constexpr UINT_PTR kFirstTimerId = 0x7000;
 // Deeper nesting of boxes than this is a broken layout, not a design.
 constexpr int kMaxDepth = 16;
+
+bool samePlacement(const Placement& a, const Placement& b) {
+  return a.shown == b.shown && EqualRect(&a.box, &b.box) && EqualRect(&a.clip, &b.clip);
+}
 
 }  // namespace
 
@@ -56,7 +60,7 @@ void NativeWindow::create() {
   background_.reset(CreateSolidBrush(state_.background));
   const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
   const DWORD exStyle = WS_EX_TOPMOST;
-  RECT r{0, 0, state_.width, state_.height};
+  RECT r = geometry_.box(0, 0, state_.width, state_.height);
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
   const int w = r.right - r.left, h = r.bottom - r.top;
   int x = state_.left, y = state_.top;
@@ -67,6 +71,7 @@ void NativeWindow::create() {
   CreateWindowExW(exStyle, kClass, widen(state_.caption).c_str(), style, x, y, w, h, owner_, nullptr,
                   GetModuleHandleW(nullptr), this);
   if (!hwnd()) return;
+  tips_.attach(hwnd(), backend_.font());
   createControls();
   noteMoved();
 }
@@ -82,7 +87,7 @@ void NativeWindow::show() {
 void NativeWindow::destroy() {
   if (destroying_) return;
   destroying_ = true;
-  tooltip_.reset();
+  tips_.destroy();
   hwnd_.reset();
 }
 
@@ -96,110 +101,134 @@ void NativeWindow::createControls() {
   controls_.clear();
   UINT_PTR timerId = kFirstTimerId;
   for (ControlState& c : state_.controls) controls_.push_back(makeControl(*this, c, timerId++));
-  std::vector<bool> made(controls_.size(), false);
-  createUnder(0, hwnd(), made, 0);
-  // Whatever a broken parent chain left out goes straight on the window.
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    if (made[i] || !controls_[i]) continue;
-    made[i] = true;
-    auto [x, y] = ui_.windowPosition(controls_[i]->ref());
-    controls_[i]->setPlacement(hwnd(), false);
-    controls_[i]->create(hwnd(), x, y);
+  // A control lies in its parent when that is a ShapeBox; a chain that
+  // loops or runs too deep puts it straight on the window.
+  for (const auto& c : controls_) {
+    if (!c || !c->state().parent) continue;
+    NativeControl* parent = control(c->state().parent);
+    if (parent && parent != c.get() && parent->kind() == ControlKind::ShapeBox) c->setBox(parent);
   }
-  stackControls();
-  std::vector<bool> seen(controls_.size(), false);
+  for (const auto& c : controls_) {
+    if (!c) continue;
+    int depth = 0;
+    for (const NativeControl* b = c->box(); b && depth <= kMaxDepth; b = b->box()) ++depth;
+    if (depth > kMaxDepth) c->setBox(nullptr);
+  }
   paintOrder_.clear();
-  orderForPainting(0, seen, 0);
-}
-
-// Parents before children, whatever the order of the table.
-void NativeWindow::createUnder(std::int32_t parentId, HWND parentHwnd, std::vector<bool>& made, int depth) {
-  if (depth > kMaxDepth) return;
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    NativeControl* c = controls_[i].get();
-    if (!c || made[i]) continue;
-    const ControlState& s = c->state();
-    const NativeControl* parent = s.parent ? control(s.parent) : nullptr;
-    const bool boxParent = parent && parent->state().kind == ControlKind::ShapeBox && parent != c;
-    if (parentId == 0 ? boxParent : s.parent != parentId) continue;
-    made[i] = true;
-    if (parentId == 0) {
-      auto [x, y] = ui_.windowPosition(c->ref());
-      c->setPlacement(parentHwnd, false);
-      c->create(parentHwnd, x, y);
-    } else {
-      c->setPlacement(parentHwnd, true);
-      c->create(parentHwnd, s.left, s.top);
-    }
-    if (s.kind == ControlKind::ShapeBox && c->hwnd()) createUnder(s.id, c->hwnd(), made, depth + 1);
+  orderForPainting(nullptr, 0);
+  for (NativeControl* c : paintOrder_) c->place(placementOf(*c));
+  // In painting order: each stock window made later lies above the earlier.
+  for (NativeControl* c : paintOrder_) {
+    c->create();
+    updateTip(*c);
   }
 }
 
-// Earlier rows of the table lie above later ones.
-void NativeWindow::stackControls() {
-  for (const auto& c : controls_)
-    if (c && c->hwnd())
-      SetWindowPos(c->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void NativeWindow::orderForPainting(std::int32_t parentId, std::vector<bool>& seen, int depth) {
+// Earlier rows of the table lie above later ones; a box's children lie
+// above the box, in the same order among themselves.
+void NativeWindow::orderForPainting(const NativeControl* box, int depth) {
   if (depth > kMaxDepth) return;
-  const HWND parentHwnd = parentId ? control(parentId)->hwnd() : hwnd();
   for (std::size_t i = controls_.size(); i-- > 0;) {
-    const NativeControl* c = controls_[i].get();
-    if (!c || seen[i] || !c->hwnd() || GetParent(c->hwnd()) != parentHwnd) continue;
-    seen[i] = true;
+    NativeControl* c = controls_[i].get();
+    if (!c || c->box() != box) continue;
     paintOrder_.push_back(c);
-    if (c->state().kind == ControlKind::ShapeBox) orderForPainting(c->state().id, seen, depth + 1);
+    if (c->kind() == ControlKind::ShapeBox) orderForPainting(c, depth + 1);
   }
 }
 
-void NativeWindow::paintBeneath(HDC dc, const NativeControl& target) const {
-  const RECT t = target.windowRect();
-  RECT all{0, 0, t.right - t.left, t.bottom - t.top};
-  FillRect(dc, &all, background_.get());
-  for (const NativeControl* c : paintOrder_) {
-    if (c == &target) break;
-    if (!c->ownDrawn() || !IsWindowVisible(c->hwnd())) continue;
-    const RECT r = c->windowRect();
-    RECT overlap;
-    if (!IntersectRect(&overlap, &r, &t)) continue;
-    const int saved = SaveDC(dc);
-    SetViewportOrgEx(dc, r.left - t.left, r.top - t.top, nullptr);
-    IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-    c->draw(dc);
-    RestoreDC(dc, saved);
-  }
-}
-
-void NativeWindow::setTip(const NativeControl& c, const Text& hint) {
-  if (!c.hwnd() || !hwnd()) return;
-  if (!tooltip_) {
-    if (hint.empty()) return;
-    tooltip_.reset(CreateWindowExW(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (!tooltip_) return;
-    SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
-  }
-  std::wstring text = widen(hint);
-  TTTOOLINFOW info{};
-  info.cbSize = TTTOOLINFOW_V2_SIZE;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = hwnd();
-  info.uId = reinterpret_cast<UINT_PTR>(c.hwnd());
-  // No text buffer for the query: the tool's old text could be longer.
-  info.lpszText = nullptr;
-  const bool known = SendMessageW(tooltip_.get(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
-  info.cbSize = TTTOOLINFOW_V2_SIZE;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.lpszText = text.data();
-  if (hint.empty()) {
-    if (known) SendMessageW(tooltip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+Placement NativeWindow::placementOf(const NativeControl& c) const {
+  const ControlState& s = c.state();
+  Placement p;
+  if (const NativeControl* box = c.box()) {
+    const Placement& outer = box->placement();
+    p.box = geometry_.box({outer.box.left, outer.box.top}, s.left, s.top, s.width, s.height);
+    IntersectRect(&p.clip, &p.box, &outer.clip);
+    p.shown = s.visible && outer.shown;
   } else {
-    SendMessageW(tooltip_.get(), known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
-                 reinterpret_cast<LPARAM>(&info));
+    auto [x, y] = s.parent ? ui_.windowPosition(c.ref()) : std::pair{s.left, s.top};
+    p.box = geometry_.box(x, y, s.width, s.height);
+    p.clip = p.box;
+    p.shown = s.visible;
   }
+  return p;
+}
+
+void NativeWindow::relayout(const NativeControl& moved) {
+  auto follows = [&moved](const NativeControl* c) {
+    // A parent that is no box still places its child (Ui::windowPosition).
+    if (!c->box() && c->state().parent) return true;
+    for (int depth = 0; c && depth <= kMaxDepth; c = c->box(), ++depth)
+      if (c == &moved) return true;
+    return false;
+  };
+  // Boxes come before their children in painting order.
+  for (NativeControl* c : paintOrder_) {
+    if (!follows(c)) continue;
+    const Placement before = c->placement();
+    const Placement now = placementOf(*c);
+    if (samePlacement(before, now)) continue;
+    if (c->painted()) {
+      if (before.shown) invalidate(before.clip);
+      if (now.shown) invalidate(now.clip);
+    }
+    c->place(now);
+    if (!now.shown) forget(*c);
+    updateTip(*c);
+  }
+}
+
+void NativeWindow::updateTip(const NativeControl& c) {
+  const Placement& p = c.placement();
+  static const Text kNone;
+  tips_.set(c.state().id, c.painted() && p.shown ? c.state().hint : kNone, p.box);
+}
+
+void NativeWindow::invalidate(const RECT& area) {
+  if (IsRectEmpty(&area)) return;
+  UnionRect(&dirty_, &dirty_, &area);
+  // Painted when the handler has returned: its writes reach the screen as one.
+  if (hwnd()) InvalidateRect(hwnd(), &area, FALSE);
+}
+
+void NativeWindow::render(HDC screen) {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (buffer_.fit(screen, client.right, client.bottom)) dirty_ = client;
+  RECT area;
+  if (!buffer_.dc() || !IntersectRect(&area, &dirty_, &client)) return;
+  dirty_ = {};
+  HDC dc = buffer_.dc();
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  FillRect(dc, &area, background_.get());
+  for (const NativeControl* c : paintOrder_) {
+    const Placement& p = c->placement();
+    RECT part;
+    if (!c->painted() || !p.shown || !IntersectRect(&part, &p.clip, &area)) continue;
+    const int one = SaveDC(dc);
+    IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
+    SetViewportOrgEx(dc, p.box.left, p.box.top, nullptr);
+    c->draw(dc, {0, 0, p.box.right - p.box.left, p.box.bottom - p.box.top});
+    RestoreDC(dc, one);
+  }
+  RestoreDC(dc, saved);
+}
+
+void NativeWindow::paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  render(dc);
+  buffer_.copyTo(dc, ps.rcPaint);
+  EndPaint(hwnd(), &ps);
+  ++paints_;
+}
+
+WindowPixels NativeWindow::drawnPixels() {
+  if (!hwnd()) return {};
+  HDC dc = GetDC(hwnd());
+  render(dc);
+  ReleaseDC(hwnd(), dc);
+  return buffer_.pixels();
 }
 
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {
@@ -215,22 +244,24 @@ void NativeWindow::noteMoved() {
 }
 
 LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  if (input(msg, wp, lp)) return 0;
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      FillRect(dc, &ps.rcPaint, background_.get());
-      EndPaint(hwnd(), &ps);
+    case WM_PAINT:
+      paint();
       return 0;
-    }
     case WM_PRINTCLIENT: {
+      const HDC dc = reinterpret_cast<HDC>(wp);
+      render(dc);
       RECT r;
       GetClientRect(hwnd(), &r);
-      FillRect(reinterpret_cast<HDC>(wp), &r, background_.get());
+      buffer_.copyTo(dc, r);
       return 0;
     }
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wp) == hwnd() && LOWORD(lp) == HTCLIENT && setCursor()) return TRUE;
+      break;
     case WM_MOVE:
       noteMoved();
       return 0;
@@ -250,9 +281,7 @@ LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
       if (!destroying_) {
         destroying_ = true;
-        // Owned windows, the tooltip among them, may be gone already.
-        if (IsWindow(tooltip_.get())) tooltip_.reset();
-        tooltip_.release();
+        tips_.destroy();
         backend_.nativeWindowGone(state_.id);
       }
       return 0;

@@ -1,9 +1,16 @@
-// A top-level window of the toolkit and the controls in it.
+// A top-level window of the toolkit and the controls in it. It paints its
+// windowless controls into one back buffer in stacking order (earlier
+// table rows above later ones, children above their box) and copies that
+// to the screen once per paint; it does their mouse input and tooltips.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "toolkit/controls/win/back_buffer.h"
+#include "toolkit/controls/win/device_geometry.h"
 #include "toolkit/controls/win/native_control.h"
+#include "toolkit/controls/win/window_tips.h"
 
 namespace vex::win {
 
@@ -28,36 +35,63 @@ class NativeWindow {
   Win32Backend& backend() const { return backend_; }
   Ui& ui() const { return ui_; }
   NativeControl* control(std::int32_t id) const;
-  HWND tooltip() const { return tooltip_.get(); }
+  HWND tooltip() const { return tips_.hwnd(); }
 
-  // Paints, into `dc` with `target`'s box at the origin, the window
-  // background and every own-drawn control beneath `target`.
-  void paintBeneath(HDC dc, const NativeControl& target) const;
-  bool isDragStrip(const NativeControl& c) const {
-    return state_.dragControl && c.state().id == state_.dragControl;
-  }
-  void setTip(const NativeControl& c, const Text& hint);
+  // Marks `area` (client pixels) for the next paint.
+  void invalidate(const RECT& area);
+  // Places `moved` and what lies in it anew after a move, resize, show or hide.
+  void relayout(const NativeControl& moved);
+  // A hidden or disabled control drops the pointer's hover and press.
+  void forget(NativeControl& c);
+  void updateTip(const NativeControl& c);
   // Raises an event once the current message has been answered, for events
   // that a stock control reports from inside its own processing.
   void raiseLater(const NativeControl& c, Event e);
+
+  // For tests: the back buffer brought up to date, and the paints so far.
+  WindowPixels drawnPixels();
+  int paintCount() const { return paints_; }
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
   void createControls();
-  void createUnder(std::int32_t parentId, HWND parentHwnd, std::vector<bool>& made, int depth);
-  void stackControls();
-  void orderForPainting(std::int32_t parentId, std::vector<bool>& seen, int depth);
+  void orderForPainting(const NativeControl* box, int depth);
+  Placement placementOf(const NativeControl& c) const;
+  void render(HDC screen);
+  void paint();
   void noteMoved();
+
+  // Input (window_input.cpp).
+  NativeControl* hitTest(POINT p) const;
+  bool input(UINT msg, WPARAM wp, LPARAM lp);
+  void mouseMoved(POINT p);
+  void leftDown(POINT p);
+  void leftUp(POINT p);
+  void rightDown(POINT p);
+  void captureLost();
+  bool setCursor();
+  void setHot(NativeControl* c);
 
   Win32Backend& backend_;
   Ui& ui_;
   WindowState& state_;
   HWND owner_;
+  DeviceGeometry geometry_;
   std::vector<std::unique_ptr<NativeControl>> controls_;  // same order as state_.controls
-  std::vector<const NativeControl*> paintOrder_;          // back to front
+  std::vector<NativeControl*> paintOrder_;                // back to front
   UniqueBrush background_;
-  UniqueWindow tooltip_;
+  BackBuffer buffer_;
+  RECT dirty_{};  // of the back buffer, repainted at the next paint
+  int paints_ = 0;
+  WindowTips tips_;
+
+  NativeControl* hot_ = nullptr;      // the button under the pointer
+  NativeControl* pressed_ = nullptr;  // the button held down, with the mouse captured
+  bool tracking_ = false;             // a WM_MOUSELEAVE is asked for
+  bool dragging_ = false;             // the title strip is being dragged
+  POINT dragCursor_{}, dragOrigin_{};
+
   UniqueWindow hwnd_;
   bool destroying_ = false;
 };

@@ -2,24 +2,17 @@
 
 namespace vex::win {
 
-void PicBox::create(HWND parent, int x, int y) {
-  picture_.set(state_.picture, state_.pictureKey);
-  NativeControl::create(parent, x, y);
-}
+void PicBox::create() { picture_.set(state_.picture, state_.pictureKey); }
 
 void PicBox::changed(Change what) {
+  // The same picture set again looks the same: nothing to redraw.
   if (what == Change::Picture && !picture_.set(state_.picture, state_.pictureKey)) return;
   NativeControl::changed(what);
 }
 
-void PicBox::draw(HDC dc) const {
-  RECT r{0, 0, state_.width, state_.height};
+void PicBox::draw(HDC dc, const RECT& box) const {
+  RECT r = box;
   picture_.get().draw(dc, r, state_.fit);
-}
-
-LRESULT PicBox::handle(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCHITTEST) return HTTRANSPARENT;
-  return defaultHandling(msg, wp, lp);
 }
 
 }  // namespace vex::win

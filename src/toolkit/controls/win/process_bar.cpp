@@ -2,17 +2,17 @@
 
 namespace vex::win {
 
-void ProcessBar::create(HWND parent, int x, int y) {
-  createStock(PROGRESS_CLASSW, 0, 0, parent, x, y);
+void ProcessBar::create() {
+  createStock(PROGRESS_CLASSW, 0);
   changed(Change::Progress);
 }
 
 void ProcessBar::changed(Change what) {
-  if (!hwnd()) return;
   if (what != Change::Progress) {
-    NativeControl::changed(what);
+    StockControl::changed(what);
     return;
   }
+  if (!hwnd()) return;
   SendMessageW(hwnd(), PBM_SETRANGE32, state_.progressMin, state_.progressMax);
   SendMessageW(hwnd(), PBM_SETPOS, state_.progress, 0);
 }

@@ -1,18 +1,10 @@
-#include <windows.h>
-// After windows.h, whose types it uses.
-#include <windowsx.h>
-
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/system/wide_text.h"
 
 namespace vex::win {
 
-void SuperBtn::create(HWND parent, int x, int y) {
-  loadPictures();
-  NativeControl::create(parent, x, y);
-  applyHint();
-}
+void SuperBtn::create() { loadPictures(); }
 
 bool SuperBtn::loadPictures() {
   // The key applies to the resting picture only.
@@ -25,11 +17,6 @@ void SuperBtn::changed(Change what) {
   // The same picture set again looks the same: nothing to redraw.
   if (what == Change::Picture && !loadPictures()) return;
   if (what == Change::Enabled) loadPictures();
-  // A hidden or disabled button forgets the pointer; it may be elsewhere
-  // by the time the button comes back.
-  if ((what == Change::Enabled && state_.disabled) || (what == Change::Visibility && !state_.visible)) {
-    hover_ = pressed_ = false;
-  }
   NativeControl::changed(what);
 }
 
@@ -39,9 +26,21 @@ ButtonState SuperBtn::visualState() const {
   return kNormal;
 }
 
-void SuperBtn::draw(HDC dc) const {
+void SuperBtn::setHover(bool hover) {
+  if (hover == hover_) return;
+  hover_ = hover;
+  repaint();
+}
+
+void SuperBtn::setPressed(bool pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  repaint();
+}
+
+void SuperBtn::draw(HDC dc, const RECT& box) const {
   const ButtonState s = visualState();
-  RECT r{0, 0, state_.width, state_.height};
+  RECT r = box;
   if (state_.backColour[s] != kDefaultColour) {
     UniqueBrush brush(CreateSolidBrush(state_.backColour[s]));
     FillRect(dc, &r, brush.get());
@@ -70,61 +69,6 @@ void SuperBtn::draw(HDC dc) const {
   SetTextColor(dc, state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-void SuperBtn::setHover(bool hover) {
-  if (hover == hover_) return;
-  hover_ = hover;
-  if (hover) {
-    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hwnd(), 0};
-    TrackMouseEvent(&t);
-  }
-  invalidate();
-}
-
-LRESULT SuperBtn::handle(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_MOUSEMOVE: {
-      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      RECT r;
-      GetClientRect(hwnd(), &r);
-      setHover(PtInRect(&r, p) != FALSE);
-      return 0;
-    }
-    case WM_MOUSELEAVE:
-      if (!pressed_) setHover(false);
-      return 0;
-    case WM_LBUTTONDOWN:
-      pressed_ = true;
-      SetCapture(hwnd());
-      setHover(true);
-      invalidate();
-      return 0;
-    case WM_LBUTTONUP: {
-      const bool wasPressed = pressed_;
-      pressed_ = false;
-      if (GetCapture() == hwnd()) ReleaseCapture();
-      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      RECT r;
-      GetClientRect(hwnd(), &r);
-      const bool inside = PtInRect(&r, p) != FALSE;
-      setHover(inside);
-      invalidate();
-      // Last: the handler may close this very window.
-      if (wasPressed && inside) ui().raise(ref(), Event::Clicked);
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      if (pressed_) {
-        pressed_ = false;
-        invalidate();
-      }
-      return 0;
-    case WM_RBUTTONDOWN:
-      ui().raise(ref(), Event::RightButtonPressed);
-      return 0;
-  }
-  return defaultHandling(msg, wp, lp);
 }
 
 }  // namespace vex::win

@@ -4,24 +4,20 @@
 namespace vex::win {
 
 // The system timer ends with the window it belongs to.
-TimerControl::~TimerControl() = default;
-
-void TimerControl::create(HWND, int, int) {
-  timerWindow_ = window_.hwnd();
-  apply();
-}
+void TimerControl::create() { apply(); }
 
 void TimerControl::changed(Change what) {
   if (what == Change::Timer) apply();
 }
 
 void TimerControl::apply() {
-  if (!timerWindow_) return;
+  HWND window = window_.hwnd();
+  if (!window) return;
   // Interval 0 means stopped; the ticks have no handler yet.
   if (state_.timerInterval > 0)
-    SetTimer(timerWindow_, timerId_, static_cast<UINT>(state_.timerInterval), nullptr);
+    SetTimer(window, timerId_, static_cast<UINT>(state_.timerInterval), nullptr);
   else
-    KillTimer(timerWindow_, timerId_);
+    KillTimer(window, timerId_);
 }
 
 }  // namespace vex::win

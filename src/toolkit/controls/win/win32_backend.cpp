@@ -9,7 +9,6 @@ Win32Backend::Win32Backend(Ui& ui) : ui_(ui) {
   InitCommonControlsEx(&icc);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   NativeWindow::registerClass(instance);
-  NativeControl::registerClass(instance);
 
   LOGFONTW lf{};
   lf.lfHeight = -12;  // character height, not cell height
@@ -126,6 +125,16 @@ HWND Win32Backend::controlHandle(ControlRef ref) const {
   NativeWindow* w = find(ref.window);
   NativeControl* c = w ? w->control(ref.control) : nullptr;
   return c ? c->hwnd() : nullptr;
+}
+
+WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->drawnPixels() : WindowPixels{};
+}
+
+int Win32Backend::paintCount(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->paintCount() : 0;
 }
 
 HWND Win32Backend::tooltipHandle(std::int32_t window) const {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "toolkit/controls/ui.h"
+#include "toolkit/controls/win/back_buffer.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/ui_dispatcher.h"
 
@@ -45,8 +46,17 @@ class Win32Backend final : public UiBackend {
   static int runMessageLoop();
 
   HWND windowHandle(std::int32_t window) const;
+  // The child window of a list view or progress bar; null for the painted
+  // kinds, which have none (find those by Ui::windowPosition).
   HWND controlHandle(ControlRef ref) const;
+  // The window's one tooltip control (its tools: uId = control id), or
+  // null before the first hint.
   HWND tooltipHandle(std::int32_t window) const;
+  // What the window's painted controls look like now: its back buffer
+  // brought up to date, without list views and progress bars.
+  WindowPixels drawnPixels(std::int32_t window) const;
+  // How often the window has painted itself since it opened.
+  int paintCount(std::int32_t window) const;
   HFONT font() const { return font_.get(); }
   UiDispatcher& dispatcher() { return dispatcher_; }
   Ui& ui() const { return ui_; }

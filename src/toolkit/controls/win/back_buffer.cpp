@@ -1,0 +1,58 @@
+#include "toolkit/controls/win/back_buffer.h"
+
+namespace vex::win {
+
+BackBuffer::~BackBuffer() { release(); }
+
+void BackBuffer::release() {
+  if (dc_ && old_) SelectObject(dc_.get(), old_);
+  old_ = nullptr;
+  dc_.reset();
+  bitmap_.reset();
+  width_ = height_ = 0;
+}
+
+bool BackBuffer::fit(HDC screen, int width, int height) {
+  if (dc_ && width == width_ && height == height_) return false;
+  release();
+  if (width <= 0 || height <= 0) return true;
+  UniqueDc dc(CreateCompatibleDC(screen));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+  if (!dc || !bitmap) return true;
+  old_ = SelectObject(dc.get(), bitmap.get());
+  dc_ = std::move(dc);
+  bitmap_ = std::move(bitmap);
+  width_ = width;
+  height_ = height;
+  return true;
+}
+
+void BackBuffer::copyTo(HDC target, const RECT& area) const {
+  if (!dc_) return;
+  BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(), area.left,
+         area.top, SRCCOPY);
+}
+
+WindowPixels BackBuffer::pixels() const {
+  WindowPixels out;
+  if (!dc_) return out;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  out.rgb.resize(static_cast<std::size_t>(width_) * height_);
+  // GetDIBits wants the bitmap out of every DC.
+  SelectObject(dc_.get(), old_);
+  const int rows = GetDIBits(dc_.get(), bitmap_.get(), 0, height_, out.rgb.data(), &info, DIB_RGB_COLORS);
+  SelectObject(dc_.get(), bitmap_.get());
+  if (rows != height_) return {};
+  for (std::uint32_t& p : out.rgb) p &= 0x00FFFFFF;
+  out.width = width_;
+  out.height = height_;
+  return out;
+}
+
+}  // namespace vex::win

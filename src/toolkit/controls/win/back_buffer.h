@@ -1,0 +1,43 @@
+// A window's picture of its client area, kept between paints: controls are
+// drawn into it and it is copied to the screen in one go.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/system/handles.h"
+
+namespace vex::win {
+
+// A copy of what a window shows, for tests and screenshots.
+struct WindowPixels {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> rgb;  // 0x00RRGGBB, rows from the top
+  COLORREF at(int x, int y) const {
+    const std::uint32_t p = rgb[static_cast<std::size_t>(y) * width + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+};
+
+class BackBuffer {
+ public:
+  BackBuffer() = default;
+  ~BackBuffer();
+  BackBuffer(const BackBuffer&) = delete;
+  BackBuffer& operator=(const BackBuffer&) = delete;
+
+  // Makes the buffer `width` x `height`, like `screen`; true when it was
+  // made anew (its pixels are then undefined).
+  bool fit(HDC screen, int width, int height);
+  HDC dc() const { return dc_.get(); }
+  void copyTo(HDC target, const RECT& area) const;
+  WindowPixels pixels() const;
+
+ private:
+  void release();
+  UniqueBitmap bitmap_;
+  UniqueDc dc_;
+  HGDIOBJ old_ = nullptr;
+  int width_ = 0, height_ = 0;
+};
+
+}  // namespace vex::win

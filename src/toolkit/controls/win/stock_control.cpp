@@ -1,0 +1,91 @@
+#include "toolkit/controls/win/stock_control.h"
+
+#include "toolkit/controls/win/native_window.h"
+#include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
+
+namespace vex::win {
+namespace {
+
+constexpr wchar_t kProp[] = L"VexControl";
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
+
+StockControl::~StockControl() = default;
+
+StockControl* StockControl::fromHwnd(HWND hwnd) {
+  return hwnd ? static_cast<StockControl*>(GetPropW(hwnd, kProp)) : nullptr;
+}
+
+void StockControl::createStock(const wchar_t* className, DWORD style) {
+  const Placement& p = placement();
+  DWORD common = WS_CHILD | WS_CLIPSIBLINGS;
+  if (p.shown) common |= WS_VISIBLE;
+  if (state_.disabled) common |= WS_DISABLED;
+  if (state_.tabStop) common |= WS_TABSTOP;
+  HWND h = CreateWindowExW(0, className, widen(state_.caption).c_str(), common | style, p.box.left, p.box.top,
+                           p.box.right - p.box.left, p.box.bottom - p.box.top, window_.hwnd(), nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  if (!h) return;
+  hwnd_.reset(h);
+  SetPropW(h, kProp, this);
+  SetWindowSubclass(h, subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+}
+
+void StockControl::detach() {
+  if (HWND h = hwnd_.release()) RemovePropW(h, kProp);
+}
+
+void StockControl::place(const Placement& p) {
+  const Placement before = placement();
+  NativeControl::place(p);
+  HWND h = hwnd();
+  if (!h) return;
+  if (!EqualRect(&before.box, &p.box))
+    SetWindowPos(h, nullptr, p.box.left, p.box.top, p.box.right - p.box.left, p.box.bottom - p.box.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (before.shown != p.shown) ShowWindow(h, p.shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void StockControl::changed(Change what) {
+  HWND h = hwnd();
+  if (h && what == Change::Enabled) {
+    EnableWindow(h, !state_.disabled);
+    return;
+  }
+  if (h && what == Change::Caption) {
+    SetWindowTextW(h, widen(state_.caption).c_str());
+    return;
+  }
+  NativeControl::changed(what);
+}
+
+bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg != WM_NOTIFY) return false;
+  StockControl* c = StockControl::fromHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom);
+  return c && c->reflected(msg, wp, lp, result);
+}
+
+LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) { return defaultHandling(msg, wp, lp); }
+
+LRESULT StockControl::defaultHandling(UINT msg, WPARAM wp, LPARAM lp) {
+  return DefSubclassProc(hwnd(), msg, wp, lp);
+}
+
+LRESULT CALLBACK StockControl::subclassProcedure(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                                 DWORD_PTR data) {
+  auto* self = reinterpret_cast<StockControl*>(data);
+  MessageScope scope(self->backend());
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(h, subclassProcedure, kSubclassId);
+    self->detach();
+    return DefSubclassProc(h, msg, wp, lp);
+  }
+  return self->handle(msg, wp, lp);
+}
+
+}  // namespace vex::win

@@ -1,0 +1,66 @@
+#include "toolkit/controls/win/window_tips.h"
+
+#include "toolkit/system/wide_text.h"
+
+namespace vex::win {
+
+bool WindowTips::ensure() {
+  if (tip_) return true;
+  if (!window_) return false;
+  tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr));
+  if (!tip_) return false;
+  SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+  // The system's default GUI font has no CJK glyphs under Wine.
+  SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  return true;
+}
+
+void WindowTips::set(std::int32_t id, const Text& hint, const RECT& box) {
+  auto it = tools_.find(id);
+  const bool wanted = !hint.empty() && !IsRectEmpty(&box);
+  if (it == tools_.end() && !wanted) return;
+  if (it != tools_.end() && wanted && it->second.hint == hint && EqualRect(&it->second.box, &box)) return;
+  if (!ensure()) return;
+
+  std::wstring text = widen(hint);
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = window_;
+  info.uId = static_cast<UINT_PTR>(id);
+  info.rect = box;
+  info.lpszText = text.data();
+  if (!wanted) {
+    SendMessageW(tip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    tools_.erase(it);
+    return;
+  }
+  if (it == tools_.end()) {
+    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    tools_[id] = {hint, box};
+    return;
+  }
+  if (it->second.hint != hint)
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  if (!EqualRect(&it->second.box, &box))
+    SendMessageW(tip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+  it->second = {hint, box};
+}
+
+void WindowTips::relay(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!tip_ || tools_.empty()) return;
+  MSG m{window_, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+  const DWORD pos = GetMessagePos();
+  m.pt = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+  SendMessageW(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+}
+
+void WindowTips::destroy() {
+  // Owned windows, the tooltip among them, may be gone already.
+  if (!IsWindow(tip_.get())) tip_.release();
+  tip_.reset();
+  tools_.clear();
+}
+
+}  // namespace vex::win

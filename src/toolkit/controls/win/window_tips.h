@@ -1,0 +1,45 @@
+// The one tooltip control of a window: a rectangle tool per hinted control
+// (uId = the control's id, rect = its box in the window's client area),
+// drawn in the interface's font so that Chinese names show as glyphs. The
+// window relays its mouse messages here.
+#pragma once
+#include <cstdint>
+#include <map>
+
+#include "toolkit/controls/ui_types.h"
+#include "toolkit/system/handles.h"
+
+namespace vex::win {
+
+class WindowTips {
+ public:
+  WindowTips() = default;
+  WindowTips(const WindowTips&) = delete;
+  WindowTips& operator=(const WindowTips&) = delete;
+
+  // The tooltip control itself is made with the first tool.
+  void attach(HWND window, HFONT font) {
+    window_ = window;
+    font_ = font;
+  }
+  // Shows `hint` over `box`; an empty hint or an empty box removes the tool.
+  void set(std::int32_t id, const Text& hint, const RECT& box);
+  void relay(UINT msg, WPARAM wp, LPARAM lp);
+  HWND hwnd() const { return tip_.get(); }
+  // Before the window goes: the tooltip is owned by it.
+  void destroy();
+
+ private:
+  struct Tool {
+    Text hint;
+    RECT box;
+  };
+  bool ensure();
+
+  HWND window_ = nullptr;
+  HFONT font_ = nullptr;
+  std::map<std::int32_t, Tool> tools_;
+  UniqueWindow tip_;
+};
+
+}  // namespace vex::win

@@ -1,0 +1,164 @@
+// A window's one tooltip control: a rectangle tool per hinted control, in
+// step with where the control is and whether it shows, drawn in the
+// interface's font so that Chinese names show as glyphs.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "toolkit/controls/win/win32_backend.h"
+#include "win_test_support.h"
+
+namespace vex {
+namespace {
+
+using test::control;
+using test::pump;
+
+constexpr std::int32_t kWin = 0x52000050;
+constexpr std::int32_t kFirst = 1, kSecond = 2, kInBox = 3, kBox = 4;
+
+WindowLayout layout() {
+  WindowLayout w;
+  w.id = kWin;
+  w.width = 300;
+  w.height = 120;
+  w.left = 80;
+  w.top = 80;
+  w.background = rgb(0x606060);
+  auto button = [](std::int32_t id, int left, int top, const char* hint, std::int32_t parent = 0) {
+    ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30, parent);
+    b.backColour[kNormal] = rgb(0x171C25);
+    b.hint = hint;
+    return b;
+  };
+  ControlState box = control(kBox, ControlKind::ShapeBox, 0, 60, 300, 60);
+  box.fill = rgb(0x0F2D38);
+  // Two names of equal length: drawn as boxes they would look the same.
+  w.controls = {button(kFirst, 10, 10, "铸星龙王"), button(kSecond, 100, 10, "仙灵女巫"),
+                button(kInBox, 10, 10, "无畏先锋", kBox), box};
+  return w;
+}
+
+struct Tool {
+  UINT_PTR id;
+  RECT rect;
+};
+
+std::vector<Tool> toolsOf(HWND tip) {
+  std::vector<Tool> out;
+  const int count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    if (SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&info)))
+      out.push_back({info.uId, info.rect});
+  }
+  return out;
+}
+
+// The tooltip's pixels as drawn on screen.
+std::vector<COLORREF> drawn(HWND tip, SIZE& size) {
+  UpdateWindow(tip);
+  RECT r;
+  GetClientRect(tip, &r);
+  size = {r.right, r.bottom};
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(tip);
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(tip, dc);
+  return pixels;
+}
+
+class WinTooltipTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui.addLayout(layout());
+    ui.open(kWin);
+    test::moveMouseTo(5, 5);
+    pump(50);
+  }
+  void TearDown() override { ui.close(kWin); }
+  HWND window() const { return backend.windowHandle(kWin); }
+  HWND tip() const { return backend.tooltipHandle(kWin); }
+  RECT boxOf(std::int32_t id) const {
+    const ControlState& c = ui.control({kWin, id});
+    auto [x, y] = ui.windowPosition({kWin, id});
+    return {x, y, x + c.width, y + c.height};
+  }
+  void expectTools(std::set<std::int32_t> ids) {
+    std::set<std::int32_t> have;
+    for (const Tool& t : toolsOf(tip())) {
+      have.insert(static_cast<std::int32_t>(t.id));
+      const RECT want = boxOf(static_cast<std::int32_t>(t.id));
+      EXPECT_TRUE(EqualRect(&t.rect, &want)) << "tool " << t.id;
+    }
+    EXPECT_EQ(have, ids);
+  }
+  // Shows the tip of a control under the real pointer and reads it.
+  std::vector<COLORREF> tipOver(std::int32_t id, SIZE& size) {
+    test::moveMouseTo(5, 5);
+    pump(3000, [&] { return !IsWindowVisible(tip()); });
+    auto [x, y] = ui.windowPosition({kWin, id});
+    const POINT p = test::onScreen(window(), x + 20, y + 10);
+    test::moveMouseTo(p.x, p.y);
+    pump(3000, [&] { return IsWindowVisible(tip()) != FALSE; });
+    EXPECT_TRUE(IsWindowVisible(tip())) << "tip of " << id;
+    pump(100);
+    return drawn(tip(), size);
+  }
+
+  Ui ui;
+  win::Win32Backend backend{ui};
+};
+
+TEST_F(WinTooltipTest, OneToolPerHintedControlOverItsBoxInTheInterfaceFont) {
+  ASSERT_NE(tip(), nullptr);
+  EXPECT_EQ(GetWindow(tip(), GW_OWNER), window());
+  // The tooltip keeps a copy of the font it is given.
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tip(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_STREQ(font.lfFaceName, L"微软雅黑");
+  EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
+  EXPECT_EQ(font.lfHeight, -12);
+  expectTools({kFirst, kSecond, kInBox});
+  wchar_t text[64] = {};
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = window();
+  info.uId = kInBox;
+  info.lpszText = text;
+  SendMessageW(tip(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, L"无畏先锋");
+}
+
+TEST_F(WinTooltipTest, ToolsFollowTheirControlsBoundsAndVisibility) {
+  ui.setBounds({kWin, kFirst}, 20, 30, 40, 20);
+  expectTools({kFirst, kSecond, kInBox});
+  ui.setVisible({kWin, kFirst}, false);
+  expectTools({kSecond, kInBox});
+  ui.setVisible({kWin, kBox}, false);  // hides what lies in it
+  expectTools({kSecond});
+  ui.setVisible({kWin, kBox}, true);
+  ui.setVisible({kWin, kFirst}, true);
+  expectTools({kFirst, kSecond, kInBox});
+  ui.setBounds({kWin, kBox}, 0, 50, 300, 70);  // moves what lies in it
+  expectTools({kFirst, kSecond, kInBox});
+  ui.setHint({kWin, kSecond}, "");
+  expectTools({kFirst, kInBox});
+}
+
+TEST_F(WinTooltipTest, ChineseNamesOfEqualLengthDrawDifferently) {
+  SIZE first{}, second{};
+  const std::vector<COLORREF> a = tipOver(kFirst, first);
+  const std::vector<COLORREF> b = tipOver(kSecond, second);
+  ASSERT_EQ(first.cx, second.cx);
+  ASSERT_EQ(first.cy, second.cy);
+  ASSERT_FALSE(a.empty());
+  int differing = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) differing += a[i] != b[i];
+  EXPECT_GT(differing, 20) << "the names drew alike: empty boxes instead of glyphs?";
+}
+
+}  // namespace
+}  // namespace vex
