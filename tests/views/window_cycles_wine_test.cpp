@@ -18,9 +18,12 @@ struct Usage {
 
 Usage usage() {
   const ProcessCounts c = measureProcess();
-  return {static_cast<long>(c.gdi),          static_cast<long>(c.user),
-          static_cast<long>(c.gdiTable),     static_cast<long>(c.windows),
-          static_cast<long long>(c.privateBytes), static_cast<long long>(c.committedPrivate),
+  return {static_cast<long>(c.gdi),
+          static_cast<long>(c.user),
+          static_cast<long>(c.gdiTable),
+          static_cast<long>(c.windows),
+          static_cast<long long>(c.privateBytes),
+          static_cast<long long>(c.committedPrivate),
           static_cast<long long>(c.heapBytes)};
 }
 
@@ -95,7 +98,7 @@ TEST(WindowCycles, EverySecondaryWindowOpens200TimesWithoutLeaking) {
   run.ui().open(layout::kLineupWindow);
   run.ui().open(layout::kHeroListWindow, layout::kLineupWindow);
   pump(300);
-  EXPECT_EQ(rowCount(run.control(layout::kHeroListWindow, layout::hero_list_window::英雄超级列表框)), 51);
+  EXPECT_EQ(rowCount(run.listView(layout::kHeroListWindow, layout::hero_list_window::英雄超级列表框)), 51);
 }
 
 }  // namespace
