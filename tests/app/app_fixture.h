@@ -31,16 +31,6 @@ inline bool pump(int ms, int* quitCode = nullptr) {
   return true;
 }
 
-// A left click as the message loop delivers it to a control.
-inline void postClick(HWND control) {
-  RECT r;
-  GetClientRect(control, &r);
-  LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-  PostMessageW(control, WM_MOUSEMOVE, 0, at);
-  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(control, WM_LBUTTONUP, 0, at);
-}
-
 class RunningApp {
  public:
   RunningApp() : app_(std::make_unique<App>()) {
@@ -50,7 +40,9 @@ class RunningApp {
   App& app() { return *app_; }
   Ui& ui() { return app_->ui(); }
   HWND window(std::int32_t id) { return static_cast<HWND>(ui().nativeHandle(id)); }
-  HWND control(std::int32_t window, std::int32_t id) { return app_->backend().controlHandle({window, id}); }
+  // A list view's own window: list views stay native child windows; every
+  // other control is found through the state (tests/views/native_probe.h).
+  HWND listView(std::int32_t window, std::int32_t id) { return app_->backend().controlHandle({window, id}); }
 
  private:
   std::unique_ptr<App> app_;

@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "../views/native_probe.h"
 #include "app/make_layered.h"
-#include "app_fixture.h"
-#include "toolkit/system/wide_text.h"
 
 namespace vex::test {
 namespace {
 
 namespace mw = layout::main_window;
-
-std::wstring textOf(HWND h) {
-  wchar_t buffer[256] = {};
-  GetWindowTextW(h, buffer, 256);
-  return buffer;
-}
 
 TEST(MainWindow, FramelessTopmostOfItsClientSize) {
   RunningApp run;
@@ -38,7 +31,7 @@ TEST(MainWindow, FramelessTopmostOfItsClientSize) {
 TEST(MainWindow, TitleCarriesTheVersion) {
   RunningApp run;
   EXPECT_EQ(run.ui().control({layout::kMainWindow, mw::标签2}).caption, "Vexbox(阵匣)V2.1");
-  EXPECT_EQ(textOf(run.control(layout::kMainWindow, mw::标签2)), L"Vexbox(\u9635\u5323)V2.1");
+  EXPECT_EQ(wide(run.ui().control({layout::kMainWindow, mw::标签2}).caption), L"Vexbox(\u9635\u5323)V2.1");
 }
 
 TEST(MainWindow, KeyedWithItsBackgroundColour) {
@@ -87,30 +80,26 @@ TEST(MainWindow, LineupWindowOpensDirectlyBelow) {
 
 TEST(MainWindow, MenuButtonsOpenTheirWindowsOnce) {
   RunningApp run;
-  postClick(run.control(layout::kMainWindow, mw::装备图菜单按钮));
-  pump(200);
+  click(run, {layout::kMainWindow, mw::装备图菜单按钮}, 200);
   EXPECT_TRUE(run.ui().isOpen(layout::kItemChartWindow));
-  postClick(run.control(layout::kMainWindow, mw::关于菜单按钮));
-  pump(300);
+  click(run, {layout::kMainWindow, mw::关于菜单按钮}, 300);
   ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
   EXPECT_EQ(GetWindow(run.window(layout::kAboutWindow), GW_OWNER), run.window(layout::kMainWindow));
   HWND chart = run.window(layout::kItemChartWindow);
-  postClick(run.control(layout::kMainWindow, mw::装备图菜单按钮));
-  pump(200);
+  click(run, {layout::kMainWindow, mw::装备图菜单按钮}, 200);
   EXPECT_EQ(run.window(layout::kItemChartWindow), chart) << "a second click keeps the one window";
 }
 
 TEST(MainWindow, MinimiseButtonMinimises) {
   RunningApp run;
-  postClick(run.control(layout::kMainWindow, mw::最小化按钮));
-  pump(300);
+  click(run, {layout::kMainWindow, mw::最小化按钮}, 300);
   EXPECT_TRUE(IsIconic(run.window(layout::kMainWindow)));
 }
 
 TEST(MainWindow, CloseButtonEndsTheLoopWithCodeZeroAfterTheExitSteps) {
   RunningApp run;
   ASSERT_GT(run.app().state().tables.champions.names.count(), 1);
-  postClick(run.control(layout::kMainWindow, mw::关闭按钮));
+  click(run, {layout::kMainWindow, mw::关闭按钮}, 0);
   int code = -1;
   bool running = pump(2000, &code);
   ASSERT_FALSE(running) << "closing MainWindow must end the message loop";
@@ -123,13 +112,12 @@ TEST(MainWindow, CloseButtonEndsTheLoopWithCodeZeroAfterTheExitSteps) {
 TEST(MainWindow, ClosingTheLineupWindowKeepsTheProgram) {
   RunningApp run;
   namespace lw = layout::lineup_window;
-  postClick(run.control(layout::kLineupWindow, lw::关闭按钮));
+  click(run, {layout::kLineupWindow, lw::关闭按钮}, 0);
   EXPECT_TRUE(pump(300));
   EXPECT_FALSE(run.ui().isOpen(layout::kLineupWindow));
   // Move MainWindow, then reopen: the picker comes back directly below.
   run.ui().moveWindow(layout::kMainWindow, 40, 70);
-  postClick(run.control(layout::kMainWindow, mw::阵容菜单按钮));
-  pump(300);
+  click(run, {layout::kMainWindow, mw::阵容菜单按钮}, 300);
   RECT lineup;
   ASSERT_TRUE(run.ui().isOpen(layout::kLineupWindow));
   GetWindowRect(run.window(layout::kLineupWindow), &lineup);

@@ -3,7 +3,7 @@
 // the program is meant to show appear.
 #include <gtest/gtest.h>
 
-#include "../app/app_fixture.h"
+#include "../views/native_probe.h"
 #include "box_watcher.h"
 #include "fault_server.h"
 #include "online/self_update.h"
@@ -52,14 +52,14 @@ class AppFaults : public ::testing::TestWithParam<Case> {
   }
   // Opens AboutWindow through its menu button; returns how long it took.
   ULONGLONG openAbout(RunningApp& run) {
-    postClick(run.control(layout::kMainWindow, mw::关于菜单按钮));
+    click(run, {layout::kMainWindow, mw::关于菜单按钮}, 0);
     return pumpUntil([&] { return run.ui().isOpen(layout::kAboutWindow); });
   }
   void expectUsable(RunningApp& run) {
     ASSERT_TRUE(run.ui().isOpen(layout::kMainWindow));
     EXPECT_TRUE(IsWindow(run.window(layout::kMainWindow)));
     if (run.ui().isOpen(layout::kItemChartWindow)) run.ui().close(layout::kItemChartWindow);
-    postClick(run.control(layout::kMainWindow, mw::装备图菜单按钮));
+    click(run, {layout::kMainWindow, mw::装备图菜单按钮}, 0);
     pumpUntil([&] { return run.ui().isOpen(layout::kItemChartWindow); }, 3000);
     EXPECT_TRUE(run.ui().isOpen(layout::kItemChartWindow)) << "the menu still answers";
   }
@@ -80,7 +80,7 @@ TEST_P(AppFaults, AboutShowsNoLatestVersionAndUpdateNowSaysCurrent) {
   EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption, "最新版本：V");
   EXPECT_EQ(boxes.count(), 0) << "opening the window names no failure";
 
-  postClick(run.control(layout::kAboutWindow, ab::超级按钮1));
+  click(run, {layout::kAboutWindow, ab::超级按钮1}, 0);
   const ULONGLONG answered = pumpUntil([&] { return boxes.count() > 0; });
   std::printf("about %s: update-now answered after %llu ms\n", GetParam().name, answered);
   pump(300);
@@ -110,7 +110,7 @@ TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
   openAbout(run);
   ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
   EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption, "最新版本：V2.2");
-  postClick(run.control(layout::kAboutWindow, ab::超级按钮1));
+  click(run, {layout::kAboutWindow, ab::超级按钮1}, 0);
   const ULONGLONG told = pumpUntil([&] { return boxes.count() > 0; });
   std::printf("update %s: failure told after %llu ms\n", GetParam().name, told);
   EXPECT_LT(told, kBoundMs);

@@ -1,11 +1,8 @@
 // A thousand random user actions over all eight windows of the running
-// program, driven through the message loop as clicks on the controls. The
+// program, driven as real clicks at the controls' places on screen. The
 // program must survive every one, answer its message boxes, and give back
 // the GDI objects, windows and memory it took.
 #include <gtest/gtest.h>
-#include <windows.h>
-// After windows.h, whose types it uses.
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,12 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "../app/app_fixture.h"
 #include "../faults/box_watcher.h"
 #include "../faults/fault_server.h"
-#include "online/self_update.h"
 #include "../support/process_counts.h"
-#include "toolkit/system/wide_text.h"
+#include "../views/native_probe.h"
+#include "online/self_update.h"
 
 namespace vex::test {
 namespace {
@@ -84,11 +80,11 @@ unsigned soakStart() {
   return given && *given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : kDefaultSeed;
 }
 
-void post(HWND control, UINT down, UINT up, WPARAM held, int x, int y) {
-  const LPARAM at = MAKELPARAM(x, y);
-  PostMessageW(control, WM_MOUSEMOVE, 0, at);
-  PostMessageW(control, down, held, at);
-  PostMessageW(control, up, 0, at);
+// A press and release at a screen point, as one burst of real input.
+void press(POINT at, DWORD down, DWORD up) {
+  sendMouse(MOUSEEVENTF_MOVE, at);
+  sendMouse(down);
+  sendMouse(up);
 }
 
 struct Target {
@@ -129,7 +125,8 @@ class Soak {
   std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
 
   // What a user could click in a window: shown, enabled controls of an
-  // enabled window that have a handler for the event.
+  // enabled window that have a handler for the event and that no other
+  // window covers.
   std::vector<Target> clickable(std::int32_t window) {
     std::vector<Target> out;
     const WindowState* state = run_.ui().window(window);
@@ -142,11 +139,9 @@ class Soak {
       if (window == kMainWindow && c.id == main_window::关闭按钮) continue;
       // Opens the system browser.
       if (window == kAboutWindow && c.id == about_window::超级按钮2) continue;
-      HWND h = run_.control(window, c.id);
-      if (!h) continue;
       // The donate button is the one way to DonateWindow, though the layout keeps it hidden.
       const bool hiddenOpener = window == kAboutWindow && c.id == about_window::超级按钮3;
-      if (!hiddenOpener && (!IsWindowVisible(h) || !IsWindowEnabled(h))) continue;
+      if (!hiddenOpener && (!showing(run_, ref) || c.disabled || !onTop(ref))) continue;
       for (Event e :
            {Event::Clicked, Event::RightButtonPressed, Event::ListClicked, Event::LeftButtonPressed})
         if (run_.ui().hasHandler(ref, e)) out.push_back({ref, e});
@@ -154,36 +149,35 @@ class Soak {
     return out;
   }
 
+  // Whether the middle of a control is its own window's on screen.
+  bool onTop(ControlRef ref) {
+    HWND under = WindowFromPoint(centreOf(screenBoxOf(run_, ref)));
+    return under && GetAncestor(under, GA_ROOT) == run_.window(ref.window);
+  }
+
   std::string perform(const Target& t) {
-    HWND h = run_.control(t.ref.window, t.ref.control);
-    RECT r;
-    GetClientRect(h, &r);
-    int x = r.right / 2, y = r.bottom / 2;
+    const POINT centre = centreOf(screenBoxOf(run_, t.ref));
     std::string what = std::string(windowName(t.ref.window)) + " control 0x" + hex(t.ref.control);
+    if (t.ref == ControlRef{kAboutWindow, about_window::超级按钮3}) {
+      // Hidden, so no pointer reaches it: its handler is raised directly.
+      run_.ui().raise(t.ref, t.event);
+      return "raise " + what;
+    }
     switch (t.event) {
       case Event::Clicked:
-        post(h, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, y);
+        press(centre, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         return "click " + what;
       case Event::LeftButtonPressed:
-        post(h, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, y);
+        press(centre, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         return "press " + what;
       case Event::RightButtonPressed:
-        post(h, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, x, y);
+        press(centre, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         return "right-press " + what;
       case Event::ListClicked: {
-        const int rows = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
-        int row = -1;
-        if (rows > 0) {
-          row = static_cast<int>(pick(static_cast<std::size_t>(rows)));
-          SendMessageW(h, LVM_ENSUREVISIBLE, row, FALSE);
-          RECT item{};
-          item.left = LVIR_LABEL;
-          if (SendMessageW(h, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item))) {
-            x = (item.left + item.right) / 2;
-            y = (item.top + item.bottom) / 2;
-          }
-        }
-        post(h, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, y);
+        HWND list = run_.listView(t.ref.window, t.ref.control);
+        const int rows = rowCount(list);
+        const int row = rows > 0 ? static_cast<int>(pick(static_cast<std::size_t>(rows))) : -1;
+        press(row >= 0 ? rowPoint(list, row) : centre, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         return "list row " + std::to_string(row) + " of " + what;
       }
       case Event::Created:

@@ -14,21 +14,17 @@ class ChartOnScreen : public ::testing::Test {
  protected:
   ChartOnScreen() {
     pointerAway();
-    postClick(run.control(layout::kMainWindow, mw::装备图菜单按钮));
-    pump(300);
+    test::click(run, {layout::kMainWindow, mw::装备图菜单按钮}, 300);
   }
 
-  HWND cell(int k) { return run.control(layout::kItemChartWindow, ic::chartCellId(k)); }
-  void click(int k) {
-    postClick(cell(k));
-    pump(150);
-  }
+  static ControlRef cell(int k) { return {layout::kItemChartWindow, ic::chartCellId(k)}; }
+  void click(int k) { test::click(run, cell(k), 150); }
   static bool isHeader(int k) { return k <= 9 || (k - 1) % 9 == 0; }
   // Cells 2..81 that are visible on screen.
   std::vector<int> shown() {
     std::vector<int> cells;
     for (int k = 2; k <= 81; ++k)
-      if (IsWindowVisible(cell(k))) cells.push_back(k);
+      if (showing(run, cell(k))) cells.push_back(k);
     return cells;
   }
   int shownInner() {
@@ -36,10 +32,7 @@ class ChartOnScreen : public ::testing::Test {
     for (int k : shown()) n += !isHeader(k);
     return n;
   }
-  std::wstring tip(int k) {
-    return tipOf(run.app().backend().tooltipHandle(layout::kItemChartWindow),
-                 run.window(layout::kItemChartWindow), cell(k));
-  }
+  std::wstring tip(int k) { return tipOf(run, cell(k)); }
   std::wstring itemTip(int t) {
     const ItemTable& items = run.app().state().tables.items;
     return wide(items.names[t] + "：" + items.effects[t]);
@@ -55,13 +48,13 @@ TEST_F(ChartOnScreen, OpensBesideMainWindowWithTheFullGrid) {
   EXPECT_EQ(c.left, m.left + 552);
   EXPECT_EQ(c.top, m.top);
   EXPECT_EQ(shown().size(), 80u);
-  EXPECT_TRUE(IsWindowVisible(cell(1)));
+  EXPECT_TRUE(showing(run, cell(1)));
   EXPECT_EQ(tip(2), L"\u66b4\u98ce\u5927\u5251\uff1a+20\u70b9\u653b\u51fb\u529b");  // 暴风大剑：+20点攻击力
   const NumberList& full = run.app().state().chart.variants.full;
   for (int k = 2; k <= 81; ++k) {
     EXPECT_EQ(tip(k), itemTip(full[k])) << k;
   }
-  EXPECT_GT(Drawn(cell(11)).coloursInCentre(24), 10) << "an item picture is drawn";
+  EXPECT_GT(drawn(run, cell(11)).coloursInCentre(24), 10) << "an item picture is drawn";
 }
 
 TEST_F(ChartOnScreen, CornerSwitchesToTheUpperHalfAndBack) {
@@ -87,15 +80,14 @@ TEST_F(ChartOnScreen, ColumnThenHeaderRowThenRightPressThenARow) {
   click(1);  // toggle clear: upper half
   click(1);  // toggle set: full grid
   ASSERT_EQ(shown().size(), 80u);
-  postRightPress(cell(1));
-  pump(150);
+  rightClick(run, cell(1), 150);
   EXPECT_EQ(shown(), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9})) << "header column and inner cells hidden";
   EXPECT_EQ(run.app().state().chart.chartToggle, 0) << "the press keeps the toggle";
 
   // The row headers are hidden now; back to the full grid, then a row header.
   click(1);
   click(1);
-  ASSERT_TRUE(IsWindowVisible(cell(28)));
+  ASSERT_TRUE(showing(run, cell(28)));
   click(28);
   std::vector<int> row;
   for (int k : shown())

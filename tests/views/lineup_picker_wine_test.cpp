@@ -17,22 +17,17 @@ class PickerOnScreen : public ::testing::Test {
  protected:
   PickerOnScreen() { pointerAway(); }
 
-  HWND ctl(std::int32_t id) { return run.control(layout::kLineupWindow, id); }
-  HWND list() { return ctl(lw::阵容超级列表框); }
-  std::wstring tip(std::int32_t window, std::int32_t id) {
-    return tipOf(run.app().backend().tooltipHandle(window), run.window(window), run.control(window, id));
-  }
+  static ControlRef ctl(std::int32_t id) { return {layout::kLineupWindow, id}; }
+  HWND list() { return run.listView(layout::kLineupWindow, lw::阵容超级列表框); }
+  std::wstring tip(std::int32_t window, std::int32_t id) { return tipOf(run, {window, id}); }
   const GameTables& tables() { return run.app().state().tables; }
-  void click(std::int32_t id, int ms = 200) {
-    postClick(ctl(id));
-    pump(ms);
-  }
+  void click(std::int32_t id, int ms = 200) { test::click(run, ctl(id), ms); }
   // Adds champion c through its cost button and picker button.
   void add(int c) {
     click(kCostButtons[tables().champions.costs[c] - 1]);
     const int k = run.app().state().picker.PickerChampions.find(c);
     ASSERT_NE(k, 0) << c;
-    ASSERT_TRUE(IsWindowVisible(ctl(lw::pickerButtonId(k))));
+    ASSERT_TRUE(showing(run, ctl(lw::pickerButtonId(k))));
     click(lw::pickerButtonId(k));
   }
   // Native row of the list whose ID column names lineup `id`, -1 if none.
@@ -55,12 +50,12 @@ TEST_F(PickerOnScreen, CostButtonsShowTheirChampions) {
     click(kCostButtons[cost - 1]);
     const NumberList& shown = run.app().state().picker.PickerChampions;
     for (int k = 1; k <= 20; ++k) {
-      HWND b = ctl(lw::pickerButtonId(k));
-      ASSERT_EQ(IsWindowVisible(b) != FALSE, k <= counts[cost - 1]) << "cost " << cost << " button " << k;
+      const ControlRef b = ctl(lw::pickerButtonId(k));
+      ASSERT_EQ(showing(run, b), k <= counts[cost - 1]) << "cost " << cost << " button " << k;
       if (k > counts[cost - 1]) continue;
       EXPECT_EQ(tables().champions.costs[shown[k]], cost);
       EXPECT_EQ(tip(layout::kLineupWindow, lw::pickerButtonId(k)), wide(tables().champions.names[shown[k]]));
-      EXPECT_GT(Drawn(b).coloursInCentre(16), 8) << "icon on button " << k;
+      EXPECT_GT(drawn(run, b).coloursInCentre(16), 8) << "icon on button " << k;
     }
   }
 }
@@ -77,7 +72,7 @@ TEST_F(PickerOnScreen, MembersNarrowTheNativeListAndClearingRestoresIt) {
       for (int m = 0; m <= i; ++m)
         EXPECT_NE(cellText(list(), r, 16).find(wide(tables().champions.names[members[m]])),
                   std::wstring::npos);
-    EXPECT_TRUE(IsWindowVisible(ctl(lw::myLineupMarkId(i + 1))));
+    EXPECT_TRUE(showing(run, ctl(lw::myLineupMarkId(i + 1))));
     EXPECT_EQ(tip(layout::kLineupWindow, lw::pickerButtonId(21 + i)),
               wide(tables().champions.names[members[i]]));
   }
@@ -87,7 +82,7 @@ TEST_F(PickerOnScreen, MembersNarrowTheNativeListAndClearingRestoresIt) {
   EXPECT_EQ(cellText(list(), 82, 0), L"T3");
   expectRatingOrder();
   for (int k = 1; k <= 10; ++k) {
-    EXPECT_FALSE(IsWindowVisible(ctl(lw::myLineupMarkId(k)))) << k;
+    EXPECT_FALSE(showing(run, ctl(lw::myLineupMarkId(k)))) << k;
     EXPECT_EQ(tip(layout::kLineupWindow, lw::pickerButtonId(20 + k)), L"") << k;
   }
 }
@@ -105,20 +100,19 @@ TEST_F(PickerOnScreen, RealRowClickShowsThatLineupWithItsFirstChampion) {
   clickRow(list(), rowOf(nine));
   ASSERT_EQ(run.app().state().lineup.currentLineup, nine) << "the click reached the list";
   for (int k = 1; k <= 10; ++k)
-    EXPECT_EQ(IsWindowVisible(run.control(layout::kMainWindow, mw::heroButtonId(k))) != FALSE, k <= 9) << k;
+    EXPECT_EQ(showing(run, {layout::kMainWindow, mw::heroButtonId(k)}), k <= 9) << k;
 
-  postClick(run.control(layout::kMainWindow, mw::英雄按钮5));
-  pump(150);
+  test::click(run, {layout::kMainWindow, mw::英雄按钮5}, 150);
   ASSERT_EQ(run.app().state().lineup.selectedSlot, 5);
 
   clickRow(list(), rowOf(seven));
   EXPECT_EQ(run.app().state().lineup.currentLineup, seven);
   EXPECT_EQ(run.app().state().lineup.selectedSlot, 1);
   for (int k = 1; k <= 10; ++k)
-    EXPECT_EQ(IsWindowVisible(run.control(layout::kMainWindow, mw::heroButtonId(k))) != FALSE, k <= 7) << k;
+    EXPECT_EQ(showing(run, {layout::kMainWindow, mw::heroButtonId(k)}), k <= 7) << k;
   const int first = lineups.finalBoard[seven][1];
   EXPECT_EQ(tip(layout::kMainWindow, mw::英雄详情), wide(tables().champions.names[first]));
-  EXPECT_EQ(Drawn(run.control(layout::kMainWindow, mw::英雄详情)).at(0, 0), costColourOf(tables(), first));
+  EXPECT_EQ(drawn(run, {layout::kMainWindow, mw::英雄详情}).at(0, 0), costColourOf(tables(), first));
   for (int k = 1; k <= 7; ++k)
     EXPECT_EQ(tip(layout::kMainWindow, mw::heroButtonId(k)),
               wide(tables().champions.names[lineups.finalBoard[seven][k]]));
