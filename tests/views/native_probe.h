@@ -64,15 +64,6 @@ inline RECT screenRect(HWND h) {
 
 // --- tooltips
 
-// Whether a tool of a window's tooltip control is the one of `ref`. Drawn
-// controls get a rectangle tool whose id is the control id; a toolkit that
-// gives each control a child window of its own registers that window.
-inline bool toolBelongsTo(RunningApp& run, const TTTOOLINFOW& tool, ControlRef ref) {
-  if (tool.uFlags & TTF_IDISHWND)
-    return tool.uId == reinterpret_cast<UINT_PTR>(run.app().backend().controlHandle(ref));
-  return tool.uId == static_cast<UINT_PTR>(static_cast<std::uint32_t>(ref.control));
-}
-
 // The text the window's tooltip control holds for a control; empty if it
 // has no tool.
 inline std::wstring tipOf(RunningApp& run, ControlRef ref) {
@@ -83,7 +74,8 @@ inline std::wstring tipOf(RunningApp& run, ControlRef ref) {
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool))) continue;
-    if (!toolBelongsTo(run, tool, ref)) continue;
+    // One rectangle tool per hinted control; its id is the control id.
+    if (tool.uId != static_cast<UINT_PTR>(static_cast<std::uint32_t>(ref.control))) continue;
     std::vector<wchar_t> text(1024);
     tool.lpszText = text.data();
     SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
