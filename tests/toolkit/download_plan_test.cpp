@@ -61,9 +61,20 @@ TEST(DownloadPlan, FirstResponse) {
   plan = judgeFirstResponse({200, 1000, std::nullopt}, 100);
   EXPECT_FALSE(plan.ranged);
   EXPECT_EQ(plan.total, 1000);
-  plan = judgeFirstResponse({200, std::nullopt, std::nullopt}, 0);
-  EXPECT_EQ(plan.failure, DownloadFailure::None);
-  EXPECT_FALSE(plan.total);
+  // Without a length a cut connection would pass for the end of the file.
+  EXPECT_EQ(judgeFirstResponse({200, std::nullopt, std::nullopt}, 0).failure, DownloadFailure::NoLength);
+  EXPECT_EQ(judgeFirstResponse({200, std::nullopt, std::nullopt}, 100).failure, DownloadFailure::NoLength);
+
+  // Announced sizes are bounded, whichever header announces them.
+  EXPECT_EQ(judgeFirstResponse({200, kMaxDownloadBytes, std::nullopt}, 0).failure, DownloadFailure::None);
+  EXPECT_EQ(judgeFirstResponse({200, kMaxDownloadBytes + 1, std::nullopt}, 0).failure,
+            DownloadFailure::TooLarge);
+  const std::int64_t tebibyte = std::int64_t{1} << 40;
+  EXPECT_EQ(judgeFirstResponse({200, tebibyte, std::nullopt}, 100).failure, DownloadFailure::TooLarge);
+  EXPECT_EQ(judgeFirstResponse({206, 100, ContentRange{0, 99, tebibyte}}, 100).failure,
+            DownloadFailure::TooLarge);
+  EXPECT_EQ(judgeFirstResponse({206, 100, ContentRange{0, 99, kMaxDownloadBytes}}, 100).failure,
+            DownloadFailure::None);
 
   EXPECT_EQ(judgeFirstResponse({404, 10, std::nullopt}, 100).failure, DownloadFailure::HttpStatus);
   EXPECT_EQ(judgeFirstResponse({302, 10, std::nullopt}, 100).failure, DownloadFailure::HttpStatus);
@@ -80,7 +91,7 @@ TEST(DownloadPlan, CompletionNeedsEveryAnnouncedByte) {
   EXPECT_EQ(judgeCompletion(100, 100), DownloadFailure::None);
   EXPECT_EQ(judgeCompletion(100, 99), DownloadFailure::Cut);
   EXPECT_EQ(judgeCompletion(100, 101), DownloadFailure::WrongLength);
-  EXPECT_EQ(judgeCompletion(std::nullopt, 5), DownloadFailure::None);
+  EXPECT_EQ(judgeCompletion(std::nullopt, 5), DownloadFailure::NoLength);
   EXPECT_EQ(judgeCompletion(std::nullopt, 0), DownloadFailure::Empty);
   EXPECT_EQ(judgeCompletion(0, 0), DownloadFailure::Empty);
 }
