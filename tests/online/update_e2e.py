@@ -168,7 +168,9 @@ def page_failure_case(label, page, bound_seconds):
     """The version page itself misbehaves: the probe hears of no new version
     within the bound and touches nothing."""
     base, folder, code, log, seconds, peak_kb = run("阵匣.exe", "zh_CN.UTF-8", page=page)
-    print("     %s: gave up after %.1f s, peak resident %d MB" % (label, seconds, peak_kb // 1024))
+    reported = log[log.find("peak working set"):].split(")")[0] if "peak working set" in log else "no figure"
+    print("     %s: gave up after %.1f s (Wine start included); %s; highest resident size sampled %d MB"
+          % (label, seconds, reported, peak_kb // 1024))
     check(code == 2 and "no new version" in log, label + ": no new version announced (exit %s: %s)"
           % (code, log.replace("\n", " | ")))
     check(seconds < bound_seconds, label + ": given up within %d s (%.1f s)" % (bound_seconds, seconds))

@@ -6,6 +6,8 @@
 // VEX_PROBE_HOLDER naming file_holder.exe, the new file is locked after
 // its check and before the swap, as a virus scanner may do.
 #include <windows.h>
+// psapi.h needs the types of windows.h.
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
@@ -78,7 +80,10 @@ int main(int argc, char** argv) {
   note("updating " VEX_PROBE_VERSION " " + name + " oemcp " + std::to_string(GetOEMCP()));
   vex::online::VersionInfo info;
   if (!vex::online::fetch_version_info(info, argv[2])) {
-    note("no new version");
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    note("no new version (peak working set " + std::to_string(memory.PeakWorkingSetSize >> 10) + " kB)");
     return 2;
   }
   note("edition " + info.edition);
