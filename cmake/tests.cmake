@@ -50,10 +50,12 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# vex_add_fuzzer(<name> SOURCES ... LIBS ... [SECONDS s]): a libFuzzer target,
-# built only in the fuzz configuration and run by CTest for a bounded time.
+# vex_add_fuzzer(<name> SOURCES ... LIBS ... [SECONDS s] [CORPUS dir]): a
+# libFuzzer target, built only in the fuzz configuration and run by CTest for
+# a bounded time, from the starting inputs in CORPUS when given (new inputs
+# go to a folder in the build tree, never into the sources).
 function(vex_add_fuzzer name)
-  cmake_parse_arguments(T "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "SECONDS;CORPUS" "SOURCES;LIBS" ${ARGN})
   if(NOT VEXBOX_FUZZ)
     return()
   endif()
@@ -64,6 +66,13 @@ function(vex_add_fuzzer name)
   target_link_libraries(${name} PRIVATE vex_options ${T_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   math(EXPR limit "${T_SECONDS} + 60")
-  add_test(NAME ${name} COMMAND ${name} -max_total_time=${T_SECONDS} -rss_limit_mb=2048 -print_final_stats=1)
+  set(corpus)
+  if(T_CORPUS)
+    set(found ${CMAKE_CURRENT_BINARY_DIR}/${name}_found)
+    file(MAKE_DIRECTORY ${found})
+    set(corpus ${found} ${T_CORPUS})
+  endif()
+  add_test(NAME ${name} COMMAND ${name} -max_total_time=${T_SECONDS} -rss_limit_mb=2048 -print_final_stats=1
+    ${corpus})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${limit})
 endfunction()

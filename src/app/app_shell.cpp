@@ -1,9 +1,11 @@
 #include "app/app_shell.h"
 
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
 #include "app/make_layered.h"
+#include "app/painting_wait.h"
 #include "online/version_check.h"
 #include "toolkit/system/message_box.h"
 #include "ui/layout/window_ids.h"
@@ -28,8 +30,14 @@ void AppShell::openUrl(const Text& url) {
   ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// The page may take up to its deadline (10 s); meanwhile the windows stay
+// drawn. The worker fills a copy, so VersionInfo changes on this thread only.
 bool AppShell::fetchVersionInfo() {
-  return online::fetch_version_info(update_.versionInfo);
+  online::VersionInfo fetched;
+  bool announced = false;
+  runWhilePainting([&] { announced = online::fetch_version_info(fetched); });
+  update_.versionInfo = fetched;
+  return announced;
 }
 
 }  // namespace vex

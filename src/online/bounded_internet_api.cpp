@@ -1,5 +1,7 @@
 #include "online/bounded_internet_api.h"
 
+#include <algorithm>
+
 namespace vex {
 
 namespace {
@@ -38,7 +40,18 @@ InternetHandle BoundedInternetApi::openRequest(InternetHandle connection, const 
                                                std::uint32_t flags, std::uintptr_t context) {
   InternetHandle request = inner_.openRequest(connection, verb, object_name, version, flags, context);
   bound(request);
+  bodyBytes_ = 0;
   return request;
+}
+
+bool BoundedInternetApi::readFile(InternetHandle request, std::span<std::uint8_t> buffer,
+                                  std::uint32_t& read) {
+  read = 0;
+  const std::size_t room = kMaxBodyBytes - bodyBytes_;
+  if (room == 0) return false;
+  const bool ok = inner_.readFile(request, buffer.first(std::min(buffer.size(), room)), read);
+  bodyBytes_ += std::min<std::size_t>(read, room);
+  return ok;
 }
 
 }  // namespace vex

@@ -1,6 +1,8 @@
-// An internet library whose every handle gives up after a few seconds: the
+// An internet library whose every handle gives up after a few seconds (the
 // library's own defaults let a server that accepts and never answers hold
-// a request for as long as it likes.
+// a request for as long as it likes) and whose bodies end after 1 MiB (a
+// server that never stops would otherwise fill the memory). One request at
+// a time, on one thread.
 #pragma once
 #include "toolkit/internet/internet_api.h"
 
@@ -11,6 +13,7 @@ class BoundedInternetApi final : public InternetApi {
   static constexpr std::uint32_t kConnectTimeoutMs = 5000;
   static constexpr std::uint32_t kSendTimeoutMs = 5000;
   static constexpr std::uint32_t kReceiveTimeoutMs = 10000;
+  static constexpr std::size_t kMaxBodyBytes = std::size_t{1} << 20;
 
   explicit BoundedInternetApi(InternetApi& inner) : inner_(inner) {}
 
@@ -29,9 +32,8 @@ class BoundedInternetApi final : public InternetApi {
                    std::span<const std::uint8_t> optional_data) override {
     return inner_.sendRequest(request, headers, optional_data);
   }
-  bool readFile(InternetHandle request, std::span<std::uint8_t> buffer, std::uint32_t& read) override {
-    return inner_.readFile(request, buffer, read);
-  }
+  // Reads as 0 bytes (the end) once kMaxBodyBytes have been read.
+  bool readFile(InternetHandle request, std::span<std::uint8_t> buffer, std::uint32_t& read) override;
   bool queryInfo(InternetHandle request, std::uint32_t info_level, std::span<char> buffer,
                  std::uint32_t& length) override {
     return inner_.queryInfo(request, info_level, buffer, length);
@@ -42,6 +44,7 @@ class BoundedInternetApi final : public InternetApi {
   void bound(InternetHandle handle);
 
   InternetApi& inner_;
+  std::size_t bodyBytes_ = 0;  // read from the current request
 };
 
 }  // namespace vex

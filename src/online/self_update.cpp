@@ -1,20 +1,34 @@
 #include "online/self_update.h"
 
 #include "online/update_script.h"
-#include "toolkit/download/download_sha256.h"
+#include "toolkit/download/download_plan.h"
+#include "toolkit/download/download_signature.h"
+#include "toolkit/download/download_verify.h"
 
 namespace vex::online {
 
 namespace {
 
-Text tempFilePath() { return win::currentDirectory() + "\\" + kUpdateTempName; }
+Text inProgramDirectory(const char* name) { return win::currentDirectory() + "\\" + name; }
 
-// A server that answers with no HTTP head at all still reads as "200" with
-// its bytes as the body; whatever replaces the program must at least be a
-// Windows executable.
-bool startsLikeAnExecutable(const Text& path) {
-  const auto bytes = win::readWholeFile(path);
-  return bytes && bytes->size() >= 2 && (*bytes)[0] == 'M' && (*bytes)[1] == 'Z';
+// The whole check of a file's bytes against what the page published.
+bool bytesAcceptable(const Bytes& bytes, const Text& expectedSha256, const Text& signature,
+                     const Text& publicKey) {
+  // A server that answers with no HTTP head at all still reads as "200"
+  // with its bytes as the body; whatever replaces the program must at least
+  // be a Windows executable.
+  if (bytes.size() < 2 || bytes[0] != 'M' || bytes[1] != 'Z') return false;
+  if (static_cast<std::int64_t>(bytes.size()) > kMaxDownloadBytes) return false;
+  if (expectedSha256.empty() && publicKey.empty()) return true;
+  const auto digest = win::sha256(bytes);
+  if (!digest) return false;
+  if (!expectedSha256.empty() && !digestMatches(*digest, expectedSha256)) return false;
+  if (publicKey.empty()) return true;
+  const auto key = p256KeyFromPem(publicKey);
+  const auto der = base64Decode(signature);
+  if (!key || !der) return false;
+  const auto raw = p256SignatureFromDer(*der);
+  return raw && win::verifyP256(*key, *digest, *raw);
 }
 
 }  // namespace
@@ -31,22 +45,20 @@ void start_update_download(SelfUpdate& update, const VersionInfo& info, void* me
   task.receiveTimeoutMs = 10000;
   task.progressIntervalMs = 1000;
   task.readBufferBytes = 10240;
-  task.file = tempFilePath();
+  task.file = inProgramDirectory(kUpdateTempName);
   task.notify = [&update](const DownloadNotice& notice) { return on_download_notice(update, notice); };
   update.expectedSha256 = trimBlanks(info.sha256);
+  update.signature = trimBlanks(info.signature);
   update.messageOwner = messageOwner;
   update.progress = std::move(progress);
   update.percent = 0;
   update.downloader.start(task);
 }
 
-bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256) {
+bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256, const Text& signature,
+                              const Text& publicKey) {
   const auto bytes = win::readWholeFile(path);
-  if (!bytes || bytes->empty()) return false;
-  if (expectedSha256.empty()) return true;
-  Sha256 digest;
-  digest.update(*bytes);
-  return digestMatches(digest.finish(), expectedSha256);
+  return bytes && bytesAcceptable(*bytes, expectedSha256, signature, publicKey);
 }
 
 int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
@@ -58,28 +70,38 @@ int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
   }
   if (notice.kind != kNoticeEnded) return 0;
   const Text temp = update.task.file;
-  if (notice.value == 1 && downloadedFileAcceptable(temp, update.expectedSha256) &&
-      startsLikeAnExecutable(temp)) {
+  // Never swap in a partial, foreign or unsigned file, and never start a
+  // swap whose script is not whole: the running executable stays.
+  if (notice.value == 1 &&
+      downloadedFileAcceptable(temp, update.expectedSha256, update.signature, update.publicKey) &&
+      write_update_script()) {
     update.percent = 100;
     if (update.progress) update.progress(100);
     update.showMessage(update.messageOwner, kUpdateDoneText, kUpdateTitle, win::MessageIcon::Information);
     swap_and_restart();
   }
-  // Never swap in a partial or foreign file: the running executable stays.
   win::deleteFile(temp);
   update.showMessage(update.messageOwner, kUpdateFailedText, kUpdateTitle, win::MessageIcon::Warning);
   return 0;
 }
 
-void swap_and_restart() {
-  const Text directory = win::currentDirectory();
-  const Text script = directory + "\\" + kUpdateScriptName;
-  win::writeWholeFile(script, buildUpdateScript(win::ownFileName(), win::oemCodePage()));
-  win::runHiddenAndWait(kUpdateScriptName, directory);
-  // Still running: the script did not end us, so undo what is left.
+bool write_update_script() {
+  const Text script = inProgramDirectory(kUpdateScriptName);
+  if (win::writeWholeFile(script, buildUpdateScript(win::ownFileName(), win::oemCodePage()).text))
+    return true;
   win::deleteFile(script);
+  return false;
+}
+
+bool swap_and_restart() {
+  const Text directory = win::currentDirectory();
+  const UpdateScript script = buildUpdateScript(win::ownFileName(), win::oemCodePage());
+  const bool ran = win::runHiddenAndWait(kUpdateScriptName, directory, script.environment);
+  // Still running: the script did not end us, so undo what is left.
+  win::deleteFile(directory + "\\" + kUpdateScriptName);
   win::deleteFile(directory + "\\" + kUpdateTempName);
-  win::exitProcess(0);
+  if (ran) win::exitProcess(0);
+  return false;
 }
 
 }  // namespace vex::online

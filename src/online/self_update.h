@@ -5,9 +5,10 @@
 #include <functional>
 
 #include "online/version_page.h"
-#include "toolkit/download/download_task.h"
 #include "toolkit/download/download_host.h"
+#include "toolkit/download/download_task.h"
 #include "toolkit/download/downloader.h"
+#include "vexbox_config.h"
 
 namespace vex::online {
 
@@ -21,6 +22,8 @@ struct SelfUpdate {
   DownloadTask task;                          // the record with its start-up defaults
   std::atomic<int> percent{0};                // last progress, 0..100, readable from any thread
   Text expectedSha256;                        // copied from the version page at start
+  Text signature;                             // likewise: base64 DER signature of the new file
+  Text publicKey = config::kUpdatePublicKey;  // PEM; when set, only a file it signed is swapped in
   void* messageOwner = nullptr;               // native handle of the window that owns the end message
   std::function<void(int percent)> progress;  // runs on a downloader thread
   // The end messages; replaceable so an unattended run need not answer a box.
@@ -36,15 +39,26 @@ void start_update_download(SelfUpdate& update, const VersionInfo& info, void* me
                            std::function<void(int percent)> progress = {});
 
 // The task's notify routine. Kind 3 updates the progress; kind 4 either
-// swaps (complete file, digest matching when one was published) or deletes
-// the temporary file and says so. Returns 0.
+// swaps (a complete file that passes downloadedFileAcceptable, and a
+// script that could be written) or deletes the temporary file and says
+// the update failed. Returns 0.
 int on_download_notice(SelfUpdate& update, const DownloadNotice& notice);
 
-// Writes update.bat, runs it hidden and ends the program with code 0.
-[[noreturn]] void swap_and_restart();
+// Writes update.bat for the own file name; false when it could not be
+// written whole (then nothing may be run).
+bool write_update_script();
 
-// True when the file at `path` is a complete download: not empty and, when
-// a digest was published, matching it.
-bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256);
+// Runs the written update.bat hidden; the script ends this program. Should
+// the program outlive the script it removes what is left and ends with
+// code 0. Returns (false) only when the script could not be started; then
+// the script and the temporary file are gone and nothing was touched.
+bool swap_and_restart();
+
+// True when the file at `path` may replace the program: a complete Windows
+// executable of at most kMaxDownloadBytes whose digest matches a published
+// one, and, when `publicKey` is set, that it signed (`signature`, base64
+// DER over the file's exact bytes).
+bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256, const Text& signature = {},
+                              const Text& publicKey = {});
 
 }  // namespace vex::online

@@ -1,7 +1,5 @@
 #include "online/update_script.h"
 
-#include <vector>
-
 namespace vex::online {
 
 namespace {
@@ -11,14 +9,10 @@ bool plainAscii(unsigned char c) {
          c == '_';
 }
 
-std::string quoted(const std::string& name) {
-  std::string out = "\"";
-  for (char c : name) {
-    out += c;
-    if (c == '%') out += '%';
-  }
-  return out + "\"";
-}
+// How the script spells the three file names.
+struct Names {
+  std::string own, fresh, old;
+};
 
 }  // namespace
 
@@ -36,31 +30,44 @@ bool isPlainScriptName(const std::string& name) {
   return true;
 }
 
-Bytes buildUpdateScript(const std::string& ownName, unsigned oemCodePage) {
-  const bool plain = isPlainScriptName(ownName);
-  const std::string n = plain ? ownName : quoted(ownName);
-  std::vector<std::string> lines{"@echo off"};
-  if (oemCodePage != 936) {
-    lines.push_back("chcp 936 >nul");
-    // Some cmd versions keep decoding the file in the old code page whatever
-    // chcp says; then a Chinese name reads as another file, and the old
-    // executable must not be deleted for a new one that cannot be renamed.
-    lines.push_back(std::string("if not exist ") + kUpdateTempName + " Exit");
-    lines.push_back("if not exist " + n + " Exit");
+UpdateScript buildUpdateScript(const std::string& ownName, unsigned oemCodePage) {
+  UpdateScript script;
+  const std::string oldName = ownName + kUpdateOldSuffix;
+  Names n;
+  if (oemCodePage == 936 && isPlainScriptName(ownName)) {
+    n = {ownName, kUpdateTempName, oldName};
+  } else {
+    // Expanded once and quoted: no name character is taken as cmd syntax
+    // ("%" is not expanded again, "&" and "^" stay inside the quotes).
+    script.environment = {{"VEXBOX_OWN", ownName}, {"VEXBOX_NEW", kUpdateTempName}, {"VEXBOX_OLD", oldName}};
+    n = {"\"%VEXBOX_OWN%\"", "\"%VEXBOX_NEW%\"", "\"%VEXBOX_OLD%\""};
   }
-  lines.push_back("Taskkill /f /im " + n);
-  lines.push_back("Del " + n);
-  lines.push_back(std::string("ren ") + kUpdateTempName + " " + n);
-  // start takes a first quoted argument as the window title.
-  lines.push_back(plain ? "start " + n : "start \"\" " + n);
-  lines.push_back("Del %0");
-  lines.push_back("Exit");
+  const bool quoted = n.own[0] == '"';
+  const std::vector<std::string> lines{
+      "@echo off",
+      "Taskkill /f /im " + n.own,
+      // A backup left by an earlier update would block the move.
+      "if exist " + n.old + " Del " + n.old,
+      "ren " + n.own + " " + n.old,
+      "ren " + n.fresh + " " + n.own,
+      // The new file could not take the name: the old one comes back.
+      "if not exist " + n.own + " ren " + n.old + " " + n.own,
+      // start takes a first quoted argument as the window title.
+      quoted ? "start \"\" " + n.own : "start " + n.own,
+      // The old process may still be closing its image.
+      "if exist " + n.old + " ping -n 2 127.0.0.1 >nul",
+      "if exist " + n.old + " Del " + n.old,
+      "if exist " + n.fresh + " Del " + n.fresh,
+      "Del %0",
+      "Exit",
+  };
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) text += "\r\n";
     text += lines[i];
   }
-  return Bytes(text.begin(), text.end());
+  script.text.assign(text.begin(), text.end());
+  return script;
 }
 
 }  // namespace vex::online

@@ -5,8 +5,9 @@
 
 namespace vex::online {
 
-// The page's bytes; empty when nothing could be read. Bounded by time-outs
-// of a few seconds so a silent server cannot freeze the windows.
+// The page's bytes; empty when nothing could be read, and when the page is
+// longer than 1 MiB or has not ended after 10 s (however its server paces
+// it). Blocks the calling thread for up to that long.
 Bytes fetch_version_page(const Text& address);
 
 // Fetches the page from `host`, replaces the fields of `info` and returns

@@ -26,6 +26,7 @@ VersionInfo parseVersionPage(const Text& page) {
   info.download = between(body, "[dowload]", "[/dowload]");
   info.update = between(body, "[update]", "[/update]");
   info.sha256 = between(body, "[sha256]", "[/sha256]");
+  info.signature = between(body, "[signature]", "[/signature]");
   return info;
 }
 

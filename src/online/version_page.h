@@ -14,10 +14,11 @@ inline constexpr char kVersionPagePath[] = "/vexbox/Version.html";
 
 // The last parse of the page; lives for the whole run (program-wide state).
 struct VersionInfo {
-  Text edition;   // as written, not trimmed
-  Text download;  // address of the new executable (trimmed when used)
-  Text update;    // "Y" means mandatory
-  Text sha256;    // optional digest of the new executable, hex
+  Text edition;    // as written, not trimmed
+  Text download;   // address of the new executable (trimmed when used)
+  Text update;     // "Y" means mandatory
+  Text sha256;     // optional digest of the new executable, hex
+  Text signature;  // base64 DER ECDSA signature of the new executable's bytes
 };
 
 // The fetched bytes up to the first NUL.

@@ -3,6 +3,10 @@
 // the program is meant to show appear.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
 #include "../views/native_probe.h"
 #include "box_watcher.h"
 #include "fault_server.h"
@@ -122,6 +126,47 @@ TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, AppFaults, ::testing::ValuesIn(kCases), caseName);
+
+// A version page that trickles is given up at its deadline, and meanwhile
+// the windows go on painting and answering.
+TEST(AppTrickle, AboutIsBoundedAndTheWindowsStayPainted) {
+  for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
+  if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  FaultServer server(Fault::Trickle, kFixedPort);
+  ASSERT_TRUE(server.listening());
+  BoxWatcher boxes(IDOK);
+  RunningApp run;
+  const HWND main = run.window(layout::kMainWindow);
+  std::atomic<bool> watching{true};
+  std::atomic<int> repaints{0}, rounds{0};
+  std::atomic<ULONGLONG> slowestAnswer{0};
+  std::thread watcher([&] {
+    while (watching) {
+      InvalidateRect(main, nullptr, FALSE);
+      Sleep(500);
+      if (!watching) break;
+      ++rounds;
+      if (!GetUpdateRect(main, nullptr, FALSE)) ++repaints;
+      const ULONGLONG asked = GetTickCount64();
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+      slowestAnswer = std::max<ULONGLONG>(slowestAnswer, GetTickCount64() - asked);
+    }
+  });
+  click(run, {layout::kMainWindow, mw::关于菜单按钮}, 0);
+  const ULONGLONG opened = pumpUntil([&] { return run.ui().isOpen(layout::kAboutWindow); });
+  watching = false;
+  watcher.join();
+  std::printf("trickling page: about open after %llu ms; %d of %d repaints done, slowest answer %llu ms\n",
+              opened, repaints.load(), rounds.load(), slowestAnswer.load());
+  ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
+  EXPECT_GE(opened, 8000u) << "the page did trickle";
+  EXPECT_LT(opened, 15000u) << "given up at the 10 s deadline";
+  EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption, "最新版本：V");
+  EXPECT_GE(repaints.load() * 2, rounds.load()) << "the main window went on painting";
+  EXPECT_LT(slowestAnswer.load(), 2000u);
+  EXPECT_EQ(boxes.count(), 0);
+}
 
 }  // namespace
 }  // namespace vex::test

@@ -163,6 +163,15 @@ void FaultServer::serve(std::uintptr_t socket) {
     case Fault::Status500:
       sendAll(s, response("500 Internal Server Error", answer.body));
       break;
+    case Fault::Trickle: {
+      // Each byte comes long before any receive time-out, for up to a minute.
+      sendAll(s, "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+      const std::string body = answer.body.empty() ? std::string("x") : answer.body;
+      for (std::size_t i = 0; i < 120 && !waitStopped(500); ++i) {
+        if (send(s, &body[i % body.size()], 1, 0) != 1) break;
+      }
+      break;
+    }
     case Fault::GarbageHeaders: {
       std::string junk = "\x16\x03\x01 garbage\r\n::::\r\nno colon here\r\n\xff\xfe\x01\x02: \r\n\r\n";
       for (int i = 0; i < 300; ++i) junk += static_cast<char>((i * 37 + 11) & 0xFF);

@@ -20,6 +20,7 @@ enum class Fault {
   Reset,           // a 200 head promising more, a few bytes, then a reset
   Status500,       // a complete 500 error page
   GarbageHeaders,  // bytes that are no status line and no header lines
+  Trickle,         // a 200 head without a length, then one body byte every 500 ms
 };
 
 struct Answer {

@@ -1,7 +1,10 @@
 """The self-update end to end: an old probe build in a folder whose path has
-blanks and Chinese characters updates itself from a loopback server, under
-the shipped name and under a renamed one, with the console in code page 936
-and in 437; broken downloads leave the old executable alone."""
+blanks and Chinese characters updates itself from a loopback server to a
+signed new build, under the shipped name and under a renamed one, with the
+console in code page 936 and in 437. Broken, unsigned or wrongly signed
+downloads, endless, trickling and oversized answers and a new file locked
+before the swap all leave the old executable in place and runnable, with
+no temporary file, within the bounds."""
 import hashlib
 import importlib.machinery
 import importlib.util
@@ -10,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 here = os.path.dirname(os.path.abspath(__file__))
@@ -19,9 +23,14 @@ loader_info = importlib.util.spec_from_loader("dev_server", loader)
 dev = importlib.util.module_from_spec(loader_info)
 loader.exec_module(dev)
 
-old_exe, new_exe = sys.argv[1], sys.argv[2]
+old_exe, new_exe, holder_exe = sys.argv[1], sys.argv[2], sys.argv[3]
+signing_key = sys.argv[4] if len(sys.argv) > 4 else ""
+if not signing_key or not os.path.isfile(signing_key):
+    print("skipped: the probes embed a key whose private half this build does not have")
+    sys.exit(77)
 old_bytes = open(old_exe, "rb").read()
 new_bytes = open(new_exe, "rb").read()
+new_signature = dev.sign(new_bytes, signing_key)
 TEMP_NAME = "阵匣.exe.tmp"
 failures = []
 
@@ -49,8 +58,41 @@ def log_of(folder):
         return ""
 
 
-def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵匣"):
-    """Runs one update; returns (folder, exit code, log)."""
+class PeakMemory:
+    """Samples the resident memory of the processes whose command line
+    names `name`; keeps the highest peak (VmHWM) seen."""
+
+    def __init__(self, name):
+        self.name = name.encode("utf-8")
+        self.peak_kb = 0
+        self.stopping = False
+        self.thread = threading.Thread(target=self._watch, daemon=True)
+        self.thread.start()
+
+    def _watch(self):
+        while not self.stopping:
+            for pid in filter(str.isdigit, os.listdir("/proc")):
+                try:
+                    with open("/proc/%s/cmdline" % pid, "rb") as f:
+                        if self.name not in f.read():
+                            continue
+                    with open("/proc/%s/status" % pid) as f:
+                        for line in f:
+                            if line.startswith("VmHWM:"):
+                                self.peak_kb = max(self.peak_kb, int(line.split()[1]))
+                except OSError:
+                    pass
+            time.sleep(0.1)
+
+    def stop(self):
+        self.stopping = True
+        self.thread.join()
+        return self.peak_kb
+
+
+def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵匣", signature=None, page=None,
+        hold=False):
+    """Runs one update; returns (base, folder, exit code, log, seconds, peak kB)."""
     base = tempfile.mkdtemp(prefix="vex e2e ")
     folder = os.path.join(base, leaf)
     os.makedirs(folder)
@@ -60,13 +102,21 @@ def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵
     server.serve("/new.exe", served if served is not None else dev.Served(new_bytes))
     if address is None:
         address = server.url("/new.exe")
-    server.serve(dev.VERSION_PATH, dev.Served(dev.version_page("2.0", address, sha256), ranges=False))
+    if signature is None:
+        signature = new_signature
+    if page is None:
+        page = dev.Served(dev.version_page("2.0", address, sha256, signature=signature), ranges=False)
+    server.serve(dev.VERSION_PATH, page)
     env = dict(os.environ)
     env.pop("LANG", None)
     env.pop("LC_ALL", None)
     if lang:
         env["LANG"] = lang
         env["LOCPATH"] = os.environ.get("VEX_LOCPATH", "")
+    if hold:
+        env["VEX_PROBE_HOLDER"] = holder_exe
+    memory = PeakMemory(name)
+    began = time.monotonic()
     try:
         # Windows paths: the probe and the script see the folder through Wine's Z: drive.
         proc = subprocess.run(["wine", exe, "--update", "127.0.0.1:%d" % server.port], env=env, cwd=folder,
@@ -74,6 +124,8 @@ def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵
         code = proc.returncode
     except subprocess.TimeoutExpired:
         code = None
+    seconds = time.monotonic() - began
+    peak_kb = memory.stop()
     # The restarted program runs on its own after the script; give it time.
     if code != 3 and "updating" in log_of(folder):
         leftovers = lambda: any(os.path.exists(os.path.join(folder, n)) for n in ("update.bat", TEMP_NAME))
@@ -83,7 +135,7 @@ def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵
             wait_for(started, 40)
         wait_for(lambda: not leftovers(), 20)
     server.stop()
-    return base, folder, code, log_of(folder)
+    return base, folder, code, log_of(folder), seconds, peak_kb
 
 
 def names(folder):
@@ -92,7 +144,7 @@ def names(folder):
 
 def swap_case(name, lang, oemcp, **kw):
     label = "%s, OEM %s%s" % (name, oemcp, ", sha256" if kw.get("sha256") else "")
-    base, folder, code, log = run(name, lang, **kw)
+    base, folder, code, log, _, _ = run(name, lang, **kw)
     check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (exit %s: " % code + log.replace("\n", " | ") + ")")
     check("message 升级成功！    " in log, label + ": success message")
     check("started 2.0 %s" % name in log, label + ": new build started under the old name")
@@ -102,24 +154,8 @@ def swap_case(name, lang, oemcp, **kw):
     shutil.rmtree(base, ignore_errors=True)
 
 
-def either_case(name, lang, oemcp, **kw):
-    """Where cmd may read the script in another code page than the one it
-    was written in: the update either happens whole or not at all."""
-    label = "%s, OEM %s" % (name, oemcp)
-    base, folder, code, log = run(name, lang, **kw)
-    check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (exit %s: " % code + log.replace("\n", " | ") + ")")
-    exe = os.path.join(folder, name)
-    now = open(exe, "rb").read() if os.path.exists(exe) else None
-    swapped = now == new_bytes and "started 2.0 %s" % name in log
-    kept = now == old_bytes
-    print("     %s: %s" % (label, "swapped" if swapped else "kept the old build" if kept else "neither"))
-    check(swapped or kept, label + ": an executable stands under the old name")
-    check(names(folder) == [name], label + ": nothing else left " + str(names(folder)))
-    shutil.rmtree(base, ignore_errors=True)
-
-
 def failure_case(label, name="阵匣.exe", lang="zh_CN.UTF-8", **kw):
-    base, folder, code, log = run(name, lang, **kw)
+    base, folder, code, log, _, _ = run(name, lang, **kw)
     check(code == 3, label + ": program kept running and ended by itself (exit %s)" % code)
     check("升级成功" not in log and "message 升级失败" in log, label + ": failure told, no success (" + log.replace("\n", " | ") + ")")
     exe = os.path.join(folder, name)
@@ -128,25 +164,67 @@ def failure_case(label, name="阵匣.exe", lang="zh_CN.UTF-8", **kw):
     shutil.rmtree(base, ignore_errors=True)
 
 
+def page_failure_case(label, page, bound_seconds):
+    """The version page itself misbehaves: the probe hears of no new version
+    within the bound and touches nothing."""
+    base, folder, code, log, seconds, peak_kb = run("阵匣.exe", "zh_CN.UTF-8", page=page)
+    reported = log[log.find("peak working set"):].split(")")[0] if "peak working set" in log else "no figure"
+    print("     %s: gave up after %.1f s (Wine start included); %s; highest resident size sampled %d MB"
+          % (label, seconds, reported, peak_kb // 1024))
+    check(code == 2 and "no new version" in log, label + ": no new version announced (exit %s: %s)"
+          % (code, log.replace("\n", " | ")))
+    check(seconds < bound_seconds, label + ": given up within %d s (%.1f s)" % (bound_seconds, seconds))
+    check(open(os.path.join(folder, "阵匣.exe"), "rb").read() == old_bytes, label + ": old executable untouched")
+    check(names(folder) == ["阵匣.exe"], label + ": nothing else left " + str(names(folder)))
+    shutil.rmtree(base, ignore_errors=True)
+    return peak_kb
+
+
+def locked_new_file_case():
+    label = "new file locked before the swap"
+    base, folder, code, log, _, _ = run("阵匣.exe", "zh_CN.UTF-8", hold=True)
+    check("new file locked" in log, label + ": the holder took the file (" + log.replace("\n", " | ") + ")")
+    exe = os.path.join(folder, "阵匣.exe")
+    check(wait_for(lambda: "started" in log_of(folder), 30), label + ": a program was started again")
+    check(os.path.exists(exe) and open(exe, "rb").read() in (old_bytes, new_bytes),
+          label + ": a runnable executable stands under the own name " + str(names(folder)))
+    print("     %s: %s" % (label, "kept the old build" if open(exe, "rb").read() == old_bytes else "swapped"))
+    check("阵匣.exe.old" not in names(folder), label + ": no backup left " + str(names(folder)))
+    shutil.rmtree(base, ignore_errors=True)
+
+
 digest = hashlib.sha256(new_bytes).hexdigest()
 swap_case("阵匣.exe", "zh_CN.UTF-8", 936)
 swap_case("my box.exe", "zh_CN.UTF-8", 936, sha256=digest.upper())
-# C.UTF-8: a Western console code page with file names Wine can still map.
-# Wine's cmd reads a batch file in the OEM code page whatever chcp says, so
-# there the script must stop before it deletes anything.
-either_case("阵匣.exe", "C.UTF-8", 437)
-either_case("my box.exe", "C.UTF-8", 437)
-either_case("my box.exe", "C.UTF-8", 437, leaf="plain folder")
+# C.UTF-8: the console reads batch files in code page 437, which cannot
+# spell a Chinese name; the script names the files through its environment.
+swap_case("阵匣.exe", "C.UTF-8", 437)
+swap_case("my box.exe", "C.UTF-8", 437)
+swap_case("my box.exe", "C.UTF-8", 437, leaf="plain folder")
 
 failure_case("404", served=dev.Served(new_bytes, status=404))
 # Every response stops after 100 kB, whichever range it carries.
 failure_case("cut mid-body", served=dev.Served(new_bytes, cut_after=100000))
 failure_case("cut mid-body, one connection", served=dev.Served(new_bytes, ranges=False, cut_after=len(new_bytes) // 2))
+failure_case("cut without a length", served=dev.Served(new_bytes, ranges=False, length=False,
+                                                          cut_after=len(new_bytes) // 2))
+failure_case("whole file without a length", served=dev.Served(new_bytes, ranges=False, length=False))
 failure_case("wrong length", served=dev.Served(new_bytes, ranges=False, announce=len(new_bytes) + 1000))
+failure_case("1 TiB announced", served=dev.Served(new_bytes, ranges=False, announce=1 << 40))
+failure_case("1 TiB in the range total", served=dev.Served(new_bytes, announce_total=1 << 40))
 failure_case("wrong sha256", sha256="0" * 64)
+failure_case("page without a signature", signature="")
+failure_case("another executable with the new one's signature", served=dev.Served(old_bytes + b"\0" * 16))
+failure_case("the new executable with another file's signature", signature=dev.sign(old_bytes, signing_key))
 failure_case("empty address", address="")
 # With LANG unset Wine cannot name "阵匣.exe.tmp" at all.
 failure_case("no Chinese file names", name="my box.exe", lang=None, leaf="plain folder")
+
+endless_kb = page_failure_case("endless version page", dev.Served(
+    dev.version_page("2.0", "http://127.0.0.1:1/x.exe"), ranges=False, endless=True), 30)
+page_failure_case("trickling version page", dev.Served(
+    dev.version_page("2.0", "http://127.0.0.1:1/x.exe"), ranges=False, rate=1), 30)
+locked_new_file_case()
 
 print("%d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)

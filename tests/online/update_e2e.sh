@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# update_e2e.sh OLD_PROBE NEW_PROBE: the self-update end to end under Wine,
+# update_e2e.sh OLD_PROBE NEW_PROBE FILE_HOLDER SIGNING_KEY: the self-update end to end under Wine,
 # against a loopback server the Python half starts and stops.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,4 +16,4 @@ if [ ! -d "$VEX_LOCPATH/zh_CN.UTF-8" ]; then
 fi
 vex_start_display
 trap vex_stop_all EXIT
-python3 "$here/update_e2e.py" "$1" "$2"
+python3 "$here/update_e2e.py" "$@"

@@ -2,13 +2,18 @@
 // with different version texts. With "--update HOST" it checks the version
 // page on HOST and updates itself like the real program; started without
 // arguments (as the update script does) it only notes that it ran.
-// Every step lands in probe.log beside the executable (UTF-8).
+// Every step lands in probe.log beside the executable (UTF-8). With
+// VEX_PROBE_HOLDER naming file_holder.exe, the new file is locked after
+// its check and before the swap, as a virus scanner may do.
 #include <windows.h>
+// psapi.h needs the types of windows.h.
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
 
 #include "online/self_update.h"
+#include "online/update_script.h"
 #include "online/version_check.h"
 
 #ifndef VEX_PROBE_VERSION
@@ -37,6 +42,26 @@ void note(const std::string& line) {
 
 HANDLE g_ended = nullptr;  // set when a failed update has been told
 
+// Starts the holder on the downloaded file and waits until it holds it.
+void lockNewFile() {
+  wchar_t holder[MAX_PATH];
+  if (GetEnvironmentVariableW(L"VEX_PROBE_HOLDER", holder, MAX_PATH) == 0) return;
+  const wchar_t* eventName = L"vex-probe-new-file-held";
+  HANDLE held = CreateEventW(nullptr, TRUE, FALSE, eventName);
+  std::wstring line = L"\"" + std::wstring(holder) + L"\" \"" +
+                      vex::win::wideFromGbk(vex::online::kUpdateTempName) + L"\" 8 " + eventName;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    const bool locked = WaitForSingleObject(held, 20000) == WAIT_OBJECT_0;
+    note(locked ? "new file locked" : "new file not locked");
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+  CloseHandle(held);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,7 +80,10 @@ int main(int argc, char** argv) {
   note("updating " VEX_PROBE_VERSION " " + name + " oemcp " + std::to_string(GetOEMCP()));
   vex::online::VersionInfo info;
   if (!vex::online::fetch_version_info(info, argv[2])) {
-    note("no new version");
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    note("no new version (peak working set " + std::to_string(memory.PeakWorkingSetSize >> 10) + " kB)");
     return 2;
   }
   note("edition " + info.edition);
@@ -64,7 +92,11 @@ int main(int argc, char** argv) {
   update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text&,
                           vex::win::MessageIcon) {
     note("message " + utf8FromGbk(text));
-    if (text != vex::online::kUpdateDoneText) SetEvent(g_ended);
+    if (text != vex::online::kUpdateDoneText) {
+      SetEvent(g_ended);
+    } else {
+      lockNewFile();
+    }
   };
   vex::online::start_update_download(update, info, nullptr);
   // A successful update ends this process from the script; a failed one

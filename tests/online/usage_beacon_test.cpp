@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "../net/recording_internet_api.h"
+#include "net/http_request.h"
 #include "net/url_parts.h"
+#include "online/bounded_internet_api.h"
 #include "vexbox_config.h"
 
 namespace vex {
@@ -37,6 +39,53 @@ TEST(UsageBeacon, SendsOneDirectGetWithRefererAndCompletedHeaders) {
   EXPECT_EQ(api.sent->headers,
             std::string("Referer:") + config::kMakerSite + "\r\nAccept: */*\r\nAccept-Language: zh-cn");
   EXPECT_TRUE(api.sent->body.empty());
+}
+
+// A counter that never stops sending: every read fills the buffer.
+class EndlessBody final : public InternetApi {
+ public:
+  InternetHandle open(const std::string& a, std::uint32_t t, const std::optional<std::string>& p,
+                      const std::optional<std::string>& b, std::uint32_t f) override {
+    return inner.open(a, t, p, b, f);
+  }
+  InternetHandle connect(InternetHandle r, const std::string& h, std::int32_t p, std::uint32_t s,
+                         std::uint32_t f, std::uintptr_t c) override {
+    return inner.connect(r, h, p, s, f, c);
+  }
+  InternetHandle openRequest(InternetHandle c, const std::string& v, const std::string& o,
+                             const std::string& ver, std::uint32_t f, std::uintptr_t x) override {
+    return inner.openRequest(c, v, o, ver, f, x);
+  }
+  bool setOption(InternetHandle h, std::uint32_t o, std::uint32_t v) override {
+    return inner.setOption(h, o, v);
+  }
+  bool sendRequest(InternetHandle r, const std::string& h, std::span<const std::uint8_t> d) override {
+    return inner.sendRequest(r, h, d);
+  }
+  bool readFile(InternetHandle, std::span<std::uint8_t> buffer, std::uint32_t& read) override {
+    std::fill(buffer.begin(), buffer.end(), 'x');
+    read = static_cast<std::uint32_t>(buffer.size());
+    offered += buffer.size();
+    return true;
+  }
+  bool queryInfo(InternetHandle r, std::uint32_t l, std::span<char> b, std::uint32_t& n) override {
+    return inner.queryInfo(r, l, b, n);
+  }
+  void close(InternetHandle h) override { inner.close(h); }
+
+  testing::RecordingInternetApi inner;
+  std::size_t offered = 0;
+};
+
+TEST(UsageBeacon, EndlessReplyStopsAtTheBodyBound) {
+  EndlessBody endless;
+  BoundedInternetApi api(endless);
+  std::string headers = usage_beacon_headers();
+  const Bytes body = http_request(api, usage_beacon_url("1"), {.headers = &headers});
+  EXPECT_EQ(body.size(), BoundedInternetApi::kMaxBodyBytes);
+  EXPECT_EQ(endless.offered, BoundedInternetApi::kMaxBodyBytes);
+  // The next request starts with a fresh allowance.
+  EXPECT_EQ(http_request(api, usage_beacon_url("2")).size(), BoundedInternetApi::kMaxBodyBytes);
 }
 
 }  // namespace

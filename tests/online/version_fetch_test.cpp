@@ -107,5 +107,31 @@ TEST(VersionFetch, SilentServerIsGivenUpAfterAFewSeconds) {
   EXPECT_LT(spent, 12000u);
 }
 
+TEST(VersionFetch, PageAboveTheSizeBoundGivesNothing) {
+  TestHttpServer server;
+  std::string page = "[start][edition]2.3[/edition][end]";
+  page.resize((std::size_t{1} << 20) + 1, 'x');
+  for (bool length : {true, false}) {
+    SCOPED_TRACE(length);
+    server.serve(kVersionPagePath, {.body = bytesOf(page), .acceptRanges = false, .sendLength = length});
+    EXPECT_TRUE(fetch_version_page(server.url(kVersionPagePath)).empty());
+  }
+  page.resize(std::size_t{1} << 20);
+  server.serve(kVersionPagePath, {.body = bytesOf(page), .acceptRanges = false, .sendLength = false});
+  EXPECT_EQ(fetch_version_page(server.url(kVersionPagePath)).size(), page.size());
+}
+
+TEST(VersionFetch, TricklingServerIsGivenUpAtTheDeadline) {
+  TestHttpServer server;
+  // Five bytes a second: every read gets a byte long before a time-out.
+  server.serve(kVersionPagePath, {.body = bytesOf(kPage), .acceptRanges = false, .bytesPerSecond = 5});
+  const DWORD before = GetTickCount();
+  EXPECT_TRUE(fetch_version_page(server.url(kVersionPagePath)).empty());
+  const DWORD spent = GetTickCount() - before;
+  std::printf("trickling page given up after %lu ms\n", static_cast<unsigned long>(spent));
+  EXPECT_GE(spent, 9000u);
+  EXPECT_LT(spent, 13000u);
+}
+
 }  // namespace
 }  // namespace vex::online

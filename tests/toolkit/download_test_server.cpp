@@ -171,7 +171,7 @@ void TestHttpServer::handle(std::uintptr_t raw) {
         last = got == 2 && b < total ? b : total - 1;
         status = 206;
         extra = "Content-Range: bytes " + std::to_string(first) + "-" + std::to_string(last) + "/" +
-                std::to_string(total) + "\r\n";
+                std::to_string(file.announcedTotal >= 0 ? file.announcedTotal : total) + "\r\n";
       }
     }
     const std::int64_t size = std::max<std::int64_t>(0, last - first + 1);

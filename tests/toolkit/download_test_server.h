@@ -21,6 +21,7 @@ struct ServedFile {
   bool acceptRanges = true;
   bool sendLength = true;
   std::int64_t announcedLength = -1;  // Content-Length to claim; -1: the real one
+  std::int64_t announcedTotal = -1;   // file size a Content-Range claims; -1: the real one
   std::int64_t cutAfter = -1;         // close after this many body bytes of any response
   int bytesPerSecond = 0;             // per connection; 0: as fast as possible
   bool silent = false;                // read the request, then say nothing until stopped

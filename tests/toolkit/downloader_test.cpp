@@ -125,15 +125,23 @@ TEST_F(DownloaderTest, OneConnectionWhenRangesAreRefused) {
   EXPECT_EQ(server.connectionCount(), 1);
 }
 
-TEST_F(DownloaderTest, BodyWithoutLengthIsReadToTheEnd) {
+TEST_F(DownloaderTest, BodyWithoutLengthIsNeverComplete) {
+  // Whole or cut short, a body without a length cannot be told complete.
   const Bytes body = patternBytes(300000, 3);
-  server.serve("/new.exe", {.body = body, .acceptRanges = false, .sendLength = false});
-  Downloader downloader;
-  downloader.start(task(server.url("/new.exe"), 1));
-  const auto end = recorder.waitEnd();
-  ASSERT_TRUE(end);
-  EXPECT_EQ(end->value, 1);
-  EXPECT_EQ(readWholeFile(target), body);
+  for (std::int64_t cut : {std::int64_t{-1}, std::int64_t{150000}}) {
+    SCOPED_TRACE(cut);
+    server.serve("/new.exe", {.body = body, .acceptRanges = false, .sendLength = false, .cutAfter = cut});
+    Recorder local;
+    DownloadTask t = task(server.url("/new.exe"), 1);
+    t.notify = local.notify();
+    Downloader downloader;
+    downloader.start(t);
+    const auto end = local.waitEnd();
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->value, 0);
+    EXPECT_EQ(end->failure, DownloadFailure::NoLength);
+    EXPECT_FALSE(fileExists(target));
+  }
 }
 
 struct FailureCase {
@@ -153,10 +161,17 @@ TEST_F(DownloaderTest, FailuresEndWithoutAFile) {
        DownloadFailure::Cut},
       {"length beside range", {.body = body, .announcedLength = 1000}, DownloadFailure::WrongLength},
       {"empty", {.body = {}, .acceptRanges = false}, DownloadFailure::Empty},
+      {"1 TiB announced",
+       {.body = body, .acceptRanges = false, .announcedLength = std::int64_t{1} << 40},
+       DownloadFailure::TooLarge},
+      {"1 TiB in the range total",
+       {.body = body, .announcedTotal = std::int64_t{1} << 40},
+       DownloadFailure::TooLarge},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     server.serve("/bad.exe", c.file);
+    const std::size_t asked = server.requests().size();
     Recorder local;
     DownloadTask t = task(server.url("/bad.exe"));
     t.notify = local.notify();
@@ -167,6 +182,10 @@ TEST_F(DownloaderTest, FailuresEndWithoutAFile) {
     EXPECT_EQ(end->value, 0);
     EXPECT_EQ(end->failure, c.expected);
     EXPECT_FALSE(fileExists(target));
+    // An oversized file is refused on its first answer: no ranges follow.
+    if (c.expected == DownloadFailure::TooLarge) {
+      EXPECT_EQ(server.requests().size(), asked + 1);
+    }
   }
 }
 

@@ -169,6 +169,12 @@ TEST(PictureDecode, BmpPaletteDepthsSixteenBitAndBitfields) {
   put32(masks, 0x000000FF);
   DecodedPicture p32 = decodePicture(bmpFile(dib(1, 1, 32, {}, {0x33, 0x22, 0x11, 0x00}, 3, masks)));
   EXPECT_EQ(p32.pixel(0, 0), 0xFF112233u);
+  // A mask of all 32 bits takes the top byte of the pixel.
+  Bytes whole;
+  for (int i = 0; i < 3; ++i) put32(whole, 0xFFFFFFFF);
+  DecodedPicture grey = decodePicture(bmpFile(dib(1, 1, 32, {}, {0x33, 0x22, 0x11, 0x80}, 3, whole)));
+  ASSERT_EQ(grey.width, 1);
+  EXPECT_EQ(grey.pixel(0, 0) & 0xFFFFFF, 0x808080u);
 }
 
 TEST(PictureDecode, IconPicksTheLargestEntryAndHonoursAlphaOrMask) {

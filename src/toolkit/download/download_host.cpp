@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <vector>
 
 #include "toolkit/download/download_handles.h"
@@ -61,15 +62,44 @@ bool fileExists(const std::string& path) {
   return GetFileAttributesW(wideFromGbk(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool runHiddenAndWait(const std::string& commandLine, const std::string& directory) {
+namespace {
+
+// The current environment block with `extra` set in it (replacing
+// variables of the same name), as CreateProcessW takes it.
+std::wstring environmentWith(const std::vector<std::pair<std::string, std::string>>& extra) {
+  std::vector<std::wstring> names;
+  for (const auto& [name, value] : extra) names.push_back(wideFromGbk(name) + L"=");
+  std::wstring block;
+  if (wchar_t* current = GetEnvironmentStringsW()) {
+    for (const wchar_t* entry = current; *entry != L'\0'; entry += wcslen(entry) + 1) {
+      const std::wstring text(entry);
+      bool replaced = false;
+      for (const auto& name : names)
+        replaced = replaced || CompareStringOrdinal(text.c_str(), static_cast<int>(name.size()), name.c_str(),
+                                                    static_cast<int>(name.size()), TRUE) == CSTR_EQUAL;
+      if (!replaced) block += text + L'\0';
+    }
+    FreeEnvironmentStringsW(current);
+  }
+  for (std::size_t i = 0; i < extra.size(); ++i) block += names[i] + wideFromGbk(extra[i].second) + L'\0';
+  block += L'\0';
+  return block;
+}
+
+}  // namespace
+
+bool runHiddenAndWait(const std::string& commandLine, const std::string& directory,
+                      const std::vector<std::pair<std::string, std::string>>& extra) {
   std::wstring line = wideFromGbk(commandLine);
+  std::wstring environment = environmentWith(extra);
   const std::wstring dir = wideFromGbk(directory);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE,
+                      CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, environment.data(),
                       dir.empty() ? nullptr : dir.c_str(), &startup, &info)) {
     return false;
   }

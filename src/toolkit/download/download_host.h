@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "toolkit/common/embedded.h"
 
@@ -25,8 +27,11 @@ bool deleteFile(const std::string& path);
 bool fileExists(const std::string& path);
 
 // Runs a command line with a hidden window from `directory` and waits for
-// it to end; false when it could not be started.
-bool runHiddenAndWait(const std::string& commandLine, const std::string& directory);
+// it to end; false when it could not be started. The process gets this
+// process's environment plus `extra` (GBK names and values, passed on as
+// UTF-16 so that they survive any code page).
+bool runHiddenAndWait(const std::string& commandLine, const std::string& directory,
+                      const std::vector<std::pair<std::string, std::string>>& extra = {});
 
 [[noreturn]] void exitProcess(unsigned code);
 

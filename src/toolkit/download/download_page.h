@@ -1,5 +1,5 @@
 // One GET of a small page into memory, the old-fashioned way: HTTP/1.0,
-// always from the server, never cached.
+// always from the server, never cached, and bounded in size and time.
 #pragma once
 #include <cstddef>
 #include <functional>
@@ -17,10 +17,15 @@ struct PageFetch {
   int connectTimeoutMs = 3000;
   int sendTimeoutMs = 3000;
   int receiveTimeoutMs = 5000;
+  // The whole exchange, however the server paces its bytes.
+  int deadlineMs = 10000;
+  // A longer body is no page of ours.
+  std::size_t maxBytes = std::size_t{1} << 20;
 };
 
-// The body bytes read until a read returns 0 bytes; on any failure, the
-// bytes read so far (empty when none).
+// The body bytes read until a read returns 0 bytes; on a failed call, the
+// bytes read so far (empty when none). A body above `maxBytes`, or one not
+// ended by `deadlineMs`, gives nothing at all.
 Bytes downloadPage(const std::string& address, const PageFetch& how);
 
 }  // namespace vex::win

@@ -89,18 +89,24 @@ ResponsePlan judgeFirstResponse(const FirstResponse& response, std::int64_t prob
     plan.probed = range->last + 1;
   } else if (response.status == 200) {
     plan.total = response.contentLength;
+    if (!plan.total) {
+      // A cut connection would read as the end of the file.
+      plan.failure = DownloadFailure::NoLength;
+      return plan;
+    }
   } else {
     plan.failure = DownloadFailure::HttpStatus;
     return plan;
   }
-  if (plan.total && *plan.total == 0) plan.failure = DownloadFailure::Empty;
+  if (*plan.total == 0) plan.failure = DownloadFailure::Empty;
+  if (*plan.total > kMaxDownloadBytes) plan.failure = DownloadFailure::TooLarge;
   return plan;
 }
 
 DownloadFailure judgeCompletion(std::optional<std::int64_t> total, std::int64_t received) {
   if (received <= 0) return DownloadFailure::Empty;
-  if (total && *total != received)
-    return received < *total ? DownloadFailure::Cut : DownloadFailure::WrongLength;
+  if (!total) return DownloadFailure::NoLength;
+  if (*total != received) return received < *total ? DownloadFailure::Cut : DownloadFailure::WrongLength;
   return DownloadFailure::None;
 }
 

@@ -10,6 +10,10 @@
 
 namespace vex {
 
+// The largest file a task accepts: an announced length above it ends the
+// task before a byte is written (the program is a few megabytes).
+inline constexpr std::int64_t kMaxDownloadBytes = std::int64_t{64} << 20;
+
 struct ByteRange {
   std::int64_t first = 0;
   std::int64_t last = 0;  // inclusive
@@ -52,11 +56,13 @@ struct ResponsePlan {
 // A bounded probe, not "bytes=0-": WinInet may read a body it was not asked
 // for to its end before it lets go of the request. A 206 must answer with
 // the range from byte 0, cut at the end of the file, and a known total; a
-// 200 means the server ignores ranges and sends the whole file.
+// 200 means the server ignores ranges and sends the whole file, and must
+// say how long it is. Either total must stay within kMaxDownloadBytes.
 ResponsePlan judgeFirstResponse(const FirstResponse& response, std::int64_t probeBytes);
 
 // The end of a transfer: a file is complete only when it is not empty and
-// holds exactly the announced number of bytes.
+// holds exactly the announced number of bytes; without an announced length
+// nothing is complete.
 DownloadFailure judgeCompletion(std::optional<std::int64_t> total, std::int64_t received);
 
 }  // namespace vex

@@ -22,6 +22,8 @@ enum class DownloadFailure {
   Cut,          // a read failed, or the body ended early
   WrongLength,  // more or fewer bytes than announced
   Empty,        // zero-byte body
+  NoLength,     // neither Content-Length nor a Content-Range total: completeness unknowable
+  TooLarge,     // announced length above kMaxDownloadBytes
   File,         // creating or writing the target file failed
   Stopped,      // stop() was called
 };

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/download/download_plan.h"
-#include "toolkit/download/download_url.h"
 #include "toolkit/download/download_handles.h"
 #include "toolkit/download/download_host.h"
+#include "toolkit/download/download_plan.h"
+#include "toolkit/download/download_url.h"
 
 namespace vex::win {
 

@@ -43,8 +43,10 @@ struct Field {
   }
   std::uint8_t get(std::uint32_t v) const {
     if (!bits) return 0;
-    std::uint32_t x = (v >> shift) & ((1u << bits) - 1);
-    return static_cast<std::uint8_t>(bits >= 8 ? x >> (bits - 8) : x * 255 / ((1u << bits) - 1));
+    // A mask may be all 32 bits wide: 1u << 32 would be undefined.
+    const auto widest = static_cast<std::uint32_t>((std::uint64_t{1} << bits) - 1);
+    const std::uint32_t x = (v >> shift) & widest;
+    return static_cast<std::uint8_t>(bits >= 8 ? x >> (bits - 8) : x * 255 / widest);
   }
 };
 
