@@ -29,7 +29,11 @@ constexpr unsigned kDefaultSeed = 20261208;
 constexpr int kFixedPort = 18631;
 
 // Allowed growth from the state after start to the same state after the run.
-constexpr std::size_t kGdiMargin = 40;  // GDI handle table entries: first-use caches, then a plateau
+// GDI handle table entries: a control keeps the pictures it was last given
+// decoded (a hidden champion button still holds the previous lineup's), so
+// the start state holds more of them after a run; growth with the actions
+// is judged against the middle checkpoint below.
+constexpr std::size_t kGdiMargin = 120;
 constexpr int kWindowMargin = 0;        // windows and controls
 constexpr std::size_t kHeapMargin = 2 * 1024 * 1024;     // bytes in use in the heaps
 constexpr std::size_t kPrivateMargin = 8 * 1024 * 1024;  // committed private pages (the heaps keep some)
