@@ -16,6 +16,9 @@ function(vex_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE vex_options ${T_LIBS} GTest::gtest GTest::gtest_main)
   if(VEXBOX_WINDOWS)
+    # The program's resources, manifest included: a test runs with the
+    # common controls and DPI awareness vexbox.exe runs with.
+    target_link_libraries(${name} PRIVATE vex_resources)
     add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT ${T_TIMEOUT}
       ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/make_layered.h"
+#include "app/program_icon.h"
 #include "app/range_fault_box.h"
 #include "online/self_update.h"
 #include "online/usage_beacon.h"
@@ -75,7 +76,11 @@ void App::start() {
 }
 
 void App::bindMainWindow() {
-  ui_.bindCreated(layout::kMainWindow, [this] { startUp(); });
+  ui_.bindCreated(layout::kMainWindow, [this] {
+    // Before the first window shows: the taskbar takes the icon it finds then.
+    applyProgramIcon(static_cast<HWND>(ui_.nativeHandle(layout::kMainWindow)));
+    startUp();
+  });
   ui_.bind(mainControl(mw::阵容菜单按钮), Event::Clicked, [this] { ui_.open(layout::kLineupWindow); });
   ui_.bind(mainControl(mw::装备图菜单按钮), Event::Clicked, [this] { ui_.open(layout::kItemChartWindow); });
   ui_.bind(mainControl(mw::关于菜单按钮), Event::Clicked,

@@ -44,12 +44,15 @@ void centredText(Canvas& c, const char* text, int top, int dot, Rgba colour) {
 
 }  // namespace
 
-Canvas logo() {
-  Canvas c(16, 16);
-  c.fill(roundedRect(0.5, 0.5, 15.5, 15.5, 3), kGold);
-  c.fill(roundedRect(2, 2, 14, 14, 2), hex(0xF4CD62));
-  c.fill(segment(4.5, 4.5, 8, 11.5, 2.2), kStrip);
-  c.fill(segment(11.5, 4.5, 8, 11.5, 2.2), kStrip);
+Canvas logo(int size) {
+  // Drawn on a 16-unit grid, so every size is the same picture and 16 is
+  // the title strip's logo pixel for pixel.
+  const double u = size / 16.0;
+  Canvas c(size, size);
+  c.fill(roundedRect(0.5 * u, 0.5 * u, 15.5 * u, 15.5 * u, 3 * u), kGold);
+  c.fill(roundedRect(2 * u, 2 * u, 14 * u, 14 * u, 2 * u), hex(0xF4CD62));
+  c.fill(segment(4.5 * u, 4.5 * u, 8 * u, 11.5 * u, 2.2 * u), kStrip);
+  c.fill(segment(11.5 * u, 4.5 * u, 8 * u, 11.5 * u, 2.2 * u), kStrip);
   return c;
 }
 

@@ -4,7 +4,9 @@
 
 namespace art {
 
-Canvas logo();             // 16x16, transparent corners
+// size x size, transparent corners; 16 in the title strip, every size in
+// the program icon.
+Canvas logo(int size = 16);
 Canvas minimiseResting();  // 40x24
 Canvas minimiseHover();    // 40x24
 Canvas closeResting();     // 40x24

@@ -13,7 +13,7 @@ namespace {
 enum class Format { Png, Jpeg, Ico };
 
 struct Picture {
-  const char* file;
+  std::string file;
   art::Canvas canvas;
   Format format;
 };
@@ -48,6 +48,9 @@ int main(int argc, char** argv) {
   const std::string dir = argv[1];
   std::vector<Picture> pictures;
   pictures.push_back({"logo.ico", art::logo(), Format::Ico});
+  // The program icon's sizes; the build packs them into one .ico.
+  for (int size : {16, 32, 48, 256})
+    pictures.push_back({"program_icon_" + std::to_string(size) + ".png", art::logo(size), Format::Png});
   pictures.push_back({"minimise.png", art::minimiseResting(), Format::Png});
   pictures.push_back({"minimise_hover.png", art::minimiseHover(), Format::Png});
   pictures.push_back({"close.png", art::closeResting(), Format::Png});
