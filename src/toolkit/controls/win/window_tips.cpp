@@ -48,6 +48,11 @@ void WindowTips::set(std::int32_t id, const Text& hint, const RECT& box) {
   it->second = {hint, box};
 }
 
+void WindowTips::setFont(HFONT font) {
+  font_ = font;
+  if (tip_) SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+}
+
 void WindowTips::relay(UINT msg, WPARAM wp, LPARAM lp) {
   if (!tip_ || tools_.empty()) return;
   MSG m{window_, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};

@@ -24,6 +24,8 @@ class WindowTips {
   }
   // Shows `hint` over `box`; an empty hint or an empty box removes the tool.
   void set(std::int32_t id, const Text& hint, const RECT& box);
+  // The window's font changed with its DPI.
+  void setFont(HFONT font);
   void relay(UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd() const { return tip_.get(); }
   // Before the window goes: the tooltip is owned by it.
