@@ -33,8 +33,8 @@ void BackBuffer::copyTo(HDC target, const RECT& area) const {
          area.top, SRCCOPY);
 }
 
-std::vector<std::uint32_t> BackBuffer::pixels() const {
-  std::vector<std::uint32_t> out;
+WindowPixels BackBuffer::pixels() const {
+  WindowPixels out;
   if (!dc_) return out;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -43,13 +43,15 @@ std::vector<std::uint32_t> BackBuffer::pixels() const {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  out.resize(static_cast<std::size_t>(width_) * height_);
+  out.rgb.resize(static_cast<std::size_t>(width_) * height_);
   // GetDIBits wants the bitmap out of every DC.
   SelectObject(dc_.get(), old_);
-  const int rows = GetDIBits(dc_.get(), bitmap_.get(), 0, height_, out.data(), &info, DIB_RGB_COLORS);
+  const int rows = GetDIBits(dc_.get(), bitmap_.get(), 0, height_, out.rgb.data(), &info, DIB_RGB_COLORS);
   SelectObject(dc_.get(), bitmap_.get());
-  if (rows != height_) out.clear();
-  for (std::uint32_t& p : out) p &= 0x00FFFFFF;
+  if (rows != height_) return {};
+  for (std::uint32_t& p : out.rgb) p &= 0x00FFFFFF;
+  out.width = width_;
+  out.height = height_;
   return out;
 }
 

@@ -8,6 +8,16 @@
 
 namespace vex::win {
 
+// A copy of what a window shows, for tests and screenshots.
+struct WindowPixels {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> rgb;  // 0x00RRGGBB, rows from the top
+  COLORREF at(int x, int y) const {
+    const std::uint32_t p = rgb[static_cast<std::size_t>(y) * width + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+};
+
 class BackBuffer {
  public:
   BackBuffer() = default;
@@ -19,11 +29,8 @@ class BackBuffer {
   // made anew (its pixels are then undefined).
   bool fit(HDC screen, int width, int height);
   HDC dc() const { return dc_.get(); }
-  int width() const { return width_; }
-  int height() const { return height_; }
   void copyTo(HDC target, const RECT& area) const;
-  // Its pixels as 0x00RRGGBB, rows from the top.
-  std::vector<std::uint32_t> pixels() const;
+  WindowPixels pixels() const;
 
  private:
   void release();

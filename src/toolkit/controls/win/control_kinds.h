@@ -49,8 +49,6 @@ class SuperBtn final : public NativeControl {
   void dpiChanged() override;
   void draw(HDC dc, const RECT& box) const override;
 
-  bool hovering() const { return hover_; }
-  bool pressed() const { return pressed_; }
   void setHover(bool hover);
   void setPressed(bool pressed);
 

@@ -29,7 +29,6 @@ class NativeControl {
 
   ControlState& state() const { return state_; }
   ControlRef ref() const;
-  NativeWindow& window() const { return window_; }
   ControlKind kind() const { return state_.kind; }
 
   // The ShapeBox this control lies in (drawn beneath it, clips and hides

@@ -273,18 +273,12 @@ void NativeWindow::paint() {
   ++paints_;
 }
 
-std::vector<std::uint32_t> NativeWindow::drawnPixels(int& width, int& height) {
-  width = height = 0;
+WindowPixels NativeWindow::drawnPixels() {
   if (!hwnd()) return {};
   HDC dc = GetDC(hwnd());
   render(dc);
   ReleaseDC(hwnd(), dc);
-  std::vector<std::uint32_t> pixels = buffer_.pixels();
-  if (!pixels.empty()) {
-    width = buffer_.width();
-    height = buffer_.height();
-  }
-  return pixels;
+  return buffer_.pixels();
 }
 
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {

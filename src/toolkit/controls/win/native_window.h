@@ -54,7 +54,7 @@ class NativeWindow {
   void raiseLater(const NativeControl& c, Event e);
 
   // For tests: the back buffer brought up to date, and the paints so far.
-  std::vector<std::uint32_t> drawnPixels(int& width, int& height);
+  WindowPixels drawnPixels();
   int paintCount() const { return paints_; }
 
  private:

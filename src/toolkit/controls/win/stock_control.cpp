@@ -69,21 +69,8 @@ void StockControl::dpiChanged() {
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  HWND child = nullptr;
-  switch (msg) {
-    case WM_NOTIFY:
-      child = reinterpret_cast<NMHDR*>(lp)->hwndFrom;
-      break;
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      child = reinterpret_cast<HWND>(lp);
-      break;
-    default:
-      return false;
-  }
-  StockControl* c = StockControl::fromHwnd(child);
+  if (msg != WM_NOTIFY) return false;
+  StockControl* c = StockControl::fromHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom);
   return c && c->reflected(msg, wp, lp, result);
 }
 

@@ -35,7 +35,7 @@ class StockControl : public NativeControl {
   UniqueWindow hwnd_;
 };
 
-// Answers every message a stock control sends its parent.
+// Passes a stock control's notifications to its parent back to it.
 bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 }  // namespace vex::win

@@ -135,9 +135,8 @@ HWND Win32Backend::controlHandle(ControlRef ref) const {
 }
 
 WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
-  WindowPixels out;
-  if (NativeWindow* w = find(window)) out.rgb = w->drawnPixels(out.width, out.height);
-  return out;
+  NativeWindow* w = find(window);
+  return w ? w->drawnPixels() : WindowPixels{};
 }
 
 int Win32Backend::dpiOf(std::int32_t window) const {

@@ -18,21 +18,13 @@
 #include <vector>
 
 #include "toolkit/controls/ui.h"
+#include "toolkit/controls/win/back_buffer.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/ui_dispatcher.h"
 
 namespace vex::win {
 
 class NativeWindow;
-
-struct WindowPixels {
-  int width = 0, height = 0;
-  std::vector<std::uint32_t> rgb;  // 0x00RRGGBB, rows from the top
-  COLORREF at(int x, int y) const {
-    const std::uint32_t p = rgb[static_cast<std::size_t>(y) * width + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-};
 
 class Win32Backend final : public UiBackend {
  public:
