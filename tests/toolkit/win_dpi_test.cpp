@@ -54,6 +54,23 @@ TEST_F(WinDpiTest, WindowPlacedAndSizedByItsDpiWhileTheUiKeepsLayoutUnits) {
   EXPECT_EQ(ui.windowTop(kScaleWin), 151);
 }
 
+TEST_F(WinDpiTest, DragOnTheStripMovesByScreenPixelsAndTheUiReadsLayoutUnits) {
+  // On the title label, which lets the mouse through to the strip.
+  const POINT start = test::onScreen(window, 60, 15);
+  test::moveMouseTo(start.x, start.y);
+  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump(30);
+  for (int step = 1; step <= 4; ++step) test::moveMouseTo(start.x + 15 * step, start.y + 9 * step);
+  test::sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(100);
+  RECT r;
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.left, 62 + 60);
+  EXPECT_EQ(r.top, 77 + 36);
+  EXPECT_EQ(ui.windowLeft(kScaleWin), 81) << "122 / 1.5";
+  EXPECT_EQ(ui.windowTop(kScaleWin), 75) << "113 / 1.5";
+}
+
 TEST_F(WinDpiTest, BoxesFollowWritesAtTheWindowsScale) {
   ui.setBounds({kScaleWin, test::kScaleStrip}, 3, 0, 201, 27);
   ui.setBounds({kScaleWin, test::kScaleList}, 1, 119, 200, 101);
@@ -70,6 +87,7 @@ TEST_F(WinDpiTest, FontAndListAtTheWindowsScale) {
   // The tooltip keeps a copy of the font it is given.
   HWND tip = backend.tooltipHandle(kScaleWin);
   EXPECT_EQ(test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0))), -18);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 600) << "tips wrap at 400 layout units";
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 62);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 35) << "the picture column";
   EXPECT_EQ(ListView_GetColumnWidth(list(), 2), 47);

@@ -177,6 +177,7 @@ TEST_F(WinDpiChangeTest, TakesTheSuggestedRectangleAndPlacesEveryBoxFontAndPictu
   EXPECT_EQ(font, backend.font(144));
   HWND tip = backend.tooltipHandle(kScaleWin);
   EXPECT_EQ(test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0))), -18);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 600) << "tips wrap at 400 layout units";
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 62);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 35);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 2), 47);

@@ -12,6 +12,7 @@ constexpr UINT kRaiseLater = WM_APP + 2;
 constexpr UINT_PTR kFirstTimerId = 0x7000;
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
+constexpr int kTipWidth = 400;  // the widest tooltip, before it wraps
 // Newer than the headers' target system.
 constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
 constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
@@ -77,6 +78,7 @@ void NativeWindow::create() {
   if (!hwnd()) return;
   font_ = backend_.font(geometry_.dpi());
   tips_.attach(hwnd(), font_);
+  tips_.setScale(font_, geometry_.pixels(kTipWidth));
   if (const int dpi = windowDpi(hwnd()); dpi != geometry_.dpi()) {
     // Opened on a display of another scale than the system's.
     DeviceGeometry at;
@@ -107,7 +109,7 @@ void NativeWindow::moveTo(int left, int top) {
 void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
   geometry_.setDpi(dpi);
   font_ = backend_.font(geometry_.dpi());
-  tips_.setFont(font_);
+  tips_.setScale(font_, geometry_.pixels(kTipWidth));
   // Before the move: WM_MOVE reads the new position back at the new scale.
   if (suggested)
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
