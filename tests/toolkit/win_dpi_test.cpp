@@ -54,6 +54,25 @@ TEST_F(WinDpiTest, WindowPlacedAndSizedByItsDpiWhileTheUiKeepsLayoutUnits) {
   EXPECT_EQ(ui.windowTop(kScaleWin), 151);
 }
 
+TEST_F(WinDpiTest, CentredWindowIsCentredAtItsScaledSize) {
+  WindowLayout centred;
+  centred.id = 0x52000041;
+  centred.width = 201;
+  centred.height = 81;
+  centred.centred = true;
+  ui.addLayout(centred);
+  ASSERT_TRUE(ui.open(centred.id));
+  RECT r;
+  GetWindowRect(backend.windowHandle(centred.id), &r);
+  EXPECT_EQ(r.right - r.left, 302);
+  EXPECT_EQ(r.bottom - r.top, 122);
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 302) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 122) / 2);
+  EXPECT_EQ(ui.windowLeft(centred.id), MulDiv(r.left, 96, 144));
+  EXPECT_EQ(ui.windowTop(centred.id), MulDiv(r.top, 96, 144));
+  ui.close(centred.id);
+}
+
 TEST_F(WinDpiTest, DragOnTheStripMovesByScreenPixelsAndTheUiReadsLayoutUnits) {
   // On the title label, which lets the mouse through to the strip.
   const POINT start = test::onScreen(window, 60, 15);
