@@ -6,16 +6,41 @@
 
 namespace vex::win {
 
-GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key, bool grey) {
+namespace {
+
+// Key, grey and premultiplication (AlphaBlend wants premultiplied colour),
+// one pixel as B, G, R, A bytes.
+std::uint32_t prepared(const std::uint8_t* s, Colour key, bool grey) {
+  std::uint32_t b = s[0], g = s[1], r = s[2], a = s[3];
+  if (key != kDefaultColour && (r | (g << 8) | (b << 16)) == key) a = 0;
+  if (grey) {
+    const std::uint32_t y = (r * 30 + g * 59 + b * 11) / 100;
+    r = g = b = (y + 0xC0) / 2;
+    a /= 2;
+  }
+  return (b * a / 255) | (g * a / 255) << 8 | (r * a / 255) << 16 | a << 24;
+}
+
+// The source pixel a scaled one shows: the one under its centre.
+int sourceOf(int scaled, int from, int to) {
+  return static_cast<int>((2LL * scaled + 1) * from / (2LL * to));
+}
+
+}  // namespace
+
+GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key, bool grey, int dpi) {
   GdiPicture out;
   if (bytes.empty()) return out;
   DecodedPicture p = decodePicture(bytes);
   if (p.empty()) return out;
+  const int width = dpi == 96 ? p.width : MulDiv(p.width, dpi, 96);
+  const int height = dpi == 96 ? p.height : MulDiv(p.height, dpi, 96);
+  if (width <= 0 || height <= 0) return out;
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = p.width;
-  info.bmiHeader.biHeight = -p.height;  // top-down, like the decoded rows
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down, like the decoded rows
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -23,38 +48,31 @@ GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return out;
 
-  auto* dst = static_cast<std::uint8_t*>(bits);
-  const std::size_t count = static_cast<std::size_t>(p.width) * p.height;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::uint8_t* s = &p.bgra[i * 4];
-    std::uint32_t b = s[0], g = s[1], r = s[2], a = s[3];
-    if (key != kDefaultColour && (r | (g << 8) | (b << 16)) == key) a = 0;
-    if (grey) {
-      const std::uint32_t y = (r * 30 + g * 59 + b * 11) / 100;
-      r = g = b = (y + 0xC0) / 2;
-      a /= 2;
+  auto* dst = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    const int sy = height == p.height ? y : sourceOf(y, p.height, height);
+    for (int x = 0; x < width; ++x) {
+      const int sx = width == p.width ? x : sourceOf(x, p.width, width);
+      const std::size_t from = (static_cast<std::size_t>(sy) * p.width + sx) * 4;
+      dst[static_cast<std::size_t>(y) * width + x] = prepared(&p.bgra[from], key, grey);
     }
-    // AlphaBlend wants premultiplied colour.
-    dst[i * 4 + 0] = static_cast<std::uint8_t>(b * a / 255);
-    dst[i * 4 + 1] = static_cast<std::uint8_t>(g * a / 255);
-    dst[i * 4 + 2] = static_cast<std::uint8_t>(r * a / 255);
-    dst[i * 4 + 3] = static_cast<std::uint8_t>(a);
   }
   GdiFlush();
   out.bitmap_ = std::move(bitmap);
-  out.width_ = p.width;
-  out.height_ = p.height;
+  out.width_ = width;
+  out.height_ = height;
   return out;
 }
 
-bool CachedPicture::set(std::span<const std::uint8_t> bytes, Colour key, bool grey) {
-  if (loaded_ && key == key_ && grey == grey_ &&
+bool CachedPicture::set(std::span<const std::uint8_t> bytes, Colour key, bool grey, int dpi) {
+  if (loaded_ && key == key_ && grey == grey_ && dpi == dpi_ &&
       std::equal(bytes.begin(), bytes.end(), bytes_.begin(), bytes_.end()))
     return false;
-  picture_ = GdiPicture::fromBytes(bytes, key, grey);
+  picture_ = GdiPicture::fromBytes(bytes, key, grey, dpi);
   bytes_.assign(bytes.begin(), bytes.end());
   key_ = key;
   grey_ = grey;
+  dpi_ = dpi;
   loaded_ = true;
   return true;
 }

@@ -1,4 +1,8 @@
 // A decoded picture as a premultiplied 32-bit DIB, drawn with its alpha.
+// Pictures are made for a display DPI: at 96 they keep their own size, at
+// other scales every pixel is repeated to the scaled size (nearest
+// neighbour), so edges stay crisp and no colour appears that the picture
+// does not have: nothing blends into a window's key colour.
 #pragma once
 #include <span>
 #include <vector>
@@ -14,7 +18,7 @@ class GdiPicture {
   // Empty when the bytes do not decode. Pixels of exactly `key` become
   // transparent (kDefaultColour: none); `grey` draws it as disabled.
   static GdiPicture fromBytes(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour,
-                              bool grey = false);
+                              bool grey = false, int dpi = 96);
 
   bool empty() const { return !bitmap_; }
   int width() const { return width_; }
@@ -32,13 +36,14 @@ class GdiPicture {
 class CachedPicture {
  public:
   // True when the picture changed (and was decoded anew).
-  bool set(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour, bool grey = false);
+  bool set(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour, bool grey = false, int dpi = 96);
   const GdiPicture& get() const { return picture_; }
 
  private:
   std::vector<std::uint8_t> bytes_;
   Colour key_ = kDefaultColour;
   bool grey_ = false;
+  int dpi_ = 96;
   bool loaded_ = false;
   GdiPicture picture_;
 };

@@ -31,9 +31,11 @@ class PicBox final : public NativeControl {
   using NativeControl::NativeControl;
   void create() override;
   void changed(Change what) override;
+  void dpiChanged() override;
   void draw(HDC dc, const RECT& box) const override;
 
  private:
+  bool load();
   CachedPicture picture_;
 };
 
@@ -44,6 +46,7 @@ class SuperBtn final : public NativeControl {
   using NativeControl::NativeControl;
   void create() override;
   void changed(Change what) override;
+  void dpiChanged() override;
   void draw(HDC dc, const RECT& box) const override;
 
   void setHover(bool hover);
@@ -62,6 +65,7 @@ class ListView final : public StockControl {
   using StockControl::StockControl;
   void create() override;
   void changed(Change what) override;
+  void dpiChanged() override;
   bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
@@ -104,6 +108,9 @@ class TimerControl final : public NativeControl {
 
 // Reads a picture set ("MITL", 4 reserved bytes, image-list stream).
 UniqueImageList readPictureSet(std::span<const std::uint8_t> set);
+// The pictures of `list` at `dpi`, each pixel repeated (nearest neighbour);
+// null when the list is null or the scaled list cannot be made.
+UniqueImageList scaledPictureSet(HIMAGELIST list, int dpi);
 
 // The kind behind a control, or null when it is another kind.
 inline SuperBtn* asButton(NativeControl* c) {

@@ -56,12 +56,23 @@ void ListView::create() {
     LVCOLUMNW c{};
     c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
     c.fmt = formatOf(column.align);
-    c.cx = column.width;
+    c.cx = window_.geometry().pixels(column.width);
     c.pszText = title.data();
     c.iSubItem = index;
     SendMessageW(h, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&c));
     ++index;
   }
+  sync();
+}
+
+void ListView::dpiChanged() {
+  HWND h = hwnd();
+  if (!h) return;
+  StockControl::dpiChanged();
+  int index = 0;
+  for (const ListColumn& column : state_.list.columns)
+    ListView_SetColumnWidth(h, index++, window_.geometry().pixels(column.width));
+  shownSet_ = {};  // the pictures again, at the new size
   sync();
 }
 
@@ -106,6 +117,10 @@ void ListView::sync() {
   bool redrawAll = false;
   if (list.pictureSet.data() != shownSet_.data() || list.pictureSet.size() != shownSet_.size()) {
     UniqueImageList images = readPictureSet(list.pictureSet);
+    if (dpi() != kLayoutDpi) {
+      // Unscaled pictures are still better than none.
+      if (UniqueImageList scaled = scaledPictureSet(images.get(), dpi())) images = std::move(scaled);
+    }
     ListView_SetImageList(h, images.get(), LVSIL_SMALL);
     images_ = std::move(images);  // the old list goes only once it is no longer set
     shownSet_ = list.pictureSet;

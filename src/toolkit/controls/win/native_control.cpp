@@ -12,7 +12,8 @@ NativeControl::~NativeControl() = default;
 ControlRef NativeControl::ref() const { return {window_.state().id, state_.id}; }
 Win32Backend& NativeControl::backend() const { return window_.backend(); }
 Ui& NativeControl::ui() const { return window_.ui(); }
-HFONT NativeControl::font() const { return backend().font(); }
+HFONT NativeControl::font() const { return window_.font(); }
+int NativeControl::dpi() const { return window_.geometry().dpi(); }
 
 void NativeControl::repaint() const {
   if (painted() && placement_.shown) window_.invalidate(placement_.clip);

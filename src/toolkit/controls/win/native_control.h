@@ -11,10 +11,12 @@ namespace vex::win {
 class NativeWindow;
 class Win32Backend;
 
-// Where a control lies in its window's client area, in device pixels.
+// Where a control lies in its window's client area: in device pixels, and
+// its box in layout units too, from which its children's boxes are scaled.
 struct Placement {
-  RECT box{};   // its own box
-  RECT clip{};  // the part its containing boxes let show
+  RECT layout{};  // its own box, in layout units
+  RECT box{};     // its own box
+  RECT clip{};    // the part its containing boxes let show
   bool shown = false;
 };
 
@@ -39,6 +41,9 @@ class NativeControl {
 
   virtual void create() {}
   virtual void changed(Change what);
+  // The window now shows at another DPI: its placement is already new;
+  // pictures, fonts and child windows follow here.
+  virtual void dpiChanged() {}
   // Painted kinds draw into `box`, their box moved to the origin.
   virtual void draw(HDC, const RECT& /*box*/) const {}
   virtual bool painted() const { return true; }
@@ -52,6 +57,7 @@ class NativeControl {
   // Marks the visible part of the box for the window's next paint.
   void repaint() const;
   HFONT font() const;
+  int dpi() const;
   Win32Backend& backend() const;
   Ui& ui() const;
 

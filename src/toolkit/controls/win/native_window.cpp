@@ -10,11 +10,18 @@ namespace {
 constexpr wchar_t kClass[] = L"VexWindow";
 constexpr UINT kRaiseLater = WM_APP + 2;
 constexpr UINT_PTR kFirstTimerId = 0x7000;
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = WS_EX_TOPMOST;
+constexpr int kTipWidth = 400;  // the widest tooltip, before it wraps
+// Newer than the headers' target system.
+constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 // Deeper nesting of boxes than this is a broken layout, not a design.
 constexpr int kMaxDepth = 16;
 
 bool samePlacement(const Placement& a, const Placement& b) {
-  return a.shown == b.shown && EqualRect(&a.box, &b.box) && EqualRect(&a.clip, &b.clip);
+  return a.shown == b.shown && EqualRect(&a.layout, &b.layout) && EqualRect(&a.box, &b.box) &&
+         EqualRect(&a.clip, &b.clip);
 }
 
 }  // namespace
@@ -58,22 +65,64 @@ void NativeWindow::registerClass(HINSTANCE instance) {
 
 void NativeWindow::create() {
   background_.reset(CreateSolidBrush(state_.background));
-  const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
-  const DWORD exStyle = WS_EX_TOPMOST;
-  RECT r = geometry_.box(0, 0, state_.width, state_.height);
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  int x = state_.left, y = state_.top;
+  // A first guess: the window learns its own DPI once it is on a display.
+  geometry_.setDpi(systemDpi());
+  const SIZE size = clientSize();
+  int x = geometry_.pixels(state_.left), y = geometry_.pixels(state_.top);
   if (state_.centred) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
   }
-  CreateWindowExW(exStyle, kClass, widen(state_.caption).c_str(), style, x, y, w, h, owner_, nullptr,
-                  GetModuleHandleW(nullptr), this);
+  CreateWindowExW(kExStyle, kClass, widen(state_.caption).c_str(), kStyle, x, y, size.cx, size.cy, owner_,
+                  nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd()) return;
-  tips_.attach(hwnd(), backend_.font());
+  font_ = backend_.font(geometry_.dpi());
+  tips_.attach(hwnd(), font_);
+  tips_.setScale(font_, geometry_.pixels(kTipWidth));
+  if (const int dpi = windowDpi(hwnd()); dpi != geometry_.dpi()) {
+    // Opened on a display of another scale than the system's.
+    DeviceGeometry at;
+    at.setDpi(dpi);
+    RECT r = at.box(state_.left, state_.top, state_.width, state_.height);
+    if (state_.centred)
+      OffsetRect(&r, (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2 - r.left,
+                 (GetSystemMetrics(SM_CYSCREEN) - r.bottom + r.top) / 2 - r.top);
+    applyDpi(dpi, &r);
+  }
   createControls();
   noteMoved();
+}
+
+// The window has no frame: its outer size is its client size.
+SIZE NativeWindow::clientSize() const {
+  RECT r = geometry_.box(0, 0, state_.width, state_.height);
+  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void NativeWindow::moveTo(int left, int top) {
+  if (hwnd())
+    SetWindowPos(hwnd(), nullptr, geometry_.pixels(left), geometry_.pixels(top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
+  geometry_.setDpi(dpi);
+  font_ = backend_.font(geometry_.dpi());
+  tips_.setScale(font_, geometry_.pixels(kTipWidth));
+  // Before the move: WM_MOVE reads the new position back at the new scale.
+  if (suggested)
+    SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Boxes come before their children in painting order.
+  for (NativeControl* c : paintOrder_) {
+    c->place(placementOf(*c));
+    c->dpiChanged();
+    updateTip(*c);
+  }
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  invalidate(client);
 }
 
 void NativeWindow::show() {
@@ -141,12 +190,15 @@ Placement NativeWindow::placementOf(const NativeControl& c) const {
   Placement p;
   if (const NativeControl* box = c.box()) {
     const Placement& outer = box->placement();
-    p.box = geometry_.box({outer.box.left, outer.box.top}, s.left, s.top, s.width, s.height);
+    const int x = outer.layout.left + s.left, y = outer.layout.top + s.top;
+    p.layout = {x, y, x + s.width, y + s.height};
+    p.box = geometry_.box(p.layout);
     IntersectRect(&p.clip, &p.box, &outer.clip);
     p.shown = s.visible && outer.shown;
   } else {
     auto [x, y] = s.parent ? ui_.windowPosition(c.ref()) : std::pair{s.left, s.top};
-    p.box = geometry_.box(x, y, s.width, s.height);
+    p.layout = {x, y, x + s.width, y + s.height};
+    p.box = geometry_.box(p.layout);
     p.clip = p.box;
     p.shown = s.visible;
   }
@@ -240,7 +292,7 @@ void NativeWindow::noteMoved() {
   if (!hwnd() || IsIconic(hwnd())) return;
   RECT r;
   GetWindowRect(hwnd(), &r);
-  ui_.noteWindowMoved(state_.id, r.left, r.top);
+  ui_.noteWindowMoved(state_.id, geometry_.units(r.left), geometry_.units(r.top));
 }
 
 LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -269,6 +321,20 @@ LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == SIZE_MINIMIZED) ui_.noteMinimised(state_.id, true);
       if (wp == SIZE_RESTORED) ui_.noteMinimised(state_.id, false);
       return 0;
+    case kDpiChanged:
+      // Moved to a display of another scale: the system suggests where.
+      applyDpi(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+      return 0;
+    case kGetDpiScaledSize: {
+      // The size at the coming DPI, rounded as the layout scales, so that
+      // the suggested rectangle fits the boxes exactly.
+      DeviceGeometry at;
+      at.setDpi(LOWORD(wp));
+      auto* size = reinterpret_cast<SIZE*>(lp);
+      size->cx = at.pixels(state_.width);
+      size->cy = at.pixels(state_.height);
+      return TRUE;
+    }
     case WM_CLOSE:
       // Through Ui, so owned windows and the closed hook follow.
       ui_.close(state_.id);

@@ -36,6 +36,11 @@ class NativeWindow {
   Ui& ui() const { return ui_; }
   NativeControl* control(std::int32_t id) const;
   HWND tooltip() const { return tips_.hwnd(); }
+  const DeviceGeometry& geometry() const { return geometry_; }
+  // The interface font at the window's DPI.
+  HFONT font() const { return font_; }
+  // Moves the window to `left`, `top` in layout units.
+  void moveTo(int left, int top);
 
   // Marks `area` (client pixels) for the next paint.
   void invalidate(const RECT& area);
@@ -61,6 +66,10 @@ class NativeWindow {
   void render(HDC screen);
   void paint();
   void noteMoved();
+  // Takes `dpi` for every geometry, the font and the pictures; with
+  // `suggested` (screen pixels) the window moves and resizes there.
+  void applyDpi(int dpi, const RECT* suggested);
+  SIZE clientSize() const;
 
   // Input (window_input.cpp).
   NativeControl* hitTest(POINT p) const;
@@ -78,6 +87,7 @@ class NativeWindow {
   WindowState& state_;
   HWND owner_;
   DeviceGeometry geometry_;
+  HFONT font_ = nullptr;                                  // lent by the backend, one per DPI
   std::vector<std::unique_ptr<NativeControl>> controls_;  // same order as state_.controls
   std::vector<NativeControl*> paintOrder_;                // back to front
   UniqueBrush background_;

@@ -62,6 +62,10 @@ void StockControl::changed(Change what) {
   NativeControl::changed(what);
 }
 
+void StockControl::dpiChanged() {
+  if (HWND h = hwnd()) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+}
+
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -17,6 +17,8 @@ class StockControl : public NativeControl {
   bool painted() const override { return false; }
   void place(const Placement& p) override;
   void changed(Change what) override;
+  // Takes the window's font at its new DPI (the placement is new already).
+  void dpiChanged() override;
   // A message the control sent its parent, passed back here.
   virtual bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 

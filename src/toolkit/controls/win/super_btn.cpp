@@ -8,8 +8,8 @@ void SuperBtn::create() { loadPictures(); }
 
 bool SuperBtn::loadPictures() {
   // The key applies to the resting picture only.
-  const bool resting = resting_.set(state_.picture, state_.pictureKey, state_.disabled);
-  const bool hovered = hovered_.set(state_.hoverPicture, kDefaultColour, state_.disabled);
+  const bool resting = resting_.set(state_.picture, state_.pictureKey, state_.disabled, dpi());
+  const bool hovered = hovered_.set(state_.hoverPicture, kDefaultColour, state_.disabled, dpi());
   return resting || hovered;
 }
 
@@ -19,6 +19,8 @@ void SuperBtn::changed(Change what) {
   if (what == Change::Enabled) loadPictures();
   NativeControl::changed(what);
 }
+
+void SuperBtn::dpiChanged() { loadPictures(); }
 
 ButtonState SuperBtn::visualState() const {
   if (pressed_ && hover_) return kPressed;

@@ -1,5 +1,6 @@
 #include "toolkit/controls/win/win32_backend.h"
 
+#include "toolkit/controls/win/device_geometry.h"
 #include "toolkit/controls/win/native_window.h"
 
 namespace vex::win {
@@ -9,15 +10,22 @@ Win32Backend::Win32Backend(Ui& ui) : ui_(ui) {
   InitCommonControlsEx(&icc);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   NativeWindow::registerClass(instance);
-
-  LOGFONTW lf{};
-  lf.lfHeight = -12;  // character height, not cell height
-  lf.lfWeight = FW_NORMAL;
-  lf.lfCharSet = GB2312_CHARSET;
-  lf.lfQuality = DEFAULT_QUALITY;
-  wcscpy_s(lf.lfFaceName, L"微软雅黑");
-  font_.reset(CreateFontIndirectW(&lf));
+  font(systemDpi());  // made up front, as most windows will want it
   ui_.setBackend(this);
+}
+
+HFONT Win32Backend::font(int dpi) const {
+  UniqueFont& font = fonts_[dpi];
+  if (!font) {
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(12, dpi, 96);  // character height, not cell height
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = GB2312_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    wcscpy_s(lf.lfFaceName, L"微软雅黑");
+    font.reset(CreateFontIndirectW(&lf));
+  }
+  return font.get();
 }
 
 Win32Backend::~Win32Backend() {
@@ -103,8 +111,7 @@ void Win32Backend::bringToFront(std::int32_t window) {
 }
 
 void Win32Backend::moveWindow(std::int32_t window, int left, int top) {
-  if (HWND h = windowHandle(window))
-    SetWindowPos(h, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (NativeWindow* w = find(window)) w->moveTo(left, top);
 }
 
 void Win32Backend::controlChanged(ControlRef ref, Change what) {
@@ -130,6 +137,17 @@ HWND Win32Backend::controlHandle(ControlRef ref) const {
 WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
   NativeWindow* w = find(window);
   return w ? w->drawnPixels() : WindowPixels{};
+}
+
+int Win32Backend::dpiOf(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->geometry().dpi() : 0;
+}
+
+RECT Win32Backend::controlBox(ControlRef ref) const {
+  NativeWindow* w = find(ref.window);
+  NativeControl* c = w ? w->control(ref.control) : nullptr;
+  return c ? c->placement().box : RECT{};
 }
 
 int Win32Backend::paintCount(std::int32_t window) const {

@@ -57,7 +57,14 @@ class Win32Backend final : public UiBackend {
   WindowPixels drawnPixels(std::int32_t window) const;
   // How often the window has painted itself since it opened.
   int paintCount(std::int32_t window) const;
-  HFONT font() const { return font_.get(); }
+  // The interface font at 96 DPI, and at `dpi` (made on first use, kept
+  // while the backend lives: a handful of scales at most).
+  HFONT font() const { return font(96); }
+  HFONT font(int dpi) const;
+  // For tests: the DPI a window shows at, and a control's box in its
+  // window's client area, in device pixels (empty when it has none).
+  int dpiOf(std::int32_t window) const;
+  RECT controlBox(ControlRef ref) const;
   UiDispatcher& dispatcher() { return dispatcher_; }
   Ui& ui() const { return ui_; }
 
@@ -74,7 +81,7 @@ class Win32Backend final : public UiBackend {
   void bury(std::int32_t window);
 
   Ui& ui_;
-  UniqueFont font_;  // the one font of the interface, lent to every control
+  mutable std::map<int, UniqueFont> fonts_;  // the interface font by DPI, lent to every control
   std::map<std::int32_t, std::unique_ptr<NativeWindow>> windows_;
   std::vector<std::unique_ptr<NativeWindow>> graveyard_;
   int depth_ = 0;

@@ -11,7 +11,7 @@ bool WindowTips::ensure() {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                              GetModuleHandleW(nullptr), nullptr));
   if (!tip_) return false;
-  SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+  SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
   // The system's default GUI font has no CJK glyphs under Wine.
   SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return true;
@@ -46,6 +46,14 @@ void WindowTips::set(std::int32_t id, const Text& hint, const RECT& box) {
   if (!EqualRect(&it->second.box, &box))
     SendMessageW(tip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
   it->second = {hint, box};
+}
+
+void WindowTips::setScale(HFONT font, int maxWidth) {
+  font_ = font;
+  maxWidth_ = maxWidth;
+  if (!tip_) return;
+  SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
+  SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
 void WindowTips::relay(UINT msg, WPARAM wp, LPARAM lp) {

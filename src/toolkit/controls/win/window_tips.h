@@ -24,6 +24,8 @@ class WindowTips {
   }
   // Shows `hint` over `box`; an empty hint or an empty box removes the tool.
   void set(std::int32_t id, const Text& hint, const RECT& box);
+  // The window's font and the widest tip (400 layout units) at its DPI.
+  void setScale(HFONT font, int maxWidth);
   void relay(UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd() const { return tip_.get(); }
   // Before the window goes: the tooltip is owned by it.
@@ -38,6 +40,7 @@ class WindowTips {
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
+  int maxWidth_ = 400;
   std::map<std::int32_t, Tool> tools_;
   UniqueWindow tip_;
 };
