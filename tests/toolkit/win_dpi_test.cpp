@@ -12,23 +12,13 @@ namespace {
 using test::kScaleWin;
 using test::pump;
 
-class WinDpiTest : public ::testing::Test {
+class WinDpiTest : public test::ScaleWindowTest {
  protected:
   void SetUp() override {
-    ui.addLayout(test::scaleLayout());
-    ASSERT_TRUE(ui.open(kScaleWin));
-    test::fillScaleList(ui);
-    pump(50);
-    window = backend.windowHandle(kScaleWin);
-    ASSERT_NE(window, nullptr);
+    openScaleWindow();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(backend.dpiOf(kScaleWin), 144) << "the prefix's display must be at 144 DPI";
   }
-  void TearDown() override { ui.close(kScaleWin); }
-  HWND list() const { return backend.controlHandle({kScaleWin, test::kScaleList}); }
-
-  Ui ui;
-  win::Win32Backend backend{ui};
-  HWND window = nullptr;
 };
 
 TEST_F(WinDpiTest, WindowPlacedAndSizedByItsDpiWhileTheUiKeepsLayoutUnits) {

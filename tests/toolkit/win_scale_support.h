@@ -159,6 +159,26 @@ inline void expectScaledBoxes(const Ui& ui, const win::Win32Backend& backend, in
   }
 }
 
+// The scale test window, opened on the display the suite runs on.
+class ScaleWindowTest : public ::testing::Test {
+ protected:
+  // Fails the test when the window does not open; callers check the DPI.
+  void openScaleWindow() {
+    ui.addLayout(scaleLayout());
+    ASSERT_TRUE(ui.open(kScaleWin));
+    fillScaleList(ui);
+    pump(50);
+    window = backend.windowHandle(kScaleWin);
+    ASSERT_NE(window, nullptr);
+  }
+  void TearDown() override { ui.close(kScaleWin); }
+  HWND list() const { return backend.controlHandle({kScaleWin, kScaleList}); }
+
+  Ui ui;
+  win::Win32Backend backend{ui};
+  HWND window = nullptr;
+};
+
 }  // namespace vex::test
 
 // gtest prints RECTs as bytes otherwise.

@@ -128,19 +128,13 @@ TEST(ScaledPictureSet, EveryPictureScaledWithItsOwnColoursAndTransparency) {
   EXPECT_FALSE(win::scaledPictureSet(nullptr, 144));
 }
 
-class WinDpiChangeTest : public ::testing::Test {
+class WinDpiChangeTest : public test::ScaleWindowTest {
  protected:
   void SetUp() override {
-    ui.addLayout(test::scaleLayout());
-    ASSERT_TRUE(ui.open(kScaleWin));
-    test::fillScaleList(ui);
-    pump(50);
-    window = backend.windowHandle(kScaleWin);
-    ASSERT_NE(window, nullptr);
+    openScaleWindow();
+    if (HasFatalFailure()) return;
     if (backend.dpiOf(kScaleWin) != 96) GTEST_SKIP() << "this suite runs on a 96-DPI display";
   }
-  void TearDown() override { ui.close(kScaleWin); }
-
   // What the system sends when the window reaches a display of `dpi`.
   void moveToDisplay(int dpi) {
     RECT suggested{MulDiv(41, dpi, 96), MulDiv(51, dpi, 96), 0, 0};
@@ -151,11 +145,6 @@ class WinDpiChangeTest : public ::testing::Test {
     SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump(50);
   }
-  HWND list() const { return backend.controlHandle({kScaleWin, test::kScaleList}); }
-
-  Ui ui;
-  win::Win32Backend backend{ui};
-  HWND window = nullptr;
 };
 
 TEST_F(WinDpiChangeTest, TakesTheSuggestedRectangleAndPlacesEveryBoxFontAndPictureAtTheNewScale) {
