@@ -4,6 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <shared_mutex>
 #include <string>
@@ -128,6 +129,28 @@ class LiveRequest {
   InternetHandle request_;
 };
 
+// One GET on a connection of its own: the connection outlives the request.
+struct Exchange {
+  InternetHandle connection;
+  std::optional<LiveRequest> request;
+};
+
+// Connects, opens and sends the request with `header` (may be empty).
+DownloadFailure sendGet(Downloader::Job& job, Exchange& x, const std::string& header) {
+  x.connection = InternetHandle(InternetConnectA(job.session.get(), job.url.host.c_str(), job.url.port,
+                                                 nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+  if (!x.connection) return DownloadFailure::Connect;
+  DownloadFailure failure = DownloadFailure::None;
+  x.request.emplace(job, job.openRequest(x.connection.get(), &failure));
+  if (failure != DownloadFailure::None) return failure;
+  if (x.request->get() == nullptr) return DownloadFailure::Stopped;
+  if (!HttpSendRequestA(x.request->get(), header.empty() ? nullptr : header.c_str(),
+                        static_cast<DWORD>(header.size()), nullptr, 0)) {
+    return job.stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
+  }
+  return DownloadFailure::None;
+}
+
 }  // namespace
 
 InternetHandle Downloader::Job::openRequest(HINTERNET connection, DownloadFailure* failure) {
@@ -203,18 +226,12 @@ DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset
 }
 
 DownloadFailure Downloader::Job::fetchRange(ByteRange range) {
-  InternetHandle connection(InternetConnectA(session.get(), url.host.c_str(), url.port, nullptr, nullptr,
-                                             INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection) return DownloadFailure::Connect;
-  DownloadFailure failure = DownloadFailure::None;
-  LiveRequest request(*this, openRequest(connection.get(), &failure));
-  if (failure != DownloadFailure::None) return failure;
-  if (request.get() == nullptr) return DownloadFailure::Stopped;
   const std::string header =
       "Range: bytes=" + std::to_string(range.first) + "-" + std::to_string(range.last) + "\r\n";
-  if (!HttpSendRequestA(request.get(), header.c_str(), static_cast<DWORD>(header.size()), nullptr, 0)) {
-    return stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
-  }
+  Exchange x;
+  DownloadFailure failure = sendGet(*this, x, header);
+  if (failure != DownloadFailure::None) return failure;
+  const LiveRequest& request = *x.request;
   if (queryStatus(request.get()) != 206) return DownloadFailure::BadRange;
   const auto answer = parseContentRange(queryText(request.get(), HTTP_QUERY_CONTENT_RANGE));
   if (!answer || answer->first != range.first || answer->last != range.last || answer->total != total) {
@@ -245,19 +262,12 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   // ranges work and how long the file is; the rest is split afterwards.
   const std::int64_t probeBytes = connections > 1 ? kProbeBytes : 0;
   ResponsePlan plan;
-  InternetHandle connection(InternetConnectA(session.get(), url.host.c_str(), url.port, nullptr, nullptr,
-                                             INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection) return DownloadFailure::Connect;
-  DownloadFailure failure = DownloadFailure::None;
-  LiveRequest request(*this, openRequest(connection.get(), &failure));
-  if (failure != DownloadFailure::None) return failure;
-  if (request.get() == nullptr) return DownloadFailure::Stopped;
   const std::string header =
       probeBytes > 0 ? "Range: bytes=0-" + std::to_string(probeBytes - 1) + "\r\n" : "";
-  if (!HttpSendRequestA(request.get(), header.empty() ? nullptr : header.c_str(),
-                        static_cast<DWORD>(header.size()), nullptr, 0)) {
-    return stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
-  }
+  Exchange x;
+  DownloadFailure failure = sendGet(*this, x, header);
+  if (failure != DownloadFailure::None) return failure;
+  LiveRequest& request = *x.request;
   FirstResponse first;
   first.status = *status = queryStatus(request.get());
   first.contentLength = parseContentLength(queryText(request.get(), HTTP_QUERY_CONTENT_LENGTH));
