@@ -19,6 +19,7 @@
 
 #include "toolkit/controls/ui.h"
 #include "toolkit/controls/win/back_buffer.h"
+#include "toolkit/pictures/picture_cache.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/ui_dispatcher.h"
 
@@ -66,6 +67,8 @@ class Win32Backend final : public UiBackend {
   int dpiOf(std::int32_t window) const;
   RECT controlBox(ControlRef ref) const;
   UiDispatcher& dispatcher() { return dispatcher_; }
+  // The one picture cache every window draws from.
+  PictureCache& pictures() { return pictures_; }
   Ui& ui() const { return ui_; }
 
   // Every window procedure of the toolkit brackets its work with these, so
@@ -81,6 +84,7 @@ class Win32Backend final : public UiBackend {
   void bury(std::int32_t window);
 
   Ui& ui_;
+  PictureCache pictures_;  // before the windows, which hold pictures from it
   mutable std::map<int, UniqueFont> fonts_;  // the interface font by DPI, lent to every control
   std::map<std::int32_t, std::unique_ptr<NativeWindow>> windows_;
   std::vector<std::unique_ptr<NativeWindow>> graveyard_;
