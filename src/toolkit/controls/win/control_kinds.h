@@ -80,7 +80,6 @@ class ListView final : public StockControl {
   int find(const NMLVFINDITEMW& request) const;
   std::vector<std::vector<ListCell>> shown_;  // the rows the native list last drew
   std::span<const std::uint8_t> shownSet_;
-  UniqueImageList images_;
   bool syncing_ = false;
   bool syncPending_ = false;
 };

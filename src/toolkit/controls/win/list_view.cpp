@@ -8,6 +8,7 @@
 
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/native_window.h"
+#include "toolkit/controls/win/win32_backend.h"
 #include "toolkit/system/wide_text.h"
 
 namespace vex::win {
@@ -116,13 +117,8 @@ void ListView::sync() {
   const ListViewState& list = state_.list;
   bool redrawAll = false;
   if (list.pictureSet.data() != shownSet_.data() || list.pictureSet.size() != shownSet_.size()) {
-    UniqueImageList images = readPictureSet(list.pictureSet);
-    if (dpi() != kLayoutDpi) {
-      // Unscaled pictures are still better than none.
-      if (UniqueImageList scaled = scaledPictureSet(images.get(), dpi())) images = std::move(scaled);
-    }
-    ListView_SetImageList(h, images.get(), LVSIL_SMALL);
-    images_ = std::move(images);  // the old list goes only once it is no longer set
+    // Shared, so the cache keeps the list (LVS_SHAREIMAGELISTS).
+    ListView_SetImageList(h, backend().pictures().imageList(list.pictureSet, dpi()), LVSIL_SMALL);
     shownSet_ = list.pictureSet;
     redrawAll = true;
   }
