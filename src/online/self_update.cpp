@@ -11,6 +11,12 @@ namespace {
 
 Text inProgramDirectory(const char* name) { return win::currentDirectory() + "\\" + name; }
 
+// Where the old executable waits during the swap: a name nothing holds yet.
+Text asideName(const Text& own) {
+  return updateAsideName(own,
+                         [](const Text& name) { return win::fileExists(inProgramDirectory(name.c_str())); });
+}
+
 // The whole check of a file's bytes against what the page published.
 bool bytesAcceptable(const Bytes& bytes, const Text& expectedSha256, const Text& signature,
                      const Text& publicKey) {
@@ -36,6 +42,13 @@ bool bytesAcceptable(const Bytes& bytes, const Text& expectedSha256, const Text&
 void start_update_download(SelfUpdate& update, const VersionInfo& info, void* messageOwner,
                            std::function<void(int percent)> progress) {
   if (update.downloader.running()) return;
+  // A name the swap cannot carry is declined before anything is fetched
+  // or ended.
+  const Text own = win::ownFileName();
+  if (!scriptCanCarry(own) || asideName(own).empty()) {
+    update.showMessage(messageOwner, kUpdateRenameText, kUpdateTitle, win::MessageIcon::Warning);
+    return;
+  }
   DownloadTask& task = update.task;
   task.kind = kTaskToFile;
   task.address = trimBlanks(info.download);
@@ -86,16 +99,19 @@ int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
 }
 
 bool write_update_script() {
+  const Text own = win::ownFileName();
+  const Text aside = asideName(own);
+  if (!scriptCanCarry(own) || aside.empty()) return false;
   const Text script = inProgramDirectory(kUpdateScriptName);
-  if (win::writeWholeFile(script, buildUpdateScript(win::ownFileName(), win::oemCodePage()).text))
-    return true;
+  if (win::writeWholeFile(script, buildUpdateScript(own, aside, win::oemCodePage()).text)) return true;
   win::deleteFile(script);
   return false;
 }
 
 bool swap_and_restart() {
   const Text directory = win::currentDirectory();
-  const UpdateScript script = buildUpdateScript(win::ownFileName(), win::oemCodePage());
+  const Text own = win::ownFileName();
+  const UpdateScript script = buildUpdateScript(own, asideName(own), win::oemCodePage());
   const bool ran = win::runHiddenAndWait(kUpdateScriptName, directory, script.environment);
   // Still running: the script did not end us, so undo what is left.
   win::deleteFile(directory + "\\" + kUpdateScriptName);

@@ -14,6 +14,8 @@ namespace vex::online {
 
 inline constexpr char kUpdateDoneText[] = "升级成功！    ";
 inline constexpr char kUpdateFailedText[] = "升级失败：没有下载到完整的新版本，请稍后再试。";
+inline constexpr char kUpdateRenameText[] =
+    "无法升级：程序的文件名含有升级时不能处理的字符。请把程序改名为 阵匣.exe 后再试。";
 inline constexpr char kUpdateTitle[] = "提示";
 
 // The update part of the program-wide state.
@@ -32,6 +34,8 @@ struct SelfUpdate {
 };
 
 // Fills the task for the announced download and starts it; returns at once.
+// When the update script could not carry the own file name it starts
+// nothing and asks the player (kUpdateRenameText) to rename the program.
 // `progress` (may be empty) gets 0..100 on a downloader thread; post it to
 // the UI thread before touching a control. A task that already runs is left
 // alone.

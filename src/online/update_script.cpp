@@ -1,5 +1,7 @@
 #include "online/update_script.h"
 
+#include <string_view>
+
 namespace vex::online {
 
 namespace {
@@ -13,6 +15,10 @@ bool plainAscii(unsigned char c) {
 struct Names {
   std::string own, fresh, old;
 };
+
+// Set by the script once the old executable stands aside; only then is
+// the aside name its own to move back or delete.
+constexpr char kMovedFlag[] = "VEXBOX_MOVED";
 
 }  // namespace
 
@@ -30,34 +36,64 @@ bool isPlainScriptName(const std::string& name) {
   return true;
 }
 
-UpdateScript buildUpdateScript(const std::string& ownName, unsigned oemCodePage) {
+bool scriptCanCarry(const std::string& name) {
+  static constexpr std::string_view kRefused = "%!?*^&\"<>|";
+  if (name.empty()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c >= 0x81 && c <= 0xFE) {
+      // The second byte of a GBK character is part of it, never syntax.
+      if (i + 1 >= name.size() || static_cast<unsigned char>(name[i + 1]) < 0x40) return false;
+      ++i;
+    } else if (c < 0x20 || c >= 0x7F || kRefused.find(static_cast<char>(c)) != std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string updateAsideName(const std::string& ownName,
+                            const std::function<bool(const std::string&)>& taken) {
+  for (int n = 1; n <= 9; ++n) {
+    std::string name = ownName + kUpdateOldSuffix;
+    if (n > 1) name += std::to_string(n);
+    if (!taken(name)) return name;
+  }
+  return {};
+}
+
+UpdateScript buildUpdateScript(const std::string& ownName, const std::string& asideName,
+                               unsigned oemCodePage) {
   UpdateScript script;
-  const std::string oldName = ownName + kUpdateOldSuffix;
   Names n;
-  if (oemCodePage == 936 && isPlainScriptName(ownName)) {
-    n = {ownName, kUpdateTempName, oldName};
+  if (oemCodePage == 936 && isPlainScriptName(ownName) && isPlainScriptName(asideName)) {
+    n = {ownName, kUpdateTempName, asideName};
   } else {
-    // Expanded once and quoted: no name character is taken as cmd syntax
-    // ("%" is not expanded again, "&" and "^" stay inside the quotes).
-    script.environment = {{"VEXBOX_OWN", ownName}, {"VEXBOX_NEW", kUpdateTempName}, {"VEXBOX_OLD", oldName}};
+    // Expanded once and quoted: no name character is taken as cmd syntax.
+    script.environment = {
+        {"VEXBOX_OWN", ownName}, {"VEXBOX_NEW", kUpdateTempName}, {"VEXBOX_OLD", asideName}};
     n = {"\"%VEXBOX_OWN%\"", "\"%VEXBOX_NEW%\"", "\"%VEXBOX_OLD%\""};
   }
   const bool quoted = n.own[0] == '"';
+  const std::string moved = std::string("if defined ") + kMovedFlag + " ";
   const std::vector<std::string> lines{
       "@echo off",
+      std::string("set ") + kMovedFlag + "=",
       "Taskkill /f /im " + n.own,
-      // A backup left by an earlier update would block the move.
-      "if exist " + n.old + " Del " + n.old,
+      // Wine's cmd runs "&&" after a failed ren too: the name being gone is
+      // the proof that the move worked.
       "ren " + n.own + " " + n.old,
+      "if not exist " + n.own + " set " + kMovedFlag + "=1",
       "ren " + n.fresh + " " + n.own,
       // The new file could not take the name: the old one comes back.
-      "if not exist " + n.own + " ren " + n.old + " " + n.own,
+      "if not exist " + n.own + " " + moved + "ren " + n.old + " " + n.own,
       // start takes a first quoted argument as the window title.
       quoted ? "start \"\" " + n.own : "start " + n.own,
-      // The old process may still be closing its image.
-      "if exist " + n.old + " ping -n 2 127.0.0.1 >nul",
-      "if exist " + n.old + " Del " + n.old,
-      "if exist " + n.fresh + " Del " + n.fresh,
+      // The old process may still be closing its image. "Del" of a folder
+      // asks, and with /q empties it: only ever the file moved aside.
+      moved + "if exist " + n.old + " ping -n 2 127.0.0.1 >nul",
+      moved + "if exist " + n.old + " Del /q " + n.old,
+      "if exist " + n.fresh + " Del /q " + n.fresh,
       "Del %0",
       "Exit",
   };

@@ -1,7 +1,8 @@
 """The self-update end to end: an old probe build in a folder whose path has
 blanks and Chinese characters updates itself from a loopback server to a
 signed new build, under the shipped name and under a renamed one, with the
-console in code page 936 and in 437. Broken, unsigned or wrongly signed
+console in code page 936 and in 437. Hostile names swap without touching
+what stands beside, or are declined before anything is ended. Broken, unsigned or wrongly signed
 downloads, endless, trickling and oversized answers and a new file locked
 before the swap all leave the old executable in place and runnable, with
 no temporary file, within the bounds."""
@@ -91,11 +92,14 @@ class PeakMemory:
 
 
 def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵匣", signature=None, page=None,
-        hold=False):
-    """Runs one update; returns (base, folder, exit code, log, seconds, peak kB)."""
+        hold=False, beside=None):
+    """Runs one update; returns (base, folder, exit code, log, seconds, peak kB).
+    `beside` maps names to put in the folder first to bytes, or None for a
+    folder (with a file inside)."""
     base = tempfile.mkdtemp(prefix="vex e2e ")
     folder = os.path.join(base, leaf)
     os.makedirs(folder)
+    put_beside(folder, beside or {})
     exe = os.path.join(folder, name)
     shutil.copyfile(old_exe, exe)
     server = dev.DevServer().start()
@@ -138,19 +142,63 @@ def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵
     return base, folder, code, log_of(folder), seconds, peak_kb
 
 
+def put_beside(folder, beside):
+    for entry, content in beside.items():
+        if content is None:
+            os.makedirs(os.path.join(folder, entry, "sub"))
+            content, entry = b"kept", os.path.join(entry, "sub", "keep.txt")
+        with open(os.path.join(folder, entry), "wb") as f:
+            f.write(content)
+
+
+def kept_beside(folder, beside):
+    """True when every entry put beside is there as it was."""
+    for entry, content in beside.items():
+        if content is None:
+            content, entry = b"kept", os.path.join(entry, "sub", "keep.txt")
+        path = os.path.join(folder, entry)
+        if not os.path.isfile(path) or open(path, "rb").read() != content:
+            return False
+    return True
+
+
 def names(folder):
     return sorted(n for n in os.listdir(folder) if n != "probe.log")
 
 
-def swap_case(name, lang, oemcp, **kw):
+def report(label, folder, log):
+    """What the player saw, what the folder holds, whether a program came back."""
+    seen = [line[len("message "):].strip() for line in log.splitlines() if line.startswith("message ")]
+    back = [line for line in log.splitlines() if line.startswith("started ")]
+    print("     %s: saw %s; left %s; came back: %s" % (label, seen or "nothing", names(folder),
+                                                      back[0] if back else "no"), flush=True)
+
+
+def swap_case(name, lang, oemcp, beside=None, **kw):
     label = "%s, OEM %s%s" % (name, oemcp, ", sha256" if kw.get("sha256") else "")
-    base, folder, code, log, _, _ = run(name, lang, **kw)
+    base, folder, code, log, _, _ = run(name, lang, beside=beside, **kw)
+    if beside:
+        report(label, folder, log)
     check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (exit %s: " % code + log.replace("\n", " | ") + ")")
     check("message 升级成功！    " in log, label + ": success message")
     check("started 2.0 %s" % name in log, label + ": new build started under the old name")
     exe = os.path.join(folder, name)
     check(os.path.exists(exe) and open(exe, "rb").read() == new_bytes, label + ": new build stands under the old name")
-    check(names(folder) == [name], label + ": nothing else left " + str(names(folder)))
+    check(names(folder) == sorted([name] + list(beside or {})), label + ": nothing else left " + str(names(folder)))
+    check(kept_beside(folder, beside or {}), label + ": what stood beside is untouched")
+    shutil.rmtree(base, ignore_errors=True)
+
+
+def declined_case(name, lang, oemcp, beside=None):
+    """A name the script cannot carry: the program says so and ends nothing."""
+    label = "%s, OEM %s" % (name, oemcp)
+    base, folder, code, log, seconds, _ = run(name, lang, beside=beside)
+    report(label + " (%.1f s)" % seconds, folder, log)
+    check(code == 3, label + ": program kept running (exit %s: %s)" % (code, log.replace("\n", " | ")))
+    check("message 无法升级" in log and "升级成功" not in log, label + ": asked to rename, no success")
+    check(open(os.path.join(folder, name), "rb").read() == old_bytes, label + ": old executable untouched")
+    check(names(folder) == sorted([name] + list(beside or {})), label + ": nothing added " + str(names(folder)))
+    check(kept_beside(folder, beside or {}), label + ": what stood beside is untouched")
     shutil.rmtree(base, ignore_errors=True)
 
 
@@ -201,6 +249,17 @@ swap_case("my box.exe", "zh_CN.UTF-8", 936, sha256=digest.upper())
 swap_case("阵匣.exe", "C.UTF-8", 437)
 swap_case("my box.exe", "C.UTF-8", 437)
 swap_case("my box.exe", "C.UTF-8", 437, leaf="plain folder")
+
+# Hostile names. Quoted in the environment a name with blanks and cmd's
+# separators still swaps; the aside name is one nothing holds yet, so a
+# folder or a player's file of that name stays as it was.
+swap_case("阵匣.exe", "zh_CN.UTF-8", 936, beside={"阵匣.exe.old": None})
+swap_case("a (1);b=c,d.exe", "C.UTF-8", 437, beside={"a (1);b=c,d.exe.old": b"player's", "a (1);b=c,d.exe.old2": None})
+# A character outside GBK (it would become the wildcard "?"), one cmd would
+# expand again, or its syntax: declined before anything is ended.
+declined_case("vex한.exe", "zh_CN.UTF-8", 936, beside={"vexB.exe.old": b"player's"})
+declined_case("a%PATH%b.exe", "zh_CN.UTF-8", 936)
+declined_case("a!b^c&d.exe", "C.UTF-8", 437)
 
 failure_case("404", served=dev.Served(new_bytes, status=404))
 # Every response stops after 100 kB, whichever range it carries.

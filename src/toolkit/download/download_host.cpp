@@ -26,7 +26,11 @@ std::string ownFileName() {
   std::wstring path(32768, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
   const std::size_t slash = path.find_last_of(L"\\/");
-  return gbkFromWide(slash == std::wstring::npos ? path : path.substr(slash + 1));
+  const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  // A name GBK spells only approximately ("?" or a look-alike) would make
+  // the update script name another file.
+  std::string gbk = gbkFromWide(name);
+  return wideFromGbk(gbk) == name ? gbk : std::string();
 }
 
 unsigned oemCodePage() { return GetOEMCP(); }

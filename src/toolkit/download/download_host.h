@@ -17,7 +17,8 @@ std::string gbkFromWide(const std::wstring& text);
 
 // Current directory without a trailing backslash.
 std::string currentDirectory();
-// File name of the running executable, without its directory.
+// File name of the running executable, without its directory; empty when
+// GBK cannot spell it exactly.
 std::string ownFileName();
 unsigned oemCodePage();
 

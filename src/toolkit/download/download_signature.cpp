@@ -28,7 +28,8 @@ class DerReader {
     std::size_t head = 2;
     if (length & 0x80) {
       const std::size_t count = length & 0x7F;
-      if (count == 0 || count > 2 || rest_.size() < 2 + count) return std::nullopt;
+      // Lengths in as few bytes as they need: one spelling per signature.
+      if (count == 0 || count > 2 || rest_.size() < 2 + count || rest_[2] == 0) return std::nullopt;
       length = 0;
       for (std::size_t i = 0; i < count; ++i) length = length << 8 | rest_[2 + i];
       if (length < 0x80) return std::nullopt;  // the short form would do
@@ -56,11 +57,16 @@ bool same(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
 
-// A positive INTEGER's content, left-padded to 32 bytes.
+// A positive INTEGER's content, left-padded to 32 bytes. Minimal only: a
+// leading zero stands just before a byte with its top bit set, so a
+// signature has exactly one accepted encoding.
 bool toScalar(std::span<const std::uint8_t> content, std::uint8_t* out) {
   if (content.empty() || (content[0] & 0x80)) return false;
-  while (!content.empty() && content[0] == 0) content = content.subspan(1);
-  if (content.empty() || content.size() > 32) return false;
+  if (content[0] == 0) {
+    if (content.size() < 2 || !(content[1] & 0x80)) return false;
+    content = content.subspan(1);
+  }
+  if (content.size() > 32) return false;
   std::fill(out, out + 32, std::uint8_t{0});
   std::copy(content.begin(), content.end(), out + 32 - content.size());
   return true;

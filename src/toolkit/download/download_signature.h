@@ -26,8 +26,9 @@ std::optional<Bytes> base64Decode(std::string_view text);
 std::optional<P256PublicKey> p256KeyFromPem(std::string_view pem);
 
 // The DER ECDSA-Sig-Value (SEQUENCE of two INTEGERs) that
-// `openssl dgst -sha256 -sign` writes. Nothing unless both integers are
-// positive, at most 32 bytes long and the encoding ends where it says.
+// `openssl dgst -sha256 -sign` writes. Nothing unless the encoding is the
+// one canonical DER spelling (minimal lengths and INTEGERs), both integers
+// are positive and at most 32 bytes long, and it ends where it says.
 std::optional<P256Signature> p256SignatureFromDer(std::span<const std::uint8_t> der);
 
 }  // namespace vex
