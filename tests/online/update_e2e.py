@@ -170,8 +170,8 @@ def report(label, folder, log):
     """What the player saw, what the folder holds, whether a program came back."""
     seen = [line[len("message "):].strip() for line in log.splitlines() if line.startswith("message ")]
     back = [line for line in log.splitlines() if line.startswith("started ")]
-    print("     %s: saw %s; left %s; came back: %s" % (label, seen or "nothing", names(folder),
-                                                      back[0] if back else "no"), flush=True)
+    ended = "never ended" if "kept running" in log else "came back: " + (back[0] if back else "no")
+    print("     %s: saw %s; left %s; %s" % (label, seen or "nothing", names(folder), ended), flush=True)
 
 
 def swap_case(name, lang, oemcp, beside=None, **kw):
