@@ -1,5 +1,7 @@
 #include "online/self_update.h"
 
+#include <optional>
+
 #include "online/update_script.h"
 #include "toolkit/download/download_plan.h"
 #include "toolkit/download/download_signature.h"
@@ -11,10 +13,18 @@ namespace {
 
 Text inProgramDirectory(const char* name) { return win::currentDirectory() + "\\" + name; }
 
-// Where the old executable waits during the swap: a name nothing holds yet.
-Text asideName(const Text& own) {
-  return updateAsideName(own,
-                         [](const Text& name) { return win::fileExists(inProgramDirectory(name.c_str())); });
+// The own name and where the old executable waits during the swap (a name
+// nothing holds yet); nothing when the script could not carry them.
+struct SwapNames {
+  Text own, aside;
+};
+std::optional<SwapNames> swapNames() {
+  SwapNames names{win::ownFileName(), {}};
+  if (!scriptCanCarry(names.own)) return std::nullopt;
+  names.aside = updateAsideName(
+      names.own, [](const Text& name) { return win::fileExists(inProgramDirectory(name.c_str())); });
+  if (names.aside.empty()) return std::nullopt;
+  return names;
 }
 
 // The whole check of a file's bytes against what the page published.
@@ -44,8 +54,7 @@ void start_update_download(SelfUpdate& update, const VersionInfo& info, void* me
   if (update.downloader.running()) return;
   // A name the swap cannot carry is declined before anything is fetched
   // or ended.
-  const Text own = win::ownFileName();
-  if (!scriptCanCarry(own) || asideName(own).empty()) {
+  if (!swapNames()) {
     update.showMessage(messageOwner, kUpdateRenameText, kUpdateTitle, win::MessageIcon::Warning);
     return;
   }
@@ -99,20 +108,21 @@ int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
 }
 
 bool write_update_script() {
-  const Text own = win::ownFileName();
-  const Text aside = asideName(own);
-  if (!scriptCanCarry(own) || aside.empty()) return false;
+  const auto names = swapNames();
+  if (!names) return false;
   const Text script = inProgramDirectory(kUpdateScriptName);
-  if (win::writeWholeFile(script, buildUpdateScript(own, aside, win::oemCodePage()).text)) return true;
+  if (win::writeWholeFile(script, buildUpdateScript(names->own, names->aside, win::oemCodePage()).text))
+    return true;
   win::deleteFile(script);
   return false;
 }
 
 bool swap_and_restart() {
   const Text directory = win::currentDirectory();
-  const Text own = win::ownFileName();
-  const UpdateScript script = buildUpdateScript(own, asideName(own), win::oemCodePage());
-  const bool ran = win::runHiddenAndWait(kUpdateScriptName, directory, script.environment);
+  const auto names = swapNames();
+  const bool ran = names && win::runHiddenAndWait(
+                                kUpdateScriptName, directory,
+                                buildUpdateScript(names->own, names->aside, win::oemCodePage()).environment);
   // Still running: the script did not end us, so undo what is left.
   win::deleteFile(directory + "\\" + kUpdateScriptName);
   win::deleteFile(directory + "\\" + kUpdateTempName);
