@@ -86,4 +86,21 @@ class FaultServer {
   std::thread acceptor_;
 };
 
+// Servers that hold on or pour out for as long as a client lets them.
+enum class Hostile {
+  SlowStatusLine,
+  SelfRedirect,
+  RedirectLoop,
+  Trickle,
+  TrickleOfAnnouncedLength,
+  EndlessBody,
+  RedirectToHugeFile,
+};
+inline constexpr Hostile kHostileServers[] = {
+    Hostile::SlowStatusLine,           Hostile::SelfRedirect, Hostile::RedirectLoop,       Hostile::Trickle,
+    Hostile::TrickleOfAnnouncedLength, Hostile::EndlessBody,  Hostile::RedirectToHugeFile,
+};
+const char* hostileName(Hostile hostile);
+Answer hostileAnswer(Hostile hostile, const std::string& path);
+
 }  // namespace vex::test

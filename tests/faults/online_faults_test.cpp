@@ -245,50 +245,20 @@ INSTANTIATE_TEST_SUITE_P(Each, OnlineFaults, ::testing::ValuesIn(kCases), caseNa
 // Servers that hold on or pour out for as long as the client lets them.
 // Every online path runs against each with short limits and must give up
 // on time, after a bounded number of requests and bytes, leaving no file.
-struct Hostile {
-  const char* name;
-  Answer (*route)(const std::string& path);
+struct HostileCase {
+  Hostile server;
   int maxRequests;          // by one page fetch or beacon
   DownloadFailure failure;  // what the download says
 };
 
-const Hostile kHostile[] = {
-    {"SlowStatusLine",
-     [](const std::string&) {
-       return Answer{Fault::SlowStatus, "<html>slow</html>"};
-     },
-     1, DownloadFailure::TimedOut},
-    {"SelfRedirect",
-     [](const std::string& path) {
-       return Answer{Fault::Redirect, path};
-     },
-     6, DownloadFailure::Redirects},
-    {"RedirectLoop",
-     [](const std::string& path) {
-       const auto q = path.find("?again");
-       return Answer{Fault::Redirect, q == std::string::npos ? path + "?again" : path.substr(0, q)};
-     },
-     6, DownloadFailure::Redirects},
-    {"Trickle",
-     [](const std::string&) {
-       return Answer{Fault::Trickle, "x"};
-     },
-     1, DownloadFailure::NoLength},
-    {"TrickleOfAnnouncedLength",
-     [](const std::string&) {
-       return Answer{Fault::SlowTrickle, ""};
-     },
-     1, DownloadFailure::TimedOut},
-    {"EndlessBody",
-     [](const std::string&) {
-       return Answer{Fault::Endless, ""};
-     },
-     1, DownloadFailure::NoLength},
-    {"RedirectToHugeFile",
-     [](const std::string& path) {
-       return path == "/huge" ? Answer{Fault::Huge, ""} : Answer{Fault::Redirect, "/huge"};
-     },
-     2, DownloadFailure::TooLarge},
+const HostileCase kHostile[] = {
+    {Hostile::SlowStatusLine, 1, DownloadFailure::TimedOut},
+    {Hostile::SelfRedirect, 6, DownloadFailure::Redirects},
+    {Hostile::RedirectLoop, 6, DownloadFailure::Redirects},
+    {Hostile::Trickle, 1, DownloadFailure::NoLength},
+    {Hostile::TrickleOfAnnouncedLength, 1, DownloadFailure::TimedOut},
+    {Hostile::EndlessBody, 1, DownloadFailure::NoLength},
+    {Hostile::RedirectToHugeFile, 2, DownloadFailure::TooLarge},
 };
 
 constexpr std::chrono::milliseconds kShortDeadline{1500};
@@ -297,15 +267,18 @@ constexpr ULONGLONG kGivenUpMs = 4000;
 // A few socket buffers' worth; the endless and huge bodies are 100 MiB on.
 constexpr std::uint64_t kMaxServedBytes = std::uint64_t{16} << 20;
 
-std::string hostileName(const ::testing::TestParamInfo<Hostile>& info) { return info.param.name; }
+std::string hostileCaseName(const ::testing::TestParamInfo<HostileCase>& info) {
+  return hostileName(info.param.server);
+}
 
-class HostileServers : public ::testing::TestWithParam<Hostile> {
+class HostileServers : public ::testing::TestWithParam<HostileCase> {
  protected:
-  FaultServer server{[](const std::string& path) { return GetParam().route(path); }};
+  FaultServer server{[](const std::string& path) { return hostileAnswer(GetParam().server, path); }};
 
   void report(const char* path, ULONGLONG took) {
-    std::printf("%s %s: gave up after %llu ms, %zu requests, %llu bytes served\n", path, GetParam().name,
-                took, server.paths().size(), static_cast<unsigned long long>(server.bytesSent()));
+    std::printf("%s %s: gave up after %llu ms, %zu requests, %llu bytes served\n", path,
+                hostileName(GetParam().server), took, server.paths().size(),
+                static_cast<unsigned long long>(server.bytesSent()));
     EXPECT_LT(took, kGivenUpMs);
     EXPECT_LT(server.bytesSent(), kMaxServedBytes);
   }
@@ -358,7 +331,7 @@ TEST_P(HostileServers, DownloadFailsOnTimeAndLeavesNoFile) {
   DeleteFileA(file.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Each, HostileServers, ::testing::ValuesIn(kHostile), hostileName);
+INSTANTIATE_TEST_SUITE_P(Each, HostileServers, ::testing::ValuesIn(kHostile), hostileCaseName);
 
 // A CR LF inside the page's download address never reaches the wire: the
 // player is told the address is wrong and the server sees no request.
@@ -394,6 +367,27 @@ TEST(HostileServersInput, ControlBytesInTheDownloadAddressAreRefused) {
   http_request(api, server.url("/stat.htm?x=1\r\nX-Injected: yes"));
   EXPECT_EQ(api.ended(), TransferEnd::BadAddress);
   EXPECT_TRUE(server.heads().empty());
+}
+
+// An idle program holds no WinInet: each online job loads it and the last
+// one to end lets it go.
+TEST(OnlineMemory, WinInetIsHeldOnlyWhileAJobRuns) {
+  FaultServer server(Fault::None);
+  ASSERT_TRUE(server.listening());
+  auto releasedWithin = [](ULONGLONG ms) {
+    Stopwatch clock;
+    while (GetModuleHandleW(L"wininet.dll") != nullptr && clock.ms() < ms) Sleep(20);
+    return GetModuleHandleW(L"wininet.dll") == nullptr;
+  };
+  ASSERT_TRUE(releasedWithin(5000)) << "an earlier job still holds it";
+  EXPECT_FALSE(online::fetch_version_page(server.url("/vexbox/Version.html")).empty());
+  EXPECT_TRUE(releasedWithin(1000)) << "after the page";
+  {
+    WinInetApi wininet;
+    BoundedInternet api(wininet, {});
+    EXPECT_FALSE(http_request(api, server.url("/stat.htm?id=1")).empty());
+  }
+  EXPECT_TRUE(releasedWithin(1000)) << "after the beacon";
 }
 
 // The beacon and the about flow use the build's fixed endpoints.

@@ -87,7 +87,11 @@ void ConnectionCutter::cut() {
     int length = sizeof peer;
     if (sockets_->peer(s, reinterpret_cast<sockaddr*>(&peer), &length) != 0) continue;
     const std::string raw(reinterpret_cast<const char*>(&peer), static_cast<std::size_t>(length));
-    if (std::find(peers_.begin(), peers_.end(), raw) != peers_.end()) sockets_->shut(s, SD_BOTH);
+    if (std::find(peers_.begin(), peers_.end(), raw) == peers_.end()) continue;
+    sockets_->shut(s, SD_BOTH);
+    // A wait already under way for a silent peer sees no end of stream;
+    // cancelling it makes the blocked call return now.
+    CancelIoEx(reinterpret_cast<HANDLE>(s), nullptr);
   }
 }
 
