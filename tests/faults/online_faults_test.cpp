@@ -328,6 +328,8 @@ TEST_P(HostileServers, DownloadFailsOnTimeAndLeavesNoFile) {
   EXPECT_EQ(end.notice.value, 0);
   EXPECT_EQ(end.notice.failure, GetParam().failure);
   EXPECT_FALSE(fileExists(file));
+  for (int i = 0; i < 50 && downloader.running(); ++i) Sleep(20);
+  EXPECT_FALSE(downloader.running()) << "a new download may start";
   DeleteFileA(file.c_str());
 }
 
@@ -388,6 +390,17 @@ TEST(OnlineMemory, WinInetIsHeldOnlyWhileAJobRuns) {
     EXPECT_FALSE(http_request(api, server.url("/stat.htm?id=1")).empty());
   }
   EXPECT_TRUE(releasedWithin(1000)) << "after the beacon";
+  EndNotice end;
+  DownloadTask task;
+  task.address = server.url("/vexbox/new.exe");
+  task.file = tempPath("vex held download ");
+  task.notify = end.notify();
+  win::Downloader downloader;
+  ASSERT_TRUE(downloader.start(task));
+  ASSERT_TRUE(end.wait(kBoundMs));
+  EXPECT_EQ(end.notice.value, 1);
+  EXPECT_TRUE(releasedWithin(1000)) << "after the download";
+  DeleteFileA(task.file.c_str());
 }
 
 // The beacon and the about flow use the build's fixed endpoints.
