@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/internet/internet_api.h"
 #include "toolkit/common/embedded.h"
+#include "toolkit/internet/internet_api.h"
 
 namespace vex {
 
