@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/internet/internet_api.h"
 #include "toolkit/common/embedded.h"
+#include "toolkit/internet/internet_api.h"
 
 namespace vex {
 
@@ -40,7 +40,7 @@ std::string agent_from_headers(std::string_view headers);
 Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs& args = {});
 
 #ifdef _WIN32
-// Through WinInet.
+// Through WinInet, loaded for the call, within 30 s and 1 MiB.
 Bytes http_request(std::string_view url, const HttpRequestArgs& args = {});
 #endif
 

@@ -103,8 +103,26 @@ int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
     swap_and_restart();
   }
   win::deleteFile(temp);
-  update.showMessage(update.messageOwner, kUpdateFailedText, kUpdateTitle, win::MessageIcon::Warning);
+  const char* text = notice.value == 1 ? kUpdateFailedText : updateFailureText(notice.failure);
+  update.showMessage(update.messageOwner, text, kUpdateTitle, win::MessageIcon::Warning);
   return 0;
+}
+
+const char* updateFailureText(DownloadFailure failure) {
+  switch (failure) {
+    case DownloadFailure::TimedOut:
+      return kUpdateTimeoutText;
+    case DownloadFailure::TooLarge:
+      return kUpdateTooLargeText;
+    case DownloadFailure::Redirects:
+      return kUpdateRedirectsText;
+    case DownloadFailure::BadAddress:
+      return kUpdateAddressText;
+    case DownloadFailure::File:
+      return kUpdateFileText;
+    default:
+      return kUpdateFailedText;
+  }
 }
 
 bool write_update_script() {

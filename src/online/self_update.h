@@ -17,6 +17,17 @@ inline constexpr char kUpdateFailedText[] = "升级失败：没有下载到完�
 inline constexpr char kUpdateRenameText[] =
     "无法升级：程序的文件名含有升级时不能处理的字符。请把程序改名为 阵匣.exe 后再试。";
 inline constexpr char kUpdateTitle[] = "提示";
+inline constexpr char kUpdateTimeoutText[] = "升级失败：下载太慢，已超过时限，请稍后再试。";
+inline constexpr char kUpdateTooLargeText[] =
+    "升级失败：服务器给出的文件太大，不是阵匣的新版本，已停止下载。";
+inline constexpr char kUpdateRedirectsText[] = "升级失败：服务器转向次数太多，已停止下载。";
+inline constexpr char kUpdateAddressText[] = "升级失败：版本页面给出的下载地址不正确。";
+inline constexpr char kUpdateFileText[] =
+    "升级失败：无法在程序所在的文件夹里写入新版本，请检查文件夹是否可写。";
+
+// The end message for a download that ended without a complete file:
+// why, where the reason is the server's pace, size or address.
+const char* updateFailureText(DownloadFailure failure);
 
 // The update part of the program-wide state.
 struct SelfUpdate {

@@ -1,6 +1,6 @@
-// The beacon clock on Windows: the calendar form comes from OLE automation.
+// The beacon clock on Windows.
 #include "online/timestamp_text.h"
-#include "toolkit/system/ole_time.h"
+#include "toolkit/system/local_time.h"
 
 namespace vex {
 
@@ -9,6 +9,8 @@ OleDate current_local_ole_date() {
   return ole_date(now.year, now.month, now.day, now.hour, now.minute, now.second, now.milliseconds);
 }
 
-int ole_date_milliseconds(OleDate date) { return win::variantTimeMilliseconds(date); }
+// The automation calendar the beacon's text was first read through keeps
+// whole seconds only, so its three millisecond digits have always been 000.
+int ole_date_milliseconds(OleDate) { return 0; }
 
 }  // namespace vex

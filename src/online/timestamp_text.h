@@ -13,8 +13,8 @@ using OleDate = double;
 OleDate ole_date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
                  int millisecond = 0);
 OleDate current_local_ole_date();
-// The milliseconds field of the date's calendar form; on Windows as
-// VariantTimeToSystemTime gives it.
+// The milliseconds field of the date's calendar form; on Windows always 0,
+// as the system's automation calendar has always given the beacon.
 int ole_date_milliseconds(OleDate date);
 
 struct TimestampArgs {

@@ -1,5 +1,8 @@
 // One page view reported to the analytics counter per program start.
 #pragma once
+// <chrono> itself does not compile with GBK narrow literals; this brings
+// the durations.
+#include <condition_variable>
 #include <string>
 
 #include "toolkit/internet/internet_api.h"
@@ -15,9 +18,13 @@ std::string usage_beacon_headers();
 // One GET through `api`; the reply and every failure are ignored.
 void send_usage_beacon(InternetApi& api);
 
+// The beacon's whole exchange, whatever the counter does.
+inline constexpr std::chrono::milliseconds kBeaconDeadline{30000};
+
 #ifdef _WIN32
-void send_usage_beacon();
-// Thread routine: one beacon, then the thread ends.
+// Through WinInet, loaded for the call.
+void send_usage_beacon(std::chrono::milliseconds deadline = kBeaconDeadline);
+// Thread routine: once the windows are idle, one beacon, then the thread ends.
 void beacon_thread();
 // The last start-up step: starts beacon_thread on a detached thread and
 // returns at once. Touches no window and no program-wide state.

@@ -2,20 +2,28 @@
 #include <system_error>
 #include <thread>
 
-#include "online/bounded_internet_api.h"
 #include "online/usage_beacon.h"
+#include "toolkit/internet/bounded_internet.h"
 #include "toolkit/internet/wininet_api.h"
+#include "toolkit/system/quiet_thread.h"
 
 namespace vex {
 
-void send_usage_beacon() {
+namespace {
+// The start's window is drawn first; the report can wait that long.
+constexpr unsigned kFirstPaintWaitMs = 5000;
+}  // namespace
+
+void send_usage_beacon(std::chrono::milliseconds deadline) {
   WinInetApi wininet;
-  // A silent counter must not keep the thread for ever.
-  BoundedInternetApi api(wininet);
+  BoundedInternet api(wininet, {.deadline = deadline});
   send_usage_beacon(api);
 }
 
-void beacon_thread() { send_usage_beacon(); }
+void beacon_thread() {
+  win::yieldToWindows(kFirstPaintWaitMs);
+  send_usage_beacon();
+}
 
 void startUsageBeacon() {
   try {

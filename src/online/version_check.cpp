@@ -4,15 +4,11 @@
 
 namespace vex::online {
 
-Bytes fetch_version_page(const Text& address) {
+Bytes fetch_version_page(InternetApi& api, const Text& address, std::chrono::milliseconds deadline) {
   win::PageFetch how;
   how.bufferSize = versionReadBufferSize;
-  return win::downloadPage(address, how);
-}
-
-bool fetch_version_info(VersionInfo& info, const Text& host) {
-  info = parseVersionPage(versionPageText(fetch_version_page(versionPageAddress(host))));
-  return announcesNewVersion(info);
+  how.limits.deadline = deadline;
+  return win::downloadPage(api, address, how);
 }
 
 }  // namespace vex::online

@@ -1,17 +1,32 @@
 // The version check: fetch the version page and read what it announces.
 #pragma once
+// <chrono> itself does not compile with GBK narrow literals; this brings
+// the durations.
+#include <condition_variable>
+
 #include "online/version_page.h"
+#include "toolkit/internet/internet_api.h"
 #include "vexbox_config.h"
 
 namespace vex::online {
 
+// The page's whole exchange, from the click on, whatever its server does.
+inline constexpr std::chrono::milliseconds kVersionPageDeadline{10000};
+
 // The page's bytes; empty when nothing could be read, and when the page is
-// longer than 1 MiB or has not ended after 10 s (however its server paces
-// it). Blocks the calling thread for up to that long.
-Bytes fetch_version_page(const Text& address);
+// longer than 1 MiB or has not ended by `deadline`. Blocks the calling
+// thread for up to that long.
+Bytes fetch_version_page(InternetApi& api, const Text& address,
+                         std::chrono::milliseconds deadline = kVersionPageDeadline);
+
+#ifdef _WIN32
+// Through WinInet, loaded for the call.
+Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline = kVersionPageDeadline);
 
 // Fetches the page from `host`, replaces the fields of `info` and returns
 // whether a new version is announced.
-bool fetch_version_info(VersionInfo& info, const Text& host = vex::config::kUpdateHost);
+bool fetch_version_info(VersionInfo& info, const Text& host = vex::config::kUpdateHost,
+                        std::chrono::milliseconds deadline = kVersionPageDeadline);
+#endif
 
 }  // namespace vex::online

@@ -168,5 +168,68 @@ TEST(AppTrickle, AboutIsBoundedAndTheWindowsStayPainted) {
   EXPECT_EQ(boxes.count(), 0);
 }
 
+// The real program with its real limits against each hostile server: how
+// long until it gives up, the requests and bytes the server got to serve,
+// and what is left beside the program. Waits out the real deadlines, so it
+// runs only when asked: --gtest_also_run_disabled_tests --gtest_filter=*AppHostile*
+class AppHostile : public ::testing::TestWithParam<Hostile> {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
+    if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  }
+  void report(const char* flow, ULONGLONG took, const FaultServer& server) {
+    std::printf("%s %s: gave up after %llu ms, %zu requests, %llu bytes served\n", flow,
+                hostileName(GetParam()), took, server.paths().size(),
+                static_cast<unsigned long long>(server.bytesSent()));
+  }
+};
+
+TEST_P(AppHostile, DISABLED_AboutPage) {
+  FaultServer server([](const std::string& path) { return hostileAnswer(GetParam(), path); }, kFixedPort);
+  ASSERT_TRUE(server.listening());
+  BoxWatcher boxes(IDOK);
+  RunningApp run;
+  click(run, {layout::kMainWindow, mw::关于菜单按钮}, 0);
+  const ULONGLONG opened = pumpUntil([&] { return run.ui().isOpen(layout::kAboutWindow); }, 120000);
+  report("about page", opened, server);
+  EXPECT_LT(opened, 12000u);
+}
+
+TEST_P(AppHostile, DISABLED_UpdateDownload) {
+  const std::string page =
+      "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(kFixedPort) +
+      "/vexbox/new.exe[/dowload][update]Y[/update][end]";
+  FaultServer server(
+      [&](const std::string& path) {
+        return path == "/vexbox/Version.html" ? Answer{Fault::None, page} : hostileAnswer(GetParam(), path);
+      },
+      kFixedPort);
+  ASSERT_TRUE(server.listening());
+  BoxWatcher boxes(IDOK);
+  RunningApp run;
+  click(run, {layout::kMainWindow, mw::关于菜单按钮}, 0);
+  pumpUntil([&] { return run.ui().isOpen(layout::kAboutWindow); });
+  ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
+  click(run, {layout::kAboutWindow, ab::超级按钮1}, 0);
+  const ULONGLONG told = pumpUntil([&] { return boxes.count() > 0; }, 180000);
+  pump(300);
+  report("update", told, server);
+  const std::wstring said = boxes.texts().empty() ? L"" : boxes.texts()[0];
+  char text[512] = {};
+  WideCharToMultiByte(CP_UTF8, 0, said.c_str(), -1, text, sizeof text - 1, nullptr, nullptr);
+  const std::string dir = win::currentDirectory() + "\\";
+  std::printf("  told: %s; left: %s%s\n", text,
+              win::fileExists(dir + online::kUpdateTempName) ? "temp file " : "",
+              win::fileExists(dir + online::kUpdateScriptName) ? "update.bat" : "");
+  EXPECT_FALSE(win::fileExists(dir + online::kUpdateTempName));
+  EXPECT_LT(told, 70000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, AppHostile, ::testing::ValuesIn(kHostileServers),
+                         [](const ::testing::TestParamInfo<Hostile>& info) {
+                           return hostileName(info.param);
+                         });
+
 }  // namespace
 }  // namespace vex::test

@@ -34,13 +34,15 @@ bool readable(SOCKET s, int ms) {
   return select(0, &set, nullptr, nullptr, &tv) == 1;
 }
 
-void sendAll(SOCKET s, const std::string& bytes) {
+bool sendAll(SOCKET s, const std::string& bytes, std::atomic<std::uint64_t>* counted = nullptr) {
   std::size_t sent = 0;
   while (sent < bytes.size()) {
     const int n = send(s, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
-    if (n <= 0) return;
+    if (n <= 0) return false;
     sent += static_cast<std::size_t>(n);
+    if (counted) *counted += static_cast<std::uint64_t>(n);
   }
+  return true;
 }
 
 std::string response(const std::string& status, const std::string& body) {
@@ -86,6 +88,11 @@ FaultServer::~FaultServer() {
 std::vector<std::string> FaultServer::paths() const {
   std::lock_guard lock(mutex_);
   return paths_;
+}
+
+std::vector<std::string> FaultServer::heads() const {
+  std::lock_guard lock(mutex_);
+  return heads_;
 }
 
 bool FaultServer::waitStopped(int ms) const {
@@ -143,6 +150,7 @@ void FaultServer::serve(std::uintptr_t socket) {
   {
     std::lock_guard lock(mutex_);
     paths_.push_back(path);
+    heads_.push_back(head);
   }
   const Answer answer = route_(path);
   switch (answer.fault) {
@@ -169,6 +177,39 @@ void FaultServer::serve(std::uintptr_t socket) {
       const std::string body = answer.body.empty() ? std::string("x") : answer.body;
       for (std::size_t i = 0; i < 120 && !waitStopped(500); ++i) {
         if (send(s, &body[i % body.size()], 1, 0) != 1) break;
+      }
+      break;
+    }
+    case Fault::SlowTrickle:
+      if (!sendAll(s, "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n", &bytesSent_)) break;
+      for (int i = 0; i < 600 && !waitStopped(100); ++i) {
+        if (send(s, "x", 1, 0) != 1) break;
+        ++bytesSent_;
+      }
+      break;
+    case Fault::SlowStatus: {
+      const std::string reply = response("200 OK", answer.body);
+      for (std::size_t i = 0; i < reply.size() && !waitStopped(100); ++i) {
+        if (send(s, &reply[i], 1, 0) != 1) break;
+        ++bytesSent_;
+      }
+      break;
+    }
+    case Fault::Redirect:
+      sendAll(s, "HTTP/1.1 302 Found\r\nLocation: " + answer.body + "\r\nContent-Length: 0\r\n\r\n",
+              &bytesSent_);
+      break;
+    case Fault::Endless:
+    case Fault::Huge: {
+      const std::string head = answer.fault == Fault::Huge
+                                   ? "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\n"
+                                   : "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n";
+      const std::string block(64 * 1024, 'M');
+      // At most what was announced; the endless one stops at 1 GiB.
+      if (sendAll(s, head, &bytesSent_)) {
+        for (int i = 0; i < (answer.fault == Fault::Huge ? 1600 : 16384) && !stopping_; ++i) {
+          if (!sendAll(s, block, &bytesSent_)) break;
+        }
       }
       break;
     }
@@ -206,6 +247,48 @@ bool FaultServer::portAnswers(int port) {
   const bool answered = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
   closesocket(s);
   return answered;
+}
+
+const char* hostileName(Hostile hostile) {
+  switch (hostile) {
+    case Hostile::SlowStatusLine:
+      return "SlowStatusLine";
+    case Hostile::SelfRedirect:
+      return "SelfRedirect";
+    case Hostile::RedirectLoop:
+      return "RedirectLoop";
+    case Hostile::Trickle:
+      return "Trickle";
+    case Hostile::TrickleOfAnnouncedLength:
+      return "TrickleOfAnnouncedLength";
+    case Hostile::EndlessBody:
+      return "EndlessBody";
+    case Hostile::RedirectToHugeFile:
+      return "RedirectToHugeFile";
+  }
+  return "?";
+}
+
+Answer hostileAnswer(Hostile hostile, const std::string& path) {
+  switch (hostile) {
+    case Hostile::SlowStatusLine:
+      return {Fault::SlowStatus, "<html>slow</html>"};
+    case Hostile::SelfRedirect:
+      return {Fault::Redirect, path};
+    case Hostile::RedirectLoop: {
+      const auto again = path.find("?again");
+      return {Fault::Redirect, again == std::string::npos ? path + "?again" : path.substr(0, again)};
+    }
+    case Hostile::Trickle:
+      return {Fault::Trickle, "x"};
+    case Hostile::TrickleOfAnnouncedLength:
+      return {Fault::SlowTrickle, ""};
+    case Hostile::EndlessBody:
+      return {Fault::Endless, ""};
+    case Hostile::RedirectToHugeFile:
+      return path == "/huge" ? Answer{Fault::Huge, ""} : Answer{Fault::Redirect, "/huge"};
+  }
+  return {};
 }
 
 }  // namespace vex::test

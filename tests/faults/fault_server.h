@@ -1,7 +1,7 @@
 // A loopback HTTP server that misbehaves on purpose: it stalls, resets the
-// connection mid-response, answers 500 or sends headers that are no HTTP at
-// all, per path. Bounded: at most kMaxConnections at a time, and every
-// connection ends when the server is destroyed.
+// connection mid-response, answers 500, sends headers that are no HTTP at
+// all, trickles, redirects or never stops sending, per path. Bounded: at most kMaxConnections at a time, and
+// every connection ends when the server is destroyed.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -21,6 +21,11 @@ enum class Fault {
   Status500,       // a complete 500 error page
   GarbageHeaders,  // bytes that are no status line and no header lines
   Trickle,         // a 200 head without a length, then one body byte every 500 ms
+  SlowTrickle,     // a 200 head announcing 100000 bytes, then one byte every 100 ms
+  SlowStatus,      // the status line and head one byte every 100 ms
+  Redirect,        // 302 to the answer's body
+  Endless,         // a 200 head without a length, then bytes as fast as they go
+  Huge,            // a 200 head announcing 100 MiB, then bytes as fast as they go
 };
 
 struct Answer {
@@ -48,7 +53,10 @@ class FaultServer {
   std::string url(const std::string& path) const { return "http://" + host() + path; }
   // Request paths in arrival order.
   std::vector<std::string> paths() const;
+  // Request heads in arrival order.
+  std::vector<std::string> heads() const;
   int connections() const { return connections_; }
+  std::uint64_t bytesSent() const { return bytesSent_; }
 
   // A loopback port nothing listens on (bound, then released).
   static int closedPort();
@@ -66,8 +74,10 @@ class FaultServer {
   std::atomic<bool> stopping_{false};
   std::atomic<int> connections_{0};
   std::atomic<int> active_{0};
+  std::atomic<std::uint64_t> bytesSent_{0};
   mutable std::mutex mutex_;
   std::vector<std::string> paths_;
+  std::vector<std::string> heads_;
   struct Worker {
     std::thread thread;
     std::shared_ptr<std::atomic<bool>> done;
@@ -75,5 +85,22 @@ class FaultServer {
   std::vector<Worker> workers_;
   std::thread acceptor_;
 };
+
+// Servers that hold on or pour out for as long as a client lets them.
+enum class Hostile {
+  SlowStatusLine,
+  SelfRedirect,
+  RedirectLoop,
+  Trickle,
+  TrickleOfAnnouncedLength,
+  EndlessBody,
+  RedirectToHugeFile,
+};
+inline constexpr Hostile kHostileServers[] = {
+    Hostile::SlowStatusLine,           Hostile::SelfRedirect, Hostile::RedirectLoop,       Hostile::Trickle,
+    Hostile::TrickleOfAnnouncedLength, Hostile::EndlessBody,  Hostile::RedirectToHugeFile,
+};
+const char* hostileName(Hostile hostile);
+Answer hostileAnswer(Hostile hostile, const std::string& path);
 
 }  // namespace vex::test

@@ -7,14 +7,16 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "fault_server.h"
 #include "net/http_request.h"
-#include "online/bounded_internet_api.h"
 #include "online/self_update.h"
 #include "online/usage_beacon.h"
 #include "online/version_check.h"
 #include "toolkit/download/downloader.h"
+#include "toolkit/internet/bounded_internet.h"
 #include "toolkit/internet/wininet_api.h"
 
 namespace vex::test {
@@ -78,7 +80,7 @@ TEST_P(OnlineFaults, HttpRequestComesBackWithoutTheBody) {
   ASSERT_TRUE(at.usable());
   std::string headers = "Referer:http://127.0.0.1", gotHeaders, gotCookies;
   WinInetApi wininet;
-  BoundedInternetApi api(wininet);
+  BoundedInternet api(wininet, {.deadline = kBeaconDeadline});
   Stopwatch clock;
   const Bytes body =
       http_request(api, at.url("/stat.htm?id=1"),
@@ -239,6 +241,167 @@ TEST(SelfUpdateGuard, CompleteFileThatIsNoExecutableIsNotSwappedIn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, OnlineFaults, ::testing::ValuesIn(kCases), caseName);
+
+// Servers that hold on or pour out for as long as the client lets them.
+// Every online path runs against each with short limits and must give up
+// on time, after a bounded number of requests and bytes, leaving no file.
+struct HostileCase {
+  Hostile server;
+  int maxRequests;          // by one page fetch or beacon
+  DownloadFailure failure;  // what the download says
+};
+
+const HostileCase kHostile[] = {
+    {Hostile::SlowStatusLine, 1, DownloadFailure::TimedOut},
+    {Hostile::SelfRedirect, 6, DownloadFailure::Redirects},
+    {Hostile::RedirectLoop, 6, DownloadFailure::Redirects},
+    {Hostile::Trickle, 1, DownloadFailure::NoLength},
+    {Hostile::TrickleOfAnnouncedLength, 1, DownloadFailure::TimedOut},
+    {Hostile::EndlessBody, 1, DownloadFailure::NoLength},
+    {Hostile::RedirectToHugeFile, 2, DownloadFailure::TooLarge},
+};
+
+constexpr std::chrono::milliseconds kShortDeadline{1500};
+// The deadline plus the time a loaded machine takes to close up.
+constexpr ULONGLONG kGivenUpMs = 4000;
+// A few socket buffers' worth; the endless and huge bodies are 100 MiB on.
+constexpr std::uint64_t kMaxServedBytes = std::uint64_t{16} << 20;
+
+std::string hostileCaseName(const ::testing::TestParamInfo<HostileCase>& info) {
+  return hostileName(info.param.server);
+}
+
+class HostileServers : public ::testing::TestWithParam<HostileCase> {
+ protected:
+  FaultServer server{[](const std::string& path) { return hostileAnswer(GetParam().server, path); }};
+
+  void report(const char* path, ULONGLONG took) {
+    std::printf("%s %s: gave up after %llu ms, %zu requests, %llu bytes served\n", path,
+                hostileName(GetParam().server), took, server.paths().size(),
+                static_cast<unsigned long long>(server.bytesSent()));
+    EXPECT_LT(took, kGivenUpMs);
+    EXPECT_LT(server.bytesSent(), kMaxServedBytes);
+  }
+};
+
+TEST_P(HostileServers, PageFetchGivesUpOnTime) {
+  ASSERT_TRUE(server.listening());
+  Stopwatch clock;
+  const Bytes page = online::fetch_version_page(server.url("/vexbox/Version.html"), kShortDeadline);
+  report("page", clock.ms());
+  EXPECT_LE(server.paths().size(), static_cast<std::size_t>(GetParam().maxRequests));
+  EXPECT_TRUE(page.empty());
+}
+
+TEST_P(HostileServers, BeaconGivesUpOnTime) {
+  ASSERT_TRUE(server.listening());
+  WinInetApi wininet;
+  BoundedInternet api(wininet, {.deadline = kShortDeadline});
+  Stopwatch clock;
+  std::string headers = usage_beacon_headers();
+  const Bytes body = http_request(api, server.url("/stat.htm?id=1"), {.headers = &headers});
+  report("beacon", clock.ms());
+  EXPECT_LE(server.paths().size(), static_cast<std::size_t>(GetParam().maxRequests));
+  EXPECT_LE(body.size(), TransferLimits{}.maxBodyBytes);
+}
+
+TEST_P(HostileServers, DownloadFailsOnTimeAndLeavesNoFile) {
+  ASSERT_TRUE(server.listening());
+  const std::string file = tempPath("vex hostile download ");
+  DeleteFileA(file.c_str());
+  EndNotice end;
+  DownloadTask task;
+  task.kind = kTaskToFile;
+  task.address = server.url("/vexbox/new.exe");
+  task.file = file;
+  task.connections = 5;
+  task.deadlineMs = static_cast<int>(kShortDeadline.count());
+  task.idleMs = 1000;
+  task.notify = end.notify();
+  win::Downloader downloader;
+  Stopwatch clock;
+  ASSERT_TRUE(downloader.start(task));
+  ASSERT_TRUE(end.wait(kBoundMs)) << "no end notice within the bound";
+  report("download", clock.ms());
+  // The probe and its redirects; no range request follows a failed probe.
+  EXPECT_LE(server.paths().size(), 6u);
+  EXPECT_EQ(end.notice.value, 0);
+  EXPECT_EQ(end.notice.failure, GetParam().failure);
+  EXPECT_FALSE(fileExists(file));
+  for (int i = 0; i < 50 && downloader.running(); ++i) Sleep(20);
+  EXPECT_FALSE(downloader.running()) << "a new download may start";
+  DeleteFileA(file.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, HostileServers, ::testing::ValuesIn(kHostile), hostileCaseName);
+
+// A CR LF inside the page's download address never reaches the wire: the
+// player is told the address is wrong and the server sees no request.
+TEST(HostileServersInput, ControlBytesInTheDownloadAddressAreRefused) {
+  FaultServer server(Fault::None);
+  ASSERT_TRUE(server.listening());
+  online::SelfUpdate update;
+  std::mutex mutex;
+  std::vector<std::string> said;
+  update.showMessage = [&](void*, const std::string& text, const std::string&, win::MessageIcon) {
+    std::lock_guard lock(mutex);
+    said.push_back(text);
+  };
+  const std::string page = "[start][edition]2.2[/edition][dowload] " + server.url("/new.exe") +
+                           "\r\nX-Injected: yes\r\nX-Pad: [/dowload][end]";
+  online::start_update_download(update, online::parseVersionPage(page), nullptr);
+  Stopwatch clock;
+  for (;;) {
+    {
+      std::lock_guard lock(mutex);
+      if (!said.empty()) break;
+    }
+    ASSERT_LT(clock.ms(), kBoundMs);
+    Sleep(20);
+  }
+  EXPECT_EQ(said[0], online::kUpdateAddressText);
+  EXPECT_TRUE(server.heads().empty());
+  EXPECT_FALSE(fileExists(update.task.file));
+  // The same address through the other paths.
+  EXPECT_TRUE(online::fetch_version_page(server.url("/p\r\nX-Injected: yes")).empty());
+  WinInetApi wininet;
+  BoundedInternet api(wininet, {});
+  http_request(api, server.url("/stat.htm?x=1\r\nX-Injected: yes"));
+  EXPECT_EQ(api.ended(), TransferEnd::BadAddress);
+  EXPECT_TRUE(server.heads().empty());
+}
+
+// An idle program holds no WinInet: each online job loads it and the last
+// one to end lets it go.
+TEST(OnlineMemory, WinInetIsHeldOnlyWhileAJobRuns) {
+  FaultServer server(Fault::None);
+  ASSERT_TRUE(server.listening());
+  auto releasedWithin = [](ULONGLONG ms) {
+    Stopwatch clock;
+    while (GetModuleHandleW(L"wininet.dll") != nullptr && clock.ms() < ms) Sleep(20);
+    return GetModuleHandleW(L"wininet.dll") == nullptr;
+  };
+  ASSERT_TRUE(releasedWithin(5000)) << "an earlier job still holds it";
+  EXPECT_FALSE(online::fetch_version_page(server.url("/vexbox/Version.html")).empty());
+  EXPECT_TRUE(releasedWithin(1000)) << "after the page";
+  {
+    WinInetApi wininet;
+    BoundedInternet api(wininet, {});
+    EXPECT_FALSE(http_request(api, server.url("/stat.htm?id=1")).empty());
+  }
+  EXPECT_TRUE(releasedWithin(1000)) << "after the beacon";
+  EndNotice end;
+  DownloadTask task;
+  task.address = server.url("/vexbox/new.exe");
+  task.file = tempPath("vex held download ");
+  task.notify = end.notify();
+  win::Downloader downloader;
+  ASSERT_TRUE(downloader.start(task));
+  ASSERT_TRUE(end.wait(kBoundMs));
+  EXPECT_EQ(end.notice.value, 1);
+  EXPECT_TRUE(releasedWithin(1000)) << "after the download";
+  DeleteFileA(task.file.c_str());
+}
 
 // The beacon and the about flow use the build's fixed endpoints.
 class FixedPortFaults : public ::testing::TestWithParam<Case> {

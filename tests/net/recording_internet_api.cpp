@@ -62,7 +62,14 @@ bool RecordingInternetApi::readFile(InternetHandle h, std::span<std::uint8_t> bu
 bool RecordingInternetApi::queryInfo(InternetHandle h, std::uint32_t info_level, std::span<char> buffer,
                                      std::uint32_t& length) {
   calls.push_back("queryInfo");
-  if (h != request() || info_level != inet::kQueryRawHeadersCrLf) throw std::logic_error("unexpected query");
+  if (h != request()) throw std::logic_error("unexpected query");
+  if (info_level != inet::kQueryRawHeadersCrLf) {
+    const auto value = headerValues.find(info_level);
+    if (value == headerValues.end() || value->second.size() + 1 > buffer.size()) return false;
+    std::memcpy(buffer.data(), value->second.c_str(), value->second.size() + 1);
+    length = static_cast<std::uint32_t>(value->second.size());
+    return true;
+  }
   if (length != buffer.size()) throw std::logic_error("length does not match the buffer");
   queryBufferSizes.push_back(length);
   if (!rawHeaders) return false;

@@ -2,12 +2,13 @@
 // request routine's use of the library can be checked call by call.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "toolkit/internet/internet_api.h"
 #include "toolkit/common/embedded.h"
+#include "toolkit/internet/internet_api.h"
 
 namespace vex::testing {
 
@@ -42,8 +43,9 @@ class RecordingInternetApi final : public InternetApi {
   // Script.
   bool failOpen = false, failConnect = false, failRequest = false;
   Bytes responseBody;
-  std::uint32_t maxRead = 1024;           // a read returns at most this much
-  std::optional<std::string> rawHeaders;  // absent: the query fails
+  std::uint32_t maxRead = 1024;                       // a read returns at most this much
+  std::optional<std::string> rawHeaders;              // absent: the query fails
+  std::map<std::uint32_t, std::string> headerValues;  // other query levels; absent ones fail
 
   // Record, in call order where it matters.
   std::vector<std::string> calls;

@@ -5,7 +5,7 @@
 #include "../net/recording_internet_api.h"
 #include "net/http_request.h"
 #include "net/url_parts.h"
-#include "online/bounded_internet_api.h"
+#include "toolkit/internet/bounded_internet.h"
 #include "vexbox_config.h"
 
 namespace vex {
@@ -79,13 +79,22 @@ class EndlessBody final : public InternetApi {
 
 TEST(UsageBeacon, EndlessReplyStopsAtTheBodyBound) {
   EndlessBody endless;
-  BoundedInternetApi api(endless);
-  std::string headers = usage_beacon_headers();
-  const Bytes body = http_request(api, usage_beacon_url("1"), {.headers = &headers});
-  EXPECT_EQ(body.size(), BoundedInternetApi::kMaxBodyBytes);
-  EXPECT_EQ(endless.offered, BoundedInternetApi::kMaxBodyBytes);
-  // The next request starts with a fresh allowance.
-  EXPECT_EQ(http_request(api, usage_beacon_url("2")).size(), BoundedInternetApi::kMaxBodyBytes);
+  const std::uint64_t cap = TransferLimits{}.maxBodyBytes;
+  {
+    BoundedInternet api(endless, {});
+    std::string headers = usage_beacon_headers();
+    const Bytes body = http_request(api, usage_beacon_url("1"), {.headers = &headers});
+    EXPECT_EQ(body.size(), cap);
+    // One byte past the cap tells that there is more; then the request is closed.
+    EXPECT_EQ(endless.offered, cap + 1);
+    EXPECT_EQ(api.ended(), TransferEnd::TooLarge);
+    EXPECT_NE(std::find(endless.inner.closed.begin(), endless.inner.closed.end(),
+                        testing::RecordingInternetApi::request()),
+              endless.inner.closed.end());
+  }
+  // The next exchange starts with a fresh allowance.
+  BoundedInternet api(endless, {});
+  EXPECT_EQ(http_request(api, usage_beacon_url("2")).size(), cap);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "toolkit/common/embedded.h"
+#include "toolkit/internet/bounded_internet.h"
 
 namespace vex::win {
 
@@ -13,19 +14,18 @@ struct PageFetch {
   std::string agent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
   // Read buffer size from the raw Content-Length text ("" when missing).
   std::function<std::size_t(const std::string& contentLength)> bufferSize;
-  // A silent server must not freeze the caller for minutes.
-  int connectTimeoutMs = 3000;
-  int sendTimeoutMs = 3000;
-  int receiveTimeoutMs = 5000;
-  // The whole exchange, however the server paces its bytes.
-  int deadlineMs = 10000;
-  // A longer body is no page of ours.
-  std::size_t maxBytes = std::size_t{1} << 20;
+  // The whole exchange, however the server paces its bytes; a longer body
+  // is no page of ours.
+  TransferLimits limits{.deadline = std::chrono::seconds(10),
+                        .maxBodyBytes = std::size_t{1} << 20,
+                        .connectTimeoutMs = 3000,
+                        .sendTimeoutMs = 3000,
+                        .receiveTimeoutMs = 5000};
 };
 
 // The body bytes read until a read returns 0 bytes; on a failed call, the
-// bytes read so far (empty when none). A body above `maxBytes`, or one not
-// ended by `deadlineMs`, gives nothing at all.
-Bytes downloadPage(const std::string& address, const PageFetch& how);
+// bytes read so far (empty when none). A body above the byte cap, one not
+// ended by the deadline, or an address with control bytes gives nothing.
+Bytes downloadPage(InternetApi& api, const std::string& address, const PageFetch& how);
 
 }  // namespace vex::win

@@ -15,7 +15,7 @@ inline constexpr int kNoticeEnded = 4;     // value: 1 when the file is complete
 // Why a finished task did not produce a complete file.
 enum class DownloadFailure {
   None,
-  BadAddress,   // empty or not http/https
+  BadAddress,   // empty, not http/https, or holding control bytes
   Connect,      // could not open, connect or send
   HttpStatus,   // status other than 200/206 (status holds it)
   BadRange,     // 206 whose Content-Range is not what was asked for
@@ -26,6 +26,8 @@ enum class DownloadFailure {
   TooLarge,     // announced length above kMaxDownloadBytes
   File,         // creating or writing the target file failed
   Stopped,      // stop() was called
+  TimedOut,     // not finished in time, or nothing received for too long
+  Redirects,    // more redirects than one request may take
 };
 
 struct DownloadNotice {
@@ -61,6 +63,11 @@ struct DownloadTask {
   std::string text;
   int flag = 1;
   std::string fileTypes = ".exe|.rar|.zip|.gif|.jpg|.mp3|.rm";
+  // The whole task ends after the longer of deadlineMs and the announced
+  // length at minBytesPerSecond, or after idleMs without a byte.
+  int deadlineMs = 60000;
+  int minBytesPerSecond = 64 * 1024;
+  int idleMs = 30000;
 };
 
 }  // namespace vex

@@ -5,7 +5,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <shared_mutex>
 #include <string>
 #include <vector>
@@ -14,6 +13,9 @@
 #include "toolkit/download/download_host.h"
 #include "toolkit/download/download_plan.h"
 #include "toolkit/download/download_url.h"
+#include "toolkit/internet/bounded_internet.h"
+#include "toolkit/internet/internet_query.h"
+#include "toolkit/internet/wininet_api.h"
 
 namespace vex::win {
 
@@ -21,152 +23,123 @@ namespace {
 
 constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 // Read sizes: WinInet under Wine reaches full speed only with big reads.
-constexpr DWORD kMinChunk = 8 * 1024;
-constexpr DWORD kStartChunk = 256 * 1024;
+constexpr std::uint32_t kMinChunk = 8 * 1024;
+constexpr std::uint32_t kStartChunk = 256 * 1024;
 constexpr int kMaxChunk = 1024 * 1024;
 // Head of the file the first request reads before the rest is split.
 constexpr std::int64_t kProbeBytes = 256 * 1024;
-// How long stop() waits for the threads before leaving them to their time-outs.
-constexpr int kStopWaitMs = 1500;
 
-void setOption(HINTERNET handle, DWORD option, int value) {
-  DWORD v = static_cast<DWORD>(value);
-  InternetSetOptionA(handle, option, &v, sizeof v);
+TransferLimits limitsOf(const DownloadTask& task) {
+  TransferLimits limits;
+  limits.deadline = std::chrono::milliseconds(std::max(task.deadlineMs, 1));
+  limits.idle = std::chrono::milliseconds(std::max(task.idleMs, 0));
+  limits.maxBodyBytes = kMaxDownloadBytes;
+  limits.connectTimeoutMs = static_cast<std::uint32_t>(std::max(task.connectTimeoutMs, 1));
+  limits.sendTimeoutMs = static_cast<std::uint32_t>(std::max(task.sendTimeoutMs, 1));
+  limits.receiveTimeoutMs = static_cast<std::uint32_t>(std::max(task.receiveTimeoutMs, 1));
+  return limits;
 }
 
-// Set on every handle: not every WinInet passes them down from the session.
-void setTimeouts(HINTERNET handle, const DownloadTask& task) {
-  setOption(handle, INTERNET_OPTION_CONNECT_TIMEOUT, task.connectTimeoutMs);
-  setOption(handle, INTERNET_OPTION_SEND_TIMEOUT, task.sendTimeoutMs);
-  setOption(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, task.receiveTimeoutMs);
-}
-
-std::string queryText(HINTERNET request, DWORD what) {
-  char text[256] = {};
-  DWORD size = sizeof text - 1;
-  DWORD index = 0;
-  if (!HttpQueryInfoA(request, what, text, &size, &index)) return {};
-  return std::string(text, size);
-}
-
-int queryStatus(HINTERNET request) {
-  DWORD status = 0;
-  DWORD size = sizeof status;
-  DWORD index = 0;
-  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, &index))
-    return 0;
-  return static_cast<int>(status);
+// Why the layer ended an exchange, as the task's failure.
+DownloadFailure failureOf(TransferEnd end, DownloadFailure seen) {
+  switch (end) {
+    case TransferEnd::Deadline:
+    case TransferEnd::Idle:
+      return DownloadFailure::TimedOut;
+    case TransferEnd::Redirects:
+      return DownloadFailure::Redirects;
+    case TransferEnd::BadAddress:
+      return DownloadFailure::BadAddress;
+    case TransferEnd::TooLarge:
+      return seen == DownloadFailure::None ? DownloadFailure::WrongLength : seen;
+    case TransferEnd::Stopped:  // by the job itself; a stop() marks the job
+    case TransferEnd::None:
+      break;
+  }
+  return seen;
 }
 
 }  // namespace
 
 struct Downloader::Job {
+  explicit Job(const DownloadTask& t)
+      : task(t),
+        api(std::make_unique<WinInetApi>()),
+        net(std::make_unique<BoundedInternet>(*api, limitsOf(t))) {}
+
+  enum class State { Transferring, Telling, Idle };
+
   DownloadTask task;
   DownloadUrl url;
+  // WinInet is loaded while the transfer runs and let go before the end is
+  // told; `netMutex` guards the two against a stop from another thread.
+  std::mutex netMutex;
+  std::unique_ptr<WinInetApi> api;
+  std::unique_ptr<BoundedInternet> net;
   std::atomic<bool> stopping{false};
   std::atomic<bool> abandoned{false};  // one range failed: the others give up
-  std::atomic<bool> finished{false};
   std::atomic<std::int64_t> received{0};
   std::int64_t total = 0;
-
-  // Request handles a stop closes to cut blocked reads short.
-  std::mutex liveMutex;
-  std::set<HINTERNET> live;
+  std::optional<ScopedInternetHandle> session;
 
   std::mutex noticeMutex;
   ULONGLONG lastNotice = 0;  // GetTickCount64 of the last progress notice
 
-  // Signalled when the transfer (not the end notice) is over.
-  std::mutex doneMutex;
-  std::condition_variable doneSignal;
-  bool transferDone = false;
-
-  InternetHandle session;
-  // Writers share the lock; a stop that cannot wait takes it to close the file.
   std::shared_mutex fileMutex;
   FileHandle file;
 
+  mutable std::mutex stateMutex;
+  std::condition_variable stateChanged;
+  State state = State::Transferring;
+
   void run();
   DownloadFailure transfer(int* status);
-  DownloadFailure readInto(HINTERNET request, std::int64_t offset, std::int64_t limit, std::int64_t* got);
+  DownloadFailure readInto(InternetHandle request, std::int64_t offset, std::int64_t limit,
+                           std::int64_t* got);
   DownloadFailure fetchRange(ByteRange range);
-  InternetHandle openRequest(HINTERNET connection, DownloadFailure* failure);
   void progress(bool force);
-  void markTransferDone();
+  void cut() {
+    std::lock_guard lock(netMutex);
+    if (net) net->stop();
+  }
+  void setState(State next) {
+    std::lock_guard lock(stateMutex);
+    state = next;
+    stateChanged.notify_all();
+  }
+  State currentState() const {
+    std::lock_guard lock(stateMutex);
+    return state;
+  }
 };
 
 namespace {
 
-// Keeps a request handle known to stop() while it is open.
-class LiveRequest {
- public:
-  LiveRequest(Downloader::Job& job, InternetHandle request) : job_(job), request_(std::move(request)) {
-    std::lock_guard lock(job_.liveMutex);
-    if (job_.stopping) {
-      request_.reset();
-    } else {
-      job_.live.insert(request_.get());
-    }
-  }
-  ~LiveRequest() {
-    std::lock_guard lock(job_.liveMutex);
-    if (job_.live.erase(request_.get()) == 0) request_.release();  // stop() closed it
-  }
-  LiveRequest(const LiveRequest&) = delete;
-  LiveRequest& operator=(const LiveRequest&) = delete;
-  HINTERNET get() const { return request_.get(); }
-  void close() {
-    std::lock_guard lock(job_.liveMutex);
-    if (job_.live.erase(request_.get()) == 0) {
-      request_.release();
-    } else {
-      request_.reset();
-    }
-  }
-
- private:
-  Downloader::Job& job_;
-  InternetHandle request_;
-};
-
 // One GET on a connection of its own: the connection outlives the request.
 struct Exchange {
-  InternetHandle connection;
-  std::optional<LiveRequest> request;
+  std::optional<ScopedInternetHandle> connection;
+  std::optional<ScopedInternetHandle> request;
+  InternetHandle get() const { return request->get(); }
 };
 
 // Connects, opens and sends the request with `header` (may be empty).
 DownloadFailure sendGet(Downloader::Job& job, Exchange& x, const std::string& header) {
-  x.connection = InternetHandle(InternetConnectA(job.session.get(), job.url.host.c_str(), job.url.port,
-                                                 nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
-  if (!x.connection) return DownloadFailure::Connect;
-  DownloadFailure failure = DownloadFailure::None;
-  x.request.emplace(job, job.openRequest(x.connection.get(), &failure));
-  if (failure != DownloadFailure::None) return failure;
-  if (x.request->get() == nullptr) return DownloadFailure::Stopped;
-  if (!HttpSendRequestA(x.request->get(), header.empty() ? nullptr : header.c_str(),
-                        static_cast<DWORD>(header.size()), nullptr, 0)) {
+  BoundedInternet& net = *job.net;
+  x.connection.emplace(net,
+                       net.connect(job.session->get(), job.url.host, job.url.port, inet::kServiceHttp, 0, 0));
+  if (!*x.connection) return DownloadFailure::Connect;
+  std::uint32_t flags =
+      inet::kFlagReload | inet::kFlagNoCacheWrite | inet::kFlagPragmaNoCache | inet::kFlagKeepConnection;
+  if (job.url.secure) flags |= inet::kFlagSecure;
+  x.request.emplace(net, net.openRequest(x.connection->get(), "GET", job.url.path, "HTTP/1.1", flags, 0));
+  if (!*x.request) return DownloadFailure::Connect;
+  if (!net.sendRequest(x.get(), "Accept: */*\r\n" + header, {})) {
     return job.stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
   }
   return DownloadFailure::None;
 }
 
 }  // namespace
-
-InternetHandle Downloader::Job::openRequest(HINTERNET connection, DownloadFailure* failure) {
-  const char* accept[] = {"*/*", nullptr};
-  DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
-                INTERNET_FLAG_KEEP_CONNECTION;
-  if (url.secure) flags |= INTERNET_FLAG_SECURE;
-  InternetHandle request(
-      HttpOpenRequestA(connection, "GET", url.path.c_str(), nullptr, nullptr, accept, flags, 0));
-  if (!request) {
-    *failure = DownloadFailure::Connect;
-    return request;
-  }
-  setTimeouts(request.get(), task);
-  return request;
-}
 
 void Downloader::Job::progress(bool force) {
   const int interval = std::max(0, task.progressIntervalMs);
@@ -183,23 +156,23 @@ void Downloader::Job::progress(bool force) {
   }
 }
 
-DownloadFailure Downloader::Job::readInto(HINTERNET request, std::int64_t offset, std::int64_t limit,
+DownloadFailure Downloader::Job::readInto(InternetHandle request, std::int64_t offset, std::int64_t limit,
                                           std::int64_t* got) {
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::max(task.readBufferBytes, kMaxChunk)));
-  DWORD chunk = kStartChunk;
+  std::uint32_t chunk = kStartChunk;
   const ULONGLONG interval = static_cast<ULONGLONG>(std::max(task.progressIntervalMs, 16));
   *got = 0;
   for (;;) {
     if (stopping || abandoned) return DownloadFailure::Stopped;
-    DWORD want = static_cast<DWORD>(buffer.size());
+    std::uint32_t want = static_cast<std::uint32_t>(buffer.size());
     if (limit >= 0) {
       if (*got >= limit) return DownloadFailure::None;
-      want = static_cast<DWORD>(std::min<std::int64_t>(want, limit - *got));
+      want = static_cast<std::uint32_t>(std::min<std::int64_t>(want, limit - *got));
     }
     want = std::min(want, chunk);
-    DWORD n = 0;
+    std::uint32_t n = 0;
     const ULONGLONG began = GetTickCount64();
-    if (!InternetReadFile(request, buffer.data(), want, &n)) {
+    if (!net->readFile(request, std::span(buffer).first(want), n)) {
       return stopping ? DownloadFailure::Stopped : DownloadFailure::Cut;
     }
     // A synchronous read waits for a full buffer: on a slow line smaller
@@ -231,27 +204,25 @@ DownloadFailure Downloader::Job::fetchRange(ByteRange range) {
   Exchange x;
   DownloadFailure failure = sendGet(*this, x, header);
   if (failure != DownloadFailure::None) return failure;
-  const LiveRequest& request = *x.request;
-  if (queryStatus(request.get()) != 206) return DownloadFailure::BadRange;
-  const auto answer = parseContentRange(queryText(request.get(), HTTP_QUERY_CONTENT_RANGE));
+  if (queryStatus(*net, x.get()) != 206) return DownloadFailure::BadRange;
+  const auto answer = parseContentRange(queryText(*net, x.get(), inet::kQueryContentRange));
   if (!answer || answer->first != range.first || answer->last != range.last || answer->total != total) {
     return DownloadFailure::BadRange;
   }
   std::int64_t got = 0;
-  failure = readInto(request.get(), range.first, range.size(), &got);
-  return failure;
+  return readInto(x.get(), range.first, range.size(), &got);
 }
 
 DownloadFailure Downloader::Job::transfer(int* status) {
   const auto split = splitDownloadUrl(task.address);
-  if (!split) return DownloadFailure::BadAddress;
+  if (!split || !printableAddress(task.address)) return DownloadFailure::BadAddress;
   url = *split;
-  session = InternetHandle(InternetOpenA(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
-  if (!session) return DownloadFailure::Connect;
+  session.emplace(*net, net->open(kAgent, inet::kAccessDirect, std::nullopt, std::nullopt, 0));
+  if (!*session) return DownloadFailure::Connect;
   const int connections = std::clamp(task.connections, 1, 16);
-  setTimeouts(session.get(), task);
-  setOption(session.get(), INTERNET_OPTION_MAX_CONNS_PER_SERVER, connections + 1);
-  setOption(session.get(), INTERNET_OPTION_MAX_CONNS_PER_1_0_SERVER, connections + 1);
+  net->setOption(session->get(), inet::kOptionMaxConnsPerServer, static_cast<std::uint32_t>(connections + 1));
+  net->setOption(session->get(), inet::kOptionMaxConnsPer10Server,
+                 static_cast<std::uint32_t>(connections + 1));
 
   file = FileHandle(CreateFileW(wideFromGbk(task.file).c_str(), GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
@@ -261,31 +232,40 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   // The first request reads a bounded head of the file: it tells whether
   // ranges work and how long the file is; the rest is split afterwards.
   const std::int64_t probeBytes = connections > 1 ? kProbeBytes : 0;
-  ResponsePlan plan;
   const std::string header =
       probeBytes > 0 ? "Range: bytes=0-" + std::to_string(probeBytes - 1) + "\r\n" : "";
   Exchange x;
   DownloadFailure failure = sendGet(*this, x, header);
   if (failure != DownloadFailure::None) return failure;
-  LiveRequest& request = *x.request;
   FirstResponse first;
-  first.status = *status = queryStatus(request.get());
-  first.contentLength = parseContentLength(queryText(request.get(), HTTP_QUERY_CONTENT_LENGTH));
-  first.contentRange = parseContentRange(queryText(request.get(), HTTP_QUERY_CONTENT_RANGE));
-  plan = judgeFirstResponse(first, probeBytes);
-  if (plan.failure != DownloadFailure::None) return plan.failure;
+  first.status = *status = queryStatus(*net, x.get());
+  first.contentLength = parseContentLength(queryText(*net, x.get(), inet::kQueryContentLength));
+  first.contentRange = parseContentRange(queryText(*net, x.get(), inet::kQueryContentRange));
+  const ResponsePlan plan = judgeFirstResponse(first, probeBytes);
+  if (plan.failure != DownloadFailure::None) {
+    // Closing now, not after the library has drained what was refused.
+    net->stop();
+    return plan.failure;
+  }
   total = plan.total.value_or(0);
+  if (plan.total) {
+    // A big file may take longer than the deadline, at no less than the
+    // least rate; never more bytes than announced.
+    const std::int64_t rate = std::max(task.minBytesPerSecond, 1);
+    net->extendDeadline(std::chrono::milliseconds(*plan.total * 1000 / rate));
+    net->lowerByteCap(static_cast<std::uint64_t>(*plan.total));
+  }
 
   std::int64_t got = 0;
   if (!plan.ranged) {
     // No ranges: the whole file on this one connection.
-    failure = readInto(request.get(), 0, plan.total.value_or(-1), &got);
+    failure = readInto(x.get(), 0, plan.total.value_or(-1), &got);
     if (failure != DownloadFailure::None) return failure;
     // One more read tells a body longer than announced.
     if (plan.total) {
       std::uint8_t extra = 0;
-      DWORD n = 0;
-      if (InternetReadFile(request.get(), &extra, 1, &n) && n > 0) return DownloadFailure::WrongLength;
+      std::uint32_t n = 0;
+      if (net->readFile(x.get(), std::span(&extra, 1), n) && n > 0) return DownloadFailure::WrongLength;
     }
     return judgeCompletion(plan.total, got);
   }
@@ -314,8 +294,8 @@ DownloadFailure Downloader::Job::transfer(int* status) {
       if (results[i + 1] != DownloadFailure::None) abandoned = true;
     });
   }
-  results[0] = readInto(request.get(), 0, plan.probed, &got);
-  request.close();
+  results[0] = readInto(x.get(), 0, plan.probed, &got);
+  x.request.reset();
   if (results[0] != DownloadFailure::None) {
     abandoned = true;
   } else if (!ranges.empty()) {
@@ -333,29 +313,27 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   return judgeCompletion(plan.total, received);
 }
 
-void Downloader::Job::markTransferDone() {
-  std::lock_guard lock(doneMutex);
-  transferDone = true;
-  doneSignal.notify_all();
-}
-
 void Downloader::Job::run() {
   int status = 0;
   DownloadFailure failure = transfer(&status);
   if (failure == DownloadFailure::None) progress(true);
-  {
-    // Close every handle before the end is told: the file may be renamed next.
-    std::lock_guard lock(liveMutex);
-    live.clear();
-  }
+  failure = failureOf(net->ended(), failure);
+  // Close every handle and let go of WinInet before the end is told: the
+  // file may be renamed next, and a message box may keep this thread.
+  net->stop();
   session.reset();
+  {
+    std::lock_guard lock(netMutex);
+    net.reset();
+    api.reset();
+  }
   {
     std::unique_lock lock(fileMutex);
     file.reset();
   }
   if (stopping) failure = DownloadFailure::Stopped;
   if (failure != DownloadFailure::None) deleteFile(task.file);
-  markTransferDone();
+  setState(State::Telling);
   if (failure != DownloadFailure::Stopped && task.notify) {
     DownloadNotice notice;
     notice.kind = kNoticeEnded;
@@ -365,22 +343,20 @@ void Downloader::Job::run() {
     notice.status = status;
     task.notify(notice);
   }
-  finished = true;
 }
 
-Downloader::~Downloader() {
-  stop();
-  if (thread_.joinable()) thread_.detach();
-}
+Downloader::~Downloader() { stop(); }
 
-bool Downloader::running() const { return job_ && !job_->finished; }
+bool Downloader::running() const { return job_ && job_->currentState() != Job::State::Idle; }
 
 bool Downloader::start(const DownloadTask& task) {
   if (running()) return false;
   if (thread_.joinable()) thread_.join();
-  job_ = std::make_shared<Job>();
-  job_->task = task;
-  thread_ = std::thread([job = job_] { job->run(); });
+  job_ = std::make_shared<Job>(task);
+  thread_ = std::thread([job = job_] {
+    job->run();
+    job->setState(Job::State::Idle);
+  });
   return true;
 }
 
@@ -388,37 +364,24 @@ void Downloader::stop() {
   if (!job_) return;
   const std::shared_ptr<Job> job = job_;
   job->stopping = true;
-  {
-    std::lock_guard lock(job->liveMutex);
-    for (HINTERNET request : job->live) InternetCloseHandle(request);
-    job->live.clear();
-  }
-  if (thread_.joinable() && thread_.get_id() == std::this_thread::get_id()) {
+  job->cut();
+  if (!thread_.joinable()) return;
+  if (thread_.get_id() == std::this_thread::get_id()) {
     // Called from the notify routine: the transfer is already over.
     thread_.detach();
     return;
   }
-  bool done = false;
-  {
-    std::unique_lock lock(job->doneMutex);
-    done = job->doneSignal.wait_for(lock, std::chrono::milliseconds(kStopWaitMs),
-                                    [&] { return job->transferDone; });
-  }
-  // A read blocked on a silent server ends only at its time-out; the
-  // partial file goes now.
-  if (!done) {
-    std::unique_lock lock(job->fileMutex);
-    job->file.reset();
-    deleteFile(job->task.file);
-  }
-  // The thread may still be blocked or inside the end notice (a message
-  // box); it holds its own share of the job, so it can finish on its own.
-  if (thread_.joinable()) {
-    if (job->finished) {
-      thread_.join();
-    } else {
-      thread_.detach();
-    }
+  // Every blocked call returns once the exchange is closed; only an end
+  // notice already under way (a message box the player has not answered)
+  // may keep the thread, which holds its own share of the job.
+  std::unique_lock lock(job->stateMutex);
+  job->stateChanged.wait(lock, [&] { return job->state != Job::State::Transferring; });
+  const bool idle = job->state == Job::State::Idle;
+  lock.unlock();
+  if (idle) {
+    thread_.join();
+  } else {
+    thread_.detach();
   }
 }
 

@@ -22,7 +22,8 @@ class Downloader {
   // runs, including while its end notice is being handled.
   bool start(const DownloadTask& task);
   // Ends the running task without an end notice and removes its partial
-  // file. Safe to call from the notify routine and when nothing runs.
+  // file; its threads have ended when this returns. Safe to call from the
+  // notify routine and when nothing runs.
   void stop();
   bool running() const;
 

@@ -1,4 +1,4 @@
-// The eight operations of the system's internet library that a request
+// The operations of the system's internet library that a request
 // uses, behind one interface: WinInet on Windows, a recorder in tests.
 #pragma once
 #include <cstdint>
@@ -17,16 +17,28 @@ inline constexpr std::uint32_t kAccessDirect = 1;
 inline constexpr std::uint32_t kAccessNamedProxy = 3;
 inline constexpr std::uint32_t kServiceHttp = 3;
 inline constexpr std::uint32_t kFlagReload = 0x80000000;
+inline constexpr std::uint32_t kFlagNoCacheWrite = 0x04000000;
+inline constexpr std::uint32_t kFlagKeepConnection = 0x00400000;
+inline constexpr std::uint32_t kFlagPragmaNoCache = 0x00000100;
 inline constexpr std::uint32_t kFlagNeedFile = 0x00000010;
 inline constexpr std::uint32_t kFlagNoCookies = 0x00080000;
 inline constexpr std::uint32_t kFlagNoAutoRedirect = 0x00200000;
 inline constexpr std::uint32_t kFlagSecure = 0x00800000;
 inline constexpr std::uint32_t kFlagIgnoreRedirectToHttps = 0x00004000;
 inline constexpr std::uint32_t kOptionSecurityFlags = 31;
+inline constexpr std::uint32_t kOptionConnectTimeout = 2;
+inline constexpr std::uint32_t kOptionSendTimeout = 5;
+inline constexpr std::uint32_t kOptionReceiveTimeout = 6;
+inline constexpr std::uint32_t kOptionMaxConnsPerServer = 73;
+inline constexpr std::uint32_t kOptionMaxConnsPer10Server = 74;
 // Revocation, unknown CA, wrong usage, bad CN, bad date, both redirect
 // directions, and 0x10000.
 inline constexpr std::uint32_t kLenientCertificates = 0x0001F380;
 inline constexpr std::uint32_t kQueryRawHeadersCrLf = 22;
+inline constexpr std::uint32_t kQueryContentLength = 5;
+inline constexpr std::uint32_t kQueryStatusCode = 19;
+inline constexpr std::uint32_t kQueryLocation = 33;
+inline constexpr std::uint32_t kQueryContentRange = 53;
 }  // namespace inet
 
 class InternetApi {
@@ -56,6 +68,10 @@ class InternetApi {
   virtual bool queryInfo(InternetHandle request, std::uint32_t info_level, std::span<char> buffer,
                          std::uint32_t& length) = 0;
   virtual void close(InternetHandle handle) = 0;
+  // Shuts every connection opened through this object so that calls
+  // blocked on them return. The library's own close waits for those calls
+  // and may first read the rest of a body; this does neither.
+  virtual void cutConnections() {}
 };
 
 // Owns one handle and closes it through the library, a failed (null) one

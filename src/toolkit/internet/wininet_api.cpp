@@ -4,61 +4,115 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <string>
 
 namespace vex {
+
+struct WinInetApi::Functions {
+  decltype(&InternetOpenA) open = nullptr;
+  decltype(&InternetConnectA) connect = nullptr;
+  decltype(&HttpOpenRequestA) openRequest = nullptr;
+  decltype(&InternetSetOptionA) setOption = nullptr;
+  decltype(&HttpSendRequestA) sendRequest = nullptr;
+  decltype(&InternetReadFile) readFile = nullptr;
+  decltype(&HttpQueryInfoA) queryInfo = nullptr;
+  decltype(&InternetCloseHandle) close = nullptr;
+};
+
 namespace {
 
 const char* orNull(const std::optional<std::string>& text) { return text ? text->c_str() : nullptr; }
 
+template <typename Function>
+bool take(HMODULE module, Function& function, const char* name) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  return function != nullptr;
+}
+
 }  // namespace
+
+// By full path from the system folder, as bcrypt.dll is: the executable
+// imports none of it and never picks up a copy planted beside it.
+WinInetApi::WinInetApi() {
+  wchar_t folder[MAX_PATH];
+  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return;
+  HMODULE module = LoadLibraryW((std::wstring(folder, n) + L"\\wininet.dll").c_str());
+  if (!module) return;
+  module_ = module;
+  auto f = std::make_unique<Functions>();
+  if (take(module, f->open, "InternetOpenA") && take(module, f->connect, "InternetConnectA") &&
+      take(module, f->openRequest, "HttpOpenRequestA") && take(module, f->setOption, "InternetSetOptionA") &&
+      take(module, f->sendRequest, "HttpSendRequestA") && take(module, f->readFile, "InternetReadFile") &&
+      take(module, f->queryInfo, "HttpQueryInfoA") && take(module, f->close, "InternetCloseHandle")) {
+    functions_ = std::move(f);
+  }
+}
+
+WinInetApi::~WinInetApi() {
+  functions_.reset();
+  if (module_) FreeLibrary(static_cast<HMODULE>(module_));
+}
 
 InternetHandle WinInetApi::open(const std::string& agent, std::uint32_t access_type,
                                 const std::optional<std::string>& proxy_name,
                                 const std::optional<std::string>& proxy_bypass, std::uint32_t flags) {
-  return InternetOpenA(agent.c_str(), access_type, orNull(proxy_name), orNull(proxy_bypass), flags);
+  if (!functions_) return nullptr;
+  return functions_->open(agent.c_str(), access_type, orNull(proxy_name), orNull(proxy_bypass), flags);
 }
 
 InternetHandle WinInetApi::connect(InternetHandle root, const std::string& host, std::int32_t port,
                                    std::uint32_t service, std::uint32_t flags, std::uintptr_t context) {
-  return InternetConnectA(root, host.c_str(), static_cast<INTERNET_PORT>(port), nullptr, nullptr, service,
-                          flags, context);
+  if (!functions_) return nullptr;
+  cutter_.remember(host, port);
+  return functions_->connect(root, host.c_str(), static_cast<INTERNET_PORT>(port), nullptr, nullptr, service,
+                             flags, context);
 }
 
 InternetHandle WinInetApi::openRequest(InternetHandle connection, const std::string& verb,
                                        const std::string& object_name, const std::string& version,
                                        std::uint32_t flags, std::uintptr_t context) {
-  return HttpOpenRequestA(connection, verb.c_str(), object_name.c_str(), version.c_str(), nullptr, nullptr,
-                          flags, context);
+  if (!functions_) return nullptr;
+  return functions_->openRequest(connection, verb.c_str(), object_name.c_str(), version.c_str(), nullptr,
+                                 nullptr, flags, context);
 }
 
 bool WinInetApi::setOption(InternetHandle handle, std::uint32_t option, std::uint32_t value) {
+  if (!functions_) return false;
   DWORD v = value;
-  return InternetSetOptionA(handle, option, &v, sizeof v) != FALSE;
+  return functions_->setOption(handle, option, &v, sizeof v) != FALSE;
 }
 
 bool WinInetApi::sendRequest(InternetHandle request, const std::string& headers,
                              std::span<const std::uint8_t> optional_data) {
+  if (!functions_) return false;
   // The library takes the optional data as non-const but only reads it.
   void* data = optional_data.empty() ? nullptr : const_cast<std::uint8_t*>(optional_data.data());
-  return HttpSendRequestA(request, headers.c_str(), static_cast<DWORD>(headers.size()), data,
-                          static_cast<DWORD>(optional_data.size())) != FALSE;
+  return functions_->sendRequest(request, headers.empty() ? nullptr : headers.c_str(),
+                                 static_cast<DWORD>(headers.size()), data,
+                                 static_cast<DWORD>(optional_data.size())) != FALSE;
 }
 
 bool WinInetApi::readFile(InternetHandle request, std::span<std::uint8_t> buffer, std::uint32_t& read) {
+  read = 0;
+  if (!functions_) return false;
   DWORD got = 0;
-  const BOOL ok = InternetReadFile(request, buffer.data(), static_cast<DWORD>(buffer.size()), &got);
+  const BOOL ok = functions_->readFile(request, buffer.data(), static_cast<DWORD>(buffer.size()), &got);
   read = ok ? got : 0;
   return ok != FALSE;
 }
 
 bool WinInetApi::queryInfo(InternetHandle request, std::uint32_t info_level, std::span<char> buffer,
                            std::uint32_t& length) {
+  if (!functions_) return false;
   DWORD size = static_cast<DWORD>(buffer.size());
-  const BOOL ok = HttpQueryInfoA(request, info_level, buffer.data(), &size, nullptr);
+  const BOOL ok = functions_->queryInfo(request, info_level, buffer.data(), &size, nullptr);
   if (ok || GetLastError() == ERROR_INSUFFICIENT_BUFFER) length = size;
   return ok != FALSE;
 }
 
-void WinInetApi::close(InternetHandle handle) { InternetCloseHandle(handle); }
+void WinInetApi::close(InternetHandle handle) {
+  if (functions_ && handle) functions_->close(handle);
+}
 
 }  // namespace vex

@@ -1,11 +1,24 @@
 // The internet operations through WinInet (ANSI forms). Windows only.
+// Each object holds wininet.dll loaded from the system folder for as long
+// as it lives, so a program with no online job running holds none of it.
 #pragma once
+#include <memory>
+
+#include "toolkit/internet/connection_cutter.h"
 #include "toolkit/internet/internet_api.h"
 
 namespace vex {
 
 class WinInetApi : public InternetApi {
  public:
+  WinInetApi();
+  ~WinInetApi() override;
+  WinInetApi(const WinInetApi&) = delete;
+  WinInetApi& operator=(const WinInetApi&) = delete;
+
+  // False when the library could not be loaded: then every call fails.
+  bool loaded() const { return functions_ != nullptr; }
+
   InternetHandle open(const std::string& agent, std::uint32_t access_type,
                       const std::optional<std::string>& proxy_name,
                       const std::optional<std::string>& proxy_bypass, std::uint32_t flags) override;
@@ -21,6 +34,14 @@ class WinInetApi : public InternetApi {
   bool queryInfo(InternetHandle request, std::uint32_t info_level, std::span<char> buffer,
                  std::uint32_t& length) override;
   void close(InternetHandle handle) override;
+  void cutConnections() override { cutter_.cut(); }
+
+  struct Functions;
+
+ private:
+  void* module_ = nullptr;
+  std::unique_ptr<const Functions> functions_;
+  ConnectionCutter cutter_;
 };
 
 }  // namespace vex

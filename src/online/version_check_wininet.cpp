@@ -1,0 +1,17 @@
+// The version check through the system's internet library.
+#include "online/version_check.h"
+#include "toolkit/internet/wininet_api.h"
+
+namespace vex::online {
+
+Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline) {
+  WinInetApi api;
+  return fetch_version_page(api, address, deadline);
+}
+
+bool fetch_version_info(VersionInfo& info, const Text& host, std::chrono::milliseconds deadline) {
+  info = parseVersionPage(versionPageText(fetch_version_page(versionPageAddress(host), deadline)));
+  return announcesNewVersion(info);
+}
+
+}  // namespace vex::online

@@ -1,0 +1,13 @@
+#include "toolkit/system/local_time.h"
+
+#include <windows.h>
+
+namespace vex::win {
+
+LocalTime localTimeNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+}
+
+}  // namespace vex::win
