@@ -1,11 +1,21 @@
 // Display scale at 96 DPI: pictures made for another scale, and a window
 // told by the system that it now lies on a display of another scale.
+// clang-format off
+#include <windows.h>
+// objbase.h first: commctrl.h declares ImageList_Read only once IStream is known.
+#include <objbase.h>
+#include <commctrl.h>
+// clang-format on
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/pictures/gdi_picture.h"
+#include "toolkit/pictures/picture_cache.h"
+#include "toolkit/pictures/picture_set_decode.h"
 #include "win_scale_support.h"
 
 namespace vex {
@@ -99,21 +109,46 @@ std::map<COLORREF, int> imageColours(HIMAGELIST list, int index, COLORREF under)
   return out;
 }
 
-TEST(ScaledPictureSet, EveryPictureScaledWithItsOwnColoursAndTransparency) {
-  win::UniqueImageList set = win::readPictureSet(assets::listTestChampionIcons.span());
+// The set as the platform's own reader takes it: what the lists showed
+// before they were made from our decoding.
+win::UniqueImageList readByPlatform(std::span<const std::uint8_t> set) {
+  const std::span<const std::uint8_t> stream = imageListStream(set);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, stream.size());
+  std::memcpy(GlobalLock(memory), stream.data(), stream.size());
+  GlobalUnlock(memory);
+  IStream* raw = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &raw))) {
+    GlobalFree(memory);
+    return {};
+  }
+  win::UniqueImageList list(ImageList_Read(raw));
+  raw->Release();
+  return list;
+}
+
+TEST(PictureSetList, EveryPictureAsThePlatformReadsItAndScaledWithItsOwnColoursAndTransparency) {
+  const std::span<const std::uint8_t> bytes = assets::listTestChampionIcons.span();
+  win::UniqueImageList set = readByPlatform(bytes);
   ASSERT_TRUE(set);
-  win::UniqueImageList scaled = win::scaledPictureSet(set.get(), 144);
+  win::PictureCache cache;
+  HIMAGELIST own = cache.imageList(bytes, 96), scaled = cache.imageList(bytes, 144);
+  ASSERT_TRUE(own);
   ASSERT_TRUE(scaled);
-  int w = 0, h = 0, sw = 0, sh = 0;
+  int w = 0, h = 0, ow = 0, oh = 0, sw = 0, sh = 0;
   ImageList_GetIconSize(set.get(), &w, &h);
-  ImageList_GetIconSize(scaled.get(), &sw, &sh);
+  ImageList_GetIconSize(own, &ow, &oh);
+  ImageList_GetIconSize(scaled, &sw, &sh);
+  EXPECT_EQ(ow, w);
+  EXPECT_EQ(oh, h);
   EXPECT_EQ(sw, MulDiv(w, 144, 96));
   EXPECT_EQ(sh, MulDiv(h, 144, 96));
   const int count = ImageList_GetImageCount(set.get());
-  ASSERT_EQ(ImageList_GetImageCount(scaled.get()), count);
+  ASSERT_EQ(ImageList_GetImageCount(own), count);
+  ASSERT_EQ(ImageList_GetImageCount(scaled), count);
   for (int i = 0; i < count; i += std::max(1, count / 7)) {
     for (COLORREF under : {RGB(255, 0, 255), RGB(0, 255, 0)}) {
-      const auto before = imageColours(set.get(), i, under), after = imageColours(scaled.get(), i, under);
+      const auto before = imageColours(set.get(), i, under), after = imageColours(scaled, i, under);
+      EXPECT_EQ(imageColours(own, i, under), before) << "picture " << i;
       // Upscaled by half: every pixel shows once or twice more, nothing new.
       std::set<COLORREF> a, b;
       for (auto [c, n] : before) a.insert(c);
@@ -125,7 +160,11 @@ TEST(ScaledPictureSet, EveryPictureScaledWithItsOwnColoursAndTransparency) {
       EXPECT_LE(scaledShows, shows * 3) << "picture " << i;
     }
   }
-  EXPECT_FALSE(win::scaledPictureSet(nullptr, 144));
+  EXPECT_EQ(cache.decodes(), 2 * count);
+  EXPECT_EQ(cache.imageList(bytes, 144), scaled) << "made once";
+  EXPECT_EQ(cache.decodes(), 2 * count);
+  EXPECT_FALSE(cache.imageList({}, 144));
+  EXPECT_FALSE(cache.imageList(bytes.first(40), 144));
 }
 
 class WinDpiChangeTest : public test::ScaleWindowTest {
@@ -170,12 +209,11 @@ TEST_F(WinDpiChangeTest, TakesTheSuggestedRectangleAndPlacesEveryBoxFontAndPictu
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 62);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 35);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 2), 47);
-  int iconW = 0, iconH = 0, shippedW = 0, shippedH = 0;
+  int iconW = 0, iconH = 0;
   ImageList_GetIconSize(ListView_GetImageList(list(), LVSIL_SMALL), &iconW, &iconH);
-  const win::UniqueImageList shipped = win::readPictureSet(assets::listTestChampionIcons.span());
-  ImageList_GetIconSize(shipped.get(), &shippedW, &shippedH);
-  EXPECT_EQ(iconW, MulDiv(shippedW, 144, 96));
-  EXPECT_EQ(iconH, MulDiv(shippedH, 144, 96));
+  const PictureSetHeader shipped = readPictureSetHeader(assets::listTestChampionIcons.span()).value();
+  EXPECT_EQ(iconW, MulDiv(shipped.cx, 144, 96));
+  EXPECT_EQ(iconH, MulDiv(shipped.cy, 144, 96));
 
   const win::WindowPixels pixels = backend.drawnPixels(kScaleWin);
   ASSERT_EQ(pixels.width, 452);
