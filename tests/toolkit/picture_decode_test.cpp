@@ -281,17 +281,17 @@ TEST(ContentHash, EqualBytesAloneHashEqual) {
       Bytes changed = bytes;
       changed[k] ^= flip;
       const ContentHash h = contentHash(changed);
-      EXPECT_NE(h.mixed, base.mixed) << k;
-      EXPECT_NE(h.polynomial, base.polynomial) << k;
+      EXPECT_NE(h.first, base.first) << k;
+      EXPECT_NE(h.second, base.second) << k;
     }
   }
   for (std::size_t n = 0; n < bytes.size(); ++n) {
     const ContentHash h = contentHash(std::span(bytes).first(n));
-    EXPECT_NE(h.mixed, base.mixed) << n;
-    EXPECT_NE(h.polynomial, base.polynomial) << n;
+    EXPECT_NE(h.first, base.first) << n;
+    EXPECT_NE(h.second, base.second) << n;
   }
   // Zeros of different lengths differ by more than the length.
-  EXPECT_NE(contentHash(Bytes(3)).mixed, contentHash(Bytes(5)).mixed);
+  EXPECT_NE(contentHash(Bytes(3)).first, contentHash(Bytes(5)).first);
 }
 
 }  // namespace

@@ -86,6 +86,32 @@ TEST(ScaledPicture, CachedPictureDecodesAnewOnlyForAnotherScale) {
   EXPECT_FALSE(cached.set(bytes, kDefaultColour, false, 144));
 }
 
+TEST(PictureCache, OnePictureForEqualBytesAndSpecKeptWithinItsBoundUnlessHeld) {
+  const Bytes bytes = test::solidBmp(10, 6, rgb(0x2040E0));
+  win::PictureCache cache(4000);
+  const win::SharedPicture first = cache.picture({bytes});
+  const Bytes copy = bytes;  // rebuilt elsewhere, the same content
+  EXPECT_EQ(cache.picture({copy}), first);
+  EXPECT_EQ(first->width(), 10);
+  Bytes changed = bytes;
+  changed[60] ^= 0x10;
+  const win::PictureSpec others[] = {
+      {changed}, {bytes, rgb(0x2040E0)}, {bytes, kDefaultColour, true}, {bytes, kDefaultColour, false, 144}};
+  for (const win::PictureSpec& spec : others) EXPECT_NE(cache.picture(spec), first);
+  EXPECT_EQ(cache.decodes(), 5);
+  EXPECT_TRUE(cache.picture({})->empty());
+  EXPECT_EQ(cache.decodes(), 5);
+  // Pictures no one holds go once the bound is reached; a held one stays shared.
+  for (int k = 0; k < 40; ++k) {
+    Bytes garbage = bytes;
+    garbage[54] = static_cast<std::uint8_t>(k);
+    cache.picture({garbage});
+  }
+  EXPECT_LE(cache.bytesKept(), 4000u);
+  EXPECT_EQ(cache.picture({bytes}), first);
+  EXPECT_EQ(cache.decodes(), 45);
+}
+
 // The pictures of a set as the list draws them over `under`.
 std::map<COLORREF, int> imageColours(HIMAGELIST list, int index, COLORREF under) {
   int w = 0, h = 0;
@@ -130,6 +156,9 @@ TEST(PictureSetList, EveryPictureAsThePlatformReadsItAndScaledWithItsOwnColoursA
   const std::span<const std::uint8_t> bytes = assets::listTestChampionIcons.span();
   win::UniqueImageList set = readByPlatform(bytes);
   ASSERT_TRUE(set);
+  // The stream names white as the list's background; the list view passes
+  // its own, so the pictures are compared with their masked pixels clear.
+  ImageList_SetBkColor(set.get(), CLR_NONE);
   win::PictureCache cache;
   HIMAGELIST own = cache.imageList(bytes, 96), scaled = cache.imageList(bytes, 144);
   ASSERT_TRUE(own);
@@ -156,6 +185,7 @@ TEST(PictureSetList, EveryPictureAsThePlatformReadsItAndScaledWithItsOwnColoursA
       EXPECT_EQ(a, b) << "picture " << i;
       const int shows = before.count(under) ? before.at(under) : 0;
       const int scaledShows = after.count(under) ? after.at(under) : 0;
+      EXPECT_GT(shows, 0) << "masked corners, picture " << i;
       EXPECT_GE(scaledShows, shows * 2) << "transparent pixels stay so, picture " << i;
       EXPECT_LE(scaledShows, shows * 3) << "picture " << i;
     }

@@ -3,6 +3,7 @@
 // and the length make a chance match of two different pictures practically
 // impossible.
 #pragma once
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -10,10 +11,10 @@
 namespace vex {
 
 struct ContentHash {
-  std::uint64_t mixed = 0;       // word-wise multiply and shift mixing
-  std::uint64_t polynomial = 0;  // polynomial over 32-bit pieces modulo 2^61 - 1
+  std::uint64_t first = 0;   // add, rotate, multiply rounds
+  std::uint64_t second = 0;  // xor and multiply rounds over pre-mixed words
   std::size_t length = 0;
-  bool operator==(const ContentHash&) const = default;
+  auto operator<=>(const ContentHash&) const = default;
 };
 
 ContentHash contentHash(std::span<const std::uint8_t> bytes);

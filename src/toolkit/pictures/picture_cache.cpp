@@ -5,7 +5,6 @@
 #include <list>
 #include <map>
 #include <optional>
-#include <tuple>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -27,7 +26,7 @@ struct PictureKey {
 
 struct PictureKeyHash {
   std::size_t operator()(const PictureKey& k) const {
-    return static_cast<std::size_t>(k.bytes.mixed ^ (std::uint64_t{k.key} << 20) ^
+    return static_cast<std::size_t>(k.bytes.first ^ (std::uint64_t{k.key} << 20) ^
                                     (static_cast<std::uint64_t>(k.dpi) << 4) ^ k.grey);
   }
 };
@@ -45,10 +44,7 @@ constexpr std::size_t kEntryCost = 128;
 struct ListKey {
   ContentHash set;
   int dpi = 96;
-  auto operator<=>(const ListKey& o) const {
-    return std::tie(set.mixed, set.polynomial, set.length, dpi) <=>
-           std::tie(o.set.mixed, o.set.polynomial, o.set.length, o.dpi);
-  }
+  auto operator<=>(const ListKey&) const = default;
 };
 
 // The set's pictures side by side in one 32-bit strip (straight alpha, as
@@ -157,6 +153,5 @@ HIMAGELIST PictureCache::imageList(std::span<const std::uint8_t> set, int dpi) {
 }
 
 std::size_t PictureCache::bytesKept() const { return store_->bytes; }
-std::size_t PictureCache::picturesKept() const { return store_->recent.size(); }
 
 }  // namespace vex::win

@@ -48,9 +48,8 @@ class PictureCache {
   HIMAGELIST imageList(std::span<const std::uint8_t> set, int dpi);
   // How many pictures have been decoded so far (for tests and benchmarks).
   int decodes() const { return decodes_; }
-  // The bytes the kept pictures take, and how many there are.
+  // The bytes the kept pictures take.
   std::size_t bytesKept() const;
-  std::size_t picturesKept() const;
 
  private:
   struct Store;
