@@ -4,6 +4,8 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
+#include <string>
+
 #include "app/make_layered.h"
 #include "app/painting_wait.h"
 #include "online/version_check.h"
@@ -11,6 +13,31 @@
 #include "ui/layout/window_ids.h"
 
 namespace vex {
+
+// Taken from the system folder by its full path, so that no copy planted
+// beside the program is ever picked up.
+struct AppShell::Browser {
+  Browser() {
+    wchar_t folder[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return;
+    module = LoadLibraryW((std::wstring(folder, n) + L"\\shell32.dll").c_str());
+    if (module)
+      open = reinterpret_cast<decltype(&ShellExecuteA)>(
+          reinterpret_cast<void*>(GetProcAddress(module, "ShellExecuteA")));
+  }
+  ~Browser() {
+    if (module) FreeLibrary(module);
+  }
+  Browser(const Browser&) = delete;
+  Browser& operator=(const Browser&) = delete;
+
+  HMODULE module = nullptr;
+  decltype(&ShellExecuteA) open = nullptr;
+};
+
+AppShell::AppShell(Ui& ui, UpdateState& update) : ui_(ui), update_(update) {}
+AppShell::~AppShell() = default;
 
 void AppShell::placeWindow(std::int32_t window, std::int32_t reference, int dx, int dy) {
   ui_.moveWindow(window, ui_.windowLeft(reference) + dx, ui_.windowTop(reference) + dy);
@@ -27,7 +54,8 @@ int AppShell::messageBox(std::int32_t owner, const Text& text, const Text& title
 }
 
 void AppShell::openUrl(const Text& url) {
-  ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (!browser_) browser_ = std::make_unique<Browser>();
+  if (browser_->open) browser_->open(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // The page may take up to its deadline (10 s); meanwhile the windows stay

@@ -70,8 +70,8 @@ void loadChampionTable(ChampionTable& table) {
   table.costs = numberColumn(kCosts);
   table.origins = textColumn(kOrigins);
   table.classes = textColumn(kClasses);
-  table.portraits = assets::championPortraits.bytes();
-  table.icons = assets::championIcons.bytes();
+  table.portraits = assets::championPortraits.span();
+  table.icons = assets::championIcons.span();
   table.coreItems = listColumn(kCoreItems, table.names.count());
   table.ratings = textColumn(kRatings);
 }

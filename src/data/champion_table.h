@@ -10,10 +10,10 @@ struct ChampionTable {
   NumberList costs = placeholderNumbers();  // 1 to 5
   TextList origins = placeholderTexts();
   TextList classes = placeholderTexts();
-  Bytes portraits = placeholderPictures();     // picture set, 43 x 43
-  Bytes icons = placeholderPictures();         // picture set, 20 x 20
-  NumberLists coreItems = placeholderLists();  // 3 item numbers each
-  TextList ratings = placeholderTexts();       // "T1" to "T6"
+  PictureSet portraits = placeholderPictures();  // picture set, 43 x 43
+  PictureSet icons = placeholderPictures();      // picture set, 20 x 20
+  NumberLists coreItems = placeholderLists();    // 3 item numbers each
+  TextList ratings = placeholderTexts();         // "T1" to "T6"
 };
 
 // Indexed by cost 1 to 5; 0x00BBGGRR.

@@ -87,8 +87,8 @@ constexpr const char* kEffects[kItems] = {
 void loadItemTable(ItemTable& table) {
   table.names = textColumn(kNames);
   table.effects = textColumn(kEffects);
-  table.pictures = assets::itemPictures.bytes();
-  table.icons = assets::itemIcons.bytes();
+  table.pictures = assets::itemPictures.span();
+  table.icons = assets::itemIcons.span();
   table.components = listColumn(kComponents, table.names.count());
   table.ratings = textColumn(kRatings);
 }

@@ -9,8 +9,8 @@ inline constexpr int kBaseItemCount = 8;
 struct ItemTable {
   TextList names = placeholderTexts();
   TextList effects = placeholderTexts();
-  Bytes pictures = placeholderPictures();       // picture set, 30 x 30
-  Bytes icons = placeholderPictures();          // picture set, 20 x 20
+  PictureSet pictures = placeholderPictures();  // picture set, 30 x 30
+  PictureSet icons = placeholderPictures();     // picture set, 20 x 20
   NumberLists components = placeholderLists();  // empty or two base items
   TextList ratings = placeholderTexts();        // "T1" to "T5" or "待定"
 };

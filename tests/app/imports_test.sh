@@ -10,4 +10,12 @@ if [ -n "$bad" ]; then
   echo "FAIL: not a system DLL: $bad"
   exit 1
 fi
+# shell32 (and the COM it brings) is loaded by its full path when a page is
+# opened; shlwapi is not used at all.
+for late in shell32 shlwapi; do
+  if echo "$dlls" | grep -qx "$late.dll"; then
+    echo "FAIL: imports $late.dll at start"
+    exit 1
+  fi
+done
 echo "ok   imports only system DLLs ($(stat -c %s "$exe") bytes)"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/game_tables.h"
+#include "data/picture_assets.h"
 #include "tables_fixture.h"
 
 namespace vex {
@@ -87,6 +88,14 @@ TEST(PictureSetFormat, LengthsAndStreamHeaders) {
     EXPECT_EQ(h->cx, s.cx);
     EXPECT_EQ(h->flags, s.flags);
   }
+}
+
+TEST(PictureSetFormat, TablesReadTheProgramsOwnBytesWhereTheyAre) {
+  const GameTables& t = test::loadedTables();
+  EXPECT_EQ(t.champions.portraits.data(), assets::championPortraits.data);
+  EXPECT_EQ(t.champions.icons.data(), assets::championIcons.data);
+  EXPECT_EQ(t.items.pictures.data(), assets::itemPictures.data);
+  EXPECT_EQ(t.items.icons.data(), assets::itemIcons.data);
 }
 
 TEST(PictureSetFormat, StripHeadersWithTheirQuirks) {
@@ -178,7 +187,8 @@ TEST(PictureOf, TransparentCornersShowTheBackground) {
 }
 
 TEST(PictureOf, MalformedSetsGiveNothing) {
-  const Bytes portraits = test::loadedTables().champions.portraits;
+  const PictureSet shipped = test::loadedTables().champions.portraits;
+  const Bytes portraits(shipped.begin(), shipped.end());
   EXPECT_TRUE(pictureOf({}, 0).empty());
   EXPECT_TRUE(pictureOf(std::span(portraits).first(8), 0).empty());
   EXPECT_TRUE(pictureOf(std::span(portraits).first(9), 0).empty());
@@ -198,7 +208,8 @@ TEST(PictureOf, MalformedSetsGiveNothing) {
 }
 
 TEST(PictureOf, TruncatedStreamGivesNothing) {
-  const Bytes portraits = test::loadedTables().champions.portraits;
+  const PictureSet shipped = test::loadedTables().champions.portraits;
+  const Bytes portraits(shipped.begin(), shipped.end());
   const std::size_t maskEnd = portraits.size() - 22;
   // Any cut inside the header or either strip makes the set unreadable; the
   // trailing zero bytes are not needed.
@@ -210,7 +221,8 @@ TEST(PictureOf, TruncatedStreamGivesNothing) {
 }
 
 TEST(PictureOf, CountBeyondTheStripGivesNothing) {
-  Bytes set = test::loadedTables().champions.icons;
+  const PictureSet shipped = test::loadedTables().champions.icons;
+  Bytes set(shipped.begin(), shipped.end());
   set[12] = 0xFF;  // claims 255 pictures in a strip of 56 slots
   set[13] = 0x00;
   EXPECT_FALSE(pictureOf(set, 50).empty());
@@ -219,7 +231,8 @@ TEST(PictureOf, CountBeyondTheStripGivesNothing) {
 }
 
 TEST(PictureOf, SetWithoutMaskUsesAlphaAlone) {
-  Bytes set = test::loadedTables().champions.icons;
+  const PictureSet shipped = test::loadedTables().champions.icons;
+  Bytes set(shipped.begin(), shipped.end());
   set[26] = 0x20;  // flags: colour only
   const Picture p = decode(pictureOf(set, 0));
   ASSERT_EQ(p.width, 20);

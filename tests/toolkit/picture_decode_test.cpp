@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "toolkit/pictures/content_hash.h"
+
 namespace vex {
 namespace {
 
@@ -265,6 +267,31 @@ TEST(PictureDecode, ImpossibleHeadersGiveNothing) {
   Bytes ico = icoFile({{{1, 1}, dib(1, 2, 24, {}, {1, 2, 3, 0, 0, 0, 0, 0})}});
   ico[18] = 0xF0;
   EXPECT_TRUE(decodePicture(ico).empty());
+}
+
+// The cache shares a drawn picture between equal hashes: any change of a
+// byte or of the length, the short tail included, must change both halves.
+TEST(ContentHash, EqualBytesAloneHashEqual) {
+  Bytes bytes(37);
+  for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<std::uint8_t>(k * 7);
+  const ContentHash base = contentHash(bytes);
+  EXPECT_EQ(contentHash(Bytes(bytes)), base);
+  for (std::size_t k = 0; k < bytes.size(); ++k) {
+    for (std::uint8_t flip : {0x01, 0x80}) {
+      Bytes changed = bytes;
+      changed[k] ^= flip;
+      const ContentHash h = contentHash(changed);
+      EXPECT_NE(h.first, base.first) << k;
+      EXPECT_NE(h.second, base.second) << k;
+    }
+  }
+  for (std::size_t n = 0; n < bytes.size(); ++n) {
+    const ContentHash h = contentHash(std::span(bytes).first(n));
+    EXPECT_NE(h.first, base.first) << n;
+    EXPECT_NE(h.second, base.second) << n;
+  }
+  // Zeros of different lengths differ by more than the length.
+  EXPECT_NE(contentHash(Bytes(3)).first, contentHash(Bytes(5)).first);
 }
 
 }  // namespace

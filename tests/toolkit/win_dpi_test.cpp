@@ -4,6 +4,7 @@
 // the Ui still reads layout units.
 #include <gtest/gtest.h>
 
+#include "toolkit/pictures/picture_set_decode.h"
 #include "win_scale_support.h"
 
 namespace vex {
@@ -100,12 +101,11 @@ TEST_F(WinDpiTest, FontAndListAtTheWindowsScale) {
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 62);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 35) << "the picture column";
   EXPECT_EQ(ListView_GetColumnWidth(list(), 2), 47);
-  int w = 0, h = 0, shippedW = 0, shippedH = 0;
+  int w = 0, h = 0;
   ImageList_GetIconSize(ListView_GetImageList(list(), LVSIL_SMALL), &w, &h);
-  const win::UniqueImageList shipped = win::readPictureSet(assets::listTestChampionIcons.span());
-  ImageList_GetIconSize(shipped.get(), &shippedW, &shippedH);
-  EXPECT_EQ(w, MulDiv(shippedW, 144, 96));
-  EXPECT_EQ(h, MulDiv(shippedH, 144, 96));
+  const PictureSetHeader shipped = readPictureSetHeader(assets::listTestChampionIcons.span()).value();
+  EXPECT_EQ(w, MulDiv(shipped.cx, 144, 96));
+  EXPECT_EQ(h, MulDiv(shipped.cy, 144, 96));
   // Rows grow with the font and the pictures.
   RECT row;
   ASSERT_TRUE(ListView_GetItemRect(list(), 0, &row, LVIR_BOUNDS));

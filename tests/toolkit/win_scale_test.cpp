@@ -1,11 +1,21 @@
 // Display scale at 96 DPI: pictures made for another scale, and a window
 // told by the system that it now lies on a display of another scale.
+// clang-format off
+#include <windows.h>
+// objbase.h first: commctrl.h declares ImageList_Read only once IStream is known.
+#include <objbase.h>
+#include <commctrl.h>
+// clang-format on
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/pictures/gdi_picture.h"
+#include "toolkit/pictures/picture_cache.h"
+#include "toolkit/pictures/picture_set_decode.h"
 #include "win_scale_support.h"
 
 namespace vex {
@@ -76,6 +86,32 @@ TEST(ScaledPicture, CachedPictureDecodesAnewOnlyForAnotherScale) {
   EXPECT_FALSE(cached.set(bytes, kDefaultColour, false, 144));
 }
 
+TEST(PictureCache, OnePictureForEqualBytesAndSpecKeptWithinItsBoundUnlessHeld) {
+  const Bytes bytes = test::solidBmp(10, 6, rgb(0x2040E0));
+  win::PictureCache cache(4000);
+  const win::SharedPicture first = cache.picture({bytes});
+  const Bytes copy = bytes;  // rebuilt elsewhere, the same content
+  EXPECT_EQ(cache.picture({copy}), first);
+  EXPECT_EQ(first->width(), 10);
+  Bytes changed = bytes;
+  changed[60] ^= 0x10;
+  const win::PictureSpec others[] = {
+      {changed}, {bytes, rgb(0x2040E0)}, {bytes, kDefaultColour, true}, {bytes, kDefaultColour, false, 144}};
+  for (const win::PictureSpec& spec : others) EXPECT_NE(cache.picture(spec), first);
+  EXPECT_EQ(cache.decodes(), 5);
+  EXPECT_TRUE(cache.picture({})->empty());
+  EXPECT_EQ(cache.decodes(), 5);
+  // Pictures no one holds go once the bound is reached; a held one stays shared.
+  for (int k = 0; k < 40; ++k) {
+    Bytes garbage = bytes;
+    garbage[54] = static_cast<std::uint8_t>(k);
+    cache.picture({garbage});
+  }
+  EXPECT_LE(cache.bytesKept(), 4000u);
+  EXPECT_EQ(cache.picture({bytes}), first);
+  EXPECT_EQ(cache.decodes(), 45);
+}
+
 // The pictures of a set as the list draws them over `under`.
 std::map<COLORREF, int> imageColours(HIMAGELIST list, int index, COLORREF under) {
   int w = 0, h = 0;
@@ -99,21 +135,49 @@ std::map<COLORREF, int> imageColours(HIMAGELIST list, int index, COLORREF under)
   return out;
 }
 
-TEST(ScaledPictureSet, EveryPictureScaledWithItsOwnColoursAndTransparency) {
-  win::UniqueImageList set = win::readPictureSet(assets::listTestChampionIcons.span());
+// The set as the platform's own reader takes it: what the lists showed
+// before they were made from our decoding.
+win::UniqueImageList readByPlatform(std::span<const std::uint8_t> set) {
+  const std::span<const std::uint8_t> stream = imageListStream(set);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, stream.size());
+  std::memcpy(GlobalLock(memory), stream.data(), stream.size());
+  GlobalUnlock(memory);
+  IStream* raw = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &raw))) {
+    GlobalFree(memory);
+    return {};
+  }
+  win::UniqueImageList list(ImageList_Read(raw));
+  raw->Release();
+  return list;
+}
+
+TEST(PictureSetList, EveryPictureAsThePlatformReadsItAndScaledWithItsOwnColoursAndTransparency) {
+  const std::span<const std::uint8_t> bytes = assets::listTestChampionIcons.span();
+  win::UniqueImageList set = readByPlatform(bytes);
   ASSERT_TRUE(set);
-  win::UniqueImageList scaled = win::scaledPictureSet(set.get(), 144);
+  // The stream names white as the list's background; the list view passes
+  // its own, so the pictures are compared with their masked pixels clear.
+  ImageList_SetBkColor(set.get(), CLR_NONE);
+  win::PictureCache cache;
+  HIMAGELIST own = cache.imageList(bytes, 96), scaled = cache.imageList(bytes, 144);
+  ASSERT_TRUE(own);
   ASSERT_TRUE(scaled);
-  int w = 0, h = 0, sw = 0, sh = 0;
+  int w = 0, h = 0, ow = 0, oh = 0, sw = 0, sh = 0;
   ImageList_GetIconSize(set.get(), &w, &h);
-  ImageList_GetIconSize(scaled.get(), &sw, &sh);
+  ImageList_GetIconSize(own, &ow, &oh);
+  ImageList_GetIconSize(scaled, &sw, &sh);
+  EXPECT_EQ(ow, w);
+  EXPECT_EQ(oh, h);
   EXPECT_EQ(sw, MulDiv(w, 144, 96));
   EXPECT_EQ(sh, MulDiv(h, 144, 96));
   const int count = ImageList_GetImageCount(set.get());
-  ASSERT_EQ(ImageList_GetImageCount(scaled.get()), count);
+  ASSERT_EQ(ImageList_GetImageCount(own), count);
+  ASSERT_EQ(ImageList_GetImageCount(scaled), count);
   for (int i = 0; i < count; i += std::max(1, count / 7)) {
     for (COLORREF under : {RGB(255, 0, 255), RGB(0, 255, 0)}) {
-      const auto before = imageColours(set.get(), i, under), after = imageColours(scaled.get(), i, under);
+      const auto before = imageColours(set.get(), i, under), after = imageColours(scaled, i, under);
+      EXPECT_EQ(imageColours(own, i, under), before) << "picture " << i;
       // Upscaled by half: every pixel shows once or twice more, nothing new.
       std::set<COLORREF> a, b;
       for (auto [c, n] : before) a.insert(c);
@@ -121,11 +185,16 @@ TEST(ScaledPictureSet, EveryPictureScaledWithItsOwnColoursAndTransparency) {
       EXPECT_EQ(a, b) << "picture " << i;
       const int shows = before.count(under) ? before.at(under) : 0;
       const int scaledShows = after.count(under) ? after.at(under) : 0;
+      EXPECT_GT(shows, 0) << "masked corners, picture " << i;
       EXPECT_GE(scaledShows, shows * 2) << "transparent pixels stay so, picture " << i;
       EXPECT_LE(scaledShows, shows * 3) << "picture " << i;
     }
   }
-  EXPECT_FALSE(win::scaledPictureSet(nullptr, 144));
+  EXPECT_EQ(cache.decodes(), 2 * count);
+  EXPECT_EQ(cache.imageList(bytes, 144), scaled) << "made once";
+  EXPECT_EQ(cache.decodes(), 2 * count);
+  EXPECT_FALSE(cache.imageList({}, 144));
+  EXPECT_FALSE(cache.imageList(bytes.first(40), 144));
 }
 
 class WinDpiChangeTest : public test::ScaleWindowTest {
@@ -170,12 +239,11 @@ TEST_F(WinDpiChangeTest, TakesTheSuggestedRectangleAndPlacesEveryBoxFontAndPictu
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 62);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 35);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 2), 47);
-  int iconW = 0, iconH = 0, shippedW = 0, shippedH = 0;
+  int iconW = 0, iconH = 0;
   ImageList_GetIconSize(ListView_GetImageList(list(), LVSIL_SMALL), &iconW, &iconH);
-  const win::UniqueImageList shipped = win::readPictureSet(assets::listTestChampionIcons.span());
-  ImageList_GetIconSize(shipped.get(), &shippedW, &shippedH);
-  EXPECT_EQ(iconW, MulDiv(shippedW, 144, 96));
-  EXPECT_EQ(iconH, MulDiv(shippedH, 144, 96));
+  const PictureSetHeader shipped = readPictureSetHeader(assets::listTestChampionIcons.span()).value();
+  EXPECT_EQ(iconW, MulDiv(shipped.cx, 144, 96));
+  EXPECT_EQ(iconH, MulDiv(shipped.cy, 144, 96));
 
   const win::WindowPixels pixels = backend.drawnPixels(kScaleWin);
   ASSERT_EQ(pixels.width, 452);

@@ -64,6 +64,13 @@ TEST_F(ChartOnScreen, CornerSwitchesToTheUpperHalfAndBack) {
   for (int k : shown()) EXPECT_EQ(tip(k), itemTip(half[k])) << k;
   click(1);
   EXPECT_EQ(shown().size(), 80u);
+
+  // Both grids have been shown: hidden cells kept their pictures.
+  const int decodes = run.app().backend().pictures().decodes();
+  click(1);
+  click(1);
+  EXPECT_EQ(run.app().backend().pictures().decodes(), decodes);
+  EXPECT_GT(drawn(run, cell(11)).coloursInCentre(24), 10);
 }
 
 TEST_F(ChartOnScreen, ColumnThenHeaderRowThenRightPressThenARow) {

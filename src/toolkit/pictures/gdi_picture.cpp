@@ -21,26 +21,18 @@ std::uint32_t prepared(const std::uint8_t* s, Colour key, bool grey) {
   return (b * a / 255) | (g * a / 255) << 8 | (r * a / 255) << 16 | a << 24;
 }
 
-// The source pixel a scaled one shows: the one under its centre.
-int sourceOf(int scaled, int from, int to) {
-  return static_cast<int>((2LL * scaled + 1) * from / (2LL * to));
-}
-
 }  // namespace
 
 GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key, bool grey, int dpi) {
   GdiPicture out;
   if (bytes.empty()) return out;
-  DecodedPicture p = decodePicture(bytes);
+  const DecodedPicture p = scaledTo(decodePicture(bytes), dpi);
   if (p.empty()) return out;
-  const int width = dpi == 96 ? p.width : MulDiv(p.width, dpi, 96);
-  const int height = dpi == 96 ? p.height : MulDiv(p.height, dpi, 96);
-  if (width <= 0 || height <= 0) return out;
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, like the decoded rows
+  info.bmiHeader.biWidth = p.width;
+  info.bmiHeader.biHeight = -p.height;  // top-down, like the decoded rows
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -49,18 +41,12 @@ GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key
   if (!bitmap || !bits) return out;
 
   auto* dst = static_cast<std::uint32_t*>(bits);
-  for (int y = 0; y < height; ++y) {
-    const int sy = height == p.height ? y : sourceOf(y, p.height, height);
-    for (int x = 0; x < width; ++x) {
-      const int sx = width == p.width ? x : sourceOf(x, p.width, width);
-      const std::size_t from = (static_cast<std::size_t>(sy) * p.width + sx) * 4;
-      dst[static_cast<std::size_t>(y) * width + x] = prepared(&p.bgra[from], key, grey);
-    }
-  }
+  const std::size_t pixels = static_cast<std::size_t>(p.width) * p.height;
+  for (std::size_t k = 0; k < pixels; ++k) dst[k] = prepared(&p.bgra[k * 4], key, grey);
   GdiFlush();
   out.bitmap_ = std::move(bitmap);
-  out.width_ = width;
-  out.height_ = height;
+  out.width_ = p.width;
+  out.height_ = p.height;
   return out;
 }
 

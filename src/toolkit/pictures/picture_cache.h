@@ -2,9 +2,14 @@
 // scaled once for each thing that makes it look different (its bytes, the
 // display scale, the key colour, greyed or not) and shared by every control
 // and window that shows it; list views' image lists are made from the same
-// decoded pictures. The backend owns the one cache; controls hold
-// references into it, never copies of file bytes.
+// decoding. The backend owns the one cache; controls hold references into
+// it, never copies of file bytes.
+//
+// A picture stays when no control holds it (a hidden chart cell shows it
+// again soon); once the pictures together pass the byte bound, those no
+// one holds are let go, the longest unused first.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -25,7 +30,11 @@ using SharedPicture = std::shared_ptr<const GdiPicture>;
 
 class PictureCache {
  public:
-  PictureCache();
+  // Every picture the program shows, at 96 and 144 DPI together, takes
+  // about 3 MB.
+  static constexpr std::size_t kDefaultByteBound = std::size_t{8} << 20;
+
+  explicit PictureCache(std::size_t byteBound = kDefaultByteBound);
   ~PictureCache();
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
@@ -35,9 +44,13 @@ class PictureCache {
   SharedPicture picture(const PictureSpec& spec);
   // The pictures of a picture set ("MITL" + image-list stream) at `dpi` as
   // an image list the cache keeps; null for a set that cannot be read.
+  // Transparent pixels are masked, so a selected row's highlight shows
+  // around them.
   HIMAGELIST imageList(std::span<const std::uint8_t> set, int dpi);
   // How many pictures have been decoded so far (for tests and benchmarks).
   int decodes() const { return decodes_; }
+  // The bytes the kept pictures take.
+  std::size_t bytesKept() const;
 
  private:
   struct Store;

@@ -22,6 +22,15 @@ inline constexpr int kMaxPictureSide = 4096;
 
 DecodedPicture decodePicture(std::span<const std::uint8_t> bytes);
 
+// A side of `side` pixels at `dpi`, rounded to the nearest as the window
+// side scales its boxes.
+int scaledSide(int side, int dpi);
+// `picture` for a display of `dpi`: at 96 itself, at other scales every
+// pixel repeated to the scaled size (the one under each new pixel's centre),
+// so edges stay crisp and no colour appears that the picture does not have.
+// Empty when the scaled size is.
+DecodedPicture scaledTo(DecodedPicture picture, int dpi);
+
 // The single decoders, for callers that know the format.
 DecodedPicture decodePng(std::span<const std::uint8_t> bytes);
 DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes);

@@ -105,12 +105,6 @@ class TimerControl final : public NativeControl {
   UINT_PTR timerId_;
 };
 
-// Reads a picture set ("MITL", 4 reserved bytes, image-list stream).
-UniqueImageList readPictureSet(std::span<const std::uint8_t> set);
-// The pictures of `list` at `dpi`, each pixel repeated (nearest neighbour);
-// null when the list is null or the scaled list cannot be made.
-UniqueImageList scaledPictureSet(HIMAGELIST list, int dpi);
-
 // The kind behind a control, or null when it is another kind.
 inline SuperBtn* asButton(NativeControl* c) {
   return c && c->kind() == ControlKind::SuperBtn ? static_cast<SuperBtn*>(c) : nullptr;

@@ -1,10 +1,6 @@
 #include <windows.h>
-// After windows.h, whose types they use.
-#include <objidl.h>
-#include <shlwapi.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/native_window.h"
@@ -15,10 +11,6 @@ namespace vex::win {
 namespace {
 
 constexpr UINT kSyncNow = WM_APP + 3;
-
-struct ReleaseStream {
-  void operator()(IStream* s) const { s->Release(); }
-};
 
 int formatOf(Align a) {
   switch (a) {
@@ -32,14 +24,6 @@ int formatOf(Align a) {
 }
 
 }  // namespace
-
-UniqueImageList readPictureSet(std::span<const std::uint8_t> set) {
-  if (set.size() <= 8 || set[0] != 'M' || set[1] != 'I' || set[2] != 'T' || set[3] != 'L') return {};
-  std::unique_ptr<IStream, ReleaseStream> stream(
-      SHCreateMemStream(set.data() + 8, static_cast<UINT>(set.size() - 8)));
-  if (!stream) return {};
-  return UniqueImageList(ImageList_Read(stream.get()));
-}
 
 void ListView::create() {
   // Owner data: the native list holds only the row count and asks for the
