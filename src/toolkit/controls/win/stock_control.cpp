@@ -2,7 +2,6 @@
 
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/controls/win/win32_backend.h"
-#include "toolkit/system/wide_text.h"
 
 namespace vex::win {
 namespace {
@@ -24,7 +23,7 @@ void StockControl::createStock(const wchar_t* className, DWORD style) {
   if (p.shown) common |= WS_VISIBLE;
   if (state_.disabled) common |= WS_DISABLED;
   if (state_.tabStop) common |= WS_TABSTOP;
-  HWND h = CreateWindowExW(0, className, widen(state_.caption).c_str(), common | style, p.box.left, p.box.top,
+  HWND h = CreateWindowExW(0, className, text().c_str(), common | style, p.box.left, p.box.top,
                            p.box.right - p.box.left, p.box.bottom - p.box.top, window_.hwnd(), nullptr,
                            GetModuleHandleW(nullptr), nullptr);
   if (!h) return;
@@ -55,11 +54,8 @@ void StockControl::changed(Change what) {
     EnableWindow(h, !state_.disabled);
     return;
   }
-  if (h && what == Change::Caption) {
-    SetWindowTextW(h, widen(state_.caption).c_str());
-    return;
-  }
   NativeControl::changed(what);
+  if (h && what == Change::Caption) SetWindowTextW(h, text().c_str());
 }
 
 void StockControl::dpiChanged() {
@@ -67,12 +63,6 @@ void StockControl::dpiChanged() {
 }
 
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-
-bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg != WM_NOTIFY) return false;
-  StockControl* c = StockControl::fromHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom);
-  return c && c->reflected(msg, wp, lp, result);
-}
 
 LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) { return defaultHandling(msg, wp, lp); }
 

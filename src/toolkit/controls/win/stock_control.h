@@ -35,7 +35,4 @@ class StockControl : public NativeControl {
   UniqueWindow hwnd_;
 };
 
-// Passes a stock control's notifications to its parent back to it.
-bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-
 }  // namespace vex::win
