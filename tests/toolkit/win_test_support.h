@@ -98,7 +98,7 @@ inline void moveMouseTo(int x, int y) {
 }
 
 // A real drag from `start`: `steps` moves of (dx, dy), `pauseMs` apart, as
-// fast as a player's hand sends them, so moves queue behind the window's.
+// fast as a player's hand sends them.
 inline void dragInSteps(POINT start, int steps, int dx, int dy, int pauseMs) {
   moveMouseTo(start.x, start.y);
   sendMouse(MOUSEEVENTF_LEFTDOWN);
