@@ -6,15 +6,17 @@
 namespace vex::win {
 namespace {
 
-constexpr wchar_t kProp[] = L"VexControl";
 constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
 StockControl::~StockControl() = default;
 
+// As for the top-level windows, the window's user data is its object; the
+// other windows that notify a top-level window (its tooltip) are no children.
 StockControl* StockControl::fromHwnd(HWND hwnd) {
-  return hwnd ? static_cast<StockControl*>(GetPropW(hwnd, kProp)) : nullptr;
+  if (!hwnd || !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) return nullptr;
+  return reinterpret_cast<StockControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void StockControl::createStock(const wchar_t* className, DWORD style) {
@@ -28,13 +30,9 @@ void StockControl::createStock(const wchar_t* className, DWORD style) {
                            GetModuleHandleW(nullptr), nullptr);
   if (!h) return;
   hwnd_.reset(h);
-  SetPropW(h, kProp, this);
+  SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowSubclass(h, subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
-}
-
-void StockControl::detach() {
-  if (HWND h = hwnd_.release()) RemovePropW(h, kProp);
 }
 
 void StockControl::place(const Placement& p) {
@@ -76,7 +74,8 @@ LRESULT CALLBACK StockControl::subclassProcedure(HWND h, UINT msg, WPARAM wp, LP
   MessageScope scope(self->backend());
   if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(h, subclassProcedure, kSubclassId);
-    self->detach();
+    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+    self->hwnd_.release();
     return DefSubclassProc(h, msg, wp, lp);
   }
   return self->handle(msg, wp, lp);

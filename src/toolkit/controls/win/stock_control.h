@@ -30,7 +30,6 @@ class StockControl : public NativeControl {
 
  private:
   static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void detach();
 
   UniqueWindow hwnd_;
 };
