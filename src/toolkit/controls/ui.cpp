@@ -149,8 +149,12 @@ const ControlState* Ui::find(ControlRef ref) const {
     w = &it->second;
   }
   const int i = indexOf(ref);
-  if (i < 0 || i >= static_cast<int>(w->controls.size())) return nullptr;
-  return &w->controls[static_cast<std::size_t>(i)];
+  if (i >= 0 && i < static_cast<int>(w->controls.size()) && w->controls[i].id == ref.control)
+    return &w->controls[static_cast<std::size_t>(i)];
+  // A layout replaced while its window is open: the window keeps its table.
+  for (const ControlState& c : w->controls)
+    if (c.id == ref.control) return &c;
+  return nullptr;
 }
 
 ControlState* Ui::find(ControlRef ref) {

@@ -1,7 +1,8 @@
 // The window toolkit's state and operations. Windows are opened from their
 // layouts; controls are addressed by (window id, control id). Every write
 // lands in plain data first and is then passed to the backend (the Win32
-// side, or nothing in native tests), which draws from that data.
+// side, or nothing in native tests), which draws from that data; a write of
+// the value already held goes no further.
 #pragma once
 #include <functional>
 #include <map>

@@ -129,9 +129,9 @@ void NativeWindow::show() {
 }
 
 NativeControl* NativeWindow::control(std::int32_t id) const {
-  const int i = ui_.indexOf({state_.id, id});
-  return i >= 0 && i < static_cast<int>(controls_.size()) ? controls_[static_cast<std::size_t>(i)].get()
-                                                          : nullptr;
+  const auto i = static_cast<std::size_t>(ui_.indexOf({state_.id, id}));
+  if (i < controls_.size() && controls_[i]->state().id == id) return controls_[i].get();
+  return nullptr;
 }
 
 void NativeWindow::createControls() {
