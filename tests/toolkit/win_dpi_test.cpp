@@ -79,6 +79,13 @@ TEST_F(WinDpiTest, DragOnTheStripMovesByScreenPixelsAndTheUiReadsLayoutUnits) {
   EXPECT_EQ(r.top, 77 + 36);
   EXPECT_EQ(ui.windowLeft(kScaleWin), 81) << "122 / 1.5";
   EXPECT_EQ(ui.windowTop(kScaleWin), 75) << "113 / 1.5";
+  // Fast and in many small steps, the window still follows the pointer.
+  test::dragInSteps(test::onScreen(window, 60, 15), 10, 12, 6, 20);
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.left, 122 + 120);
+  EXPECT_EQ(r.top, 113 + 60);
+  EXPECT_EQ(ui.windowLeft(kScaleWin), 161) << "242 / 1.5";
+  EXPECT_EQ(ui.windowTop(kScaleWin), 115) << "173 / 1.5";
 }
 
 TEST_F(WinDpiTest, BoxesFollowWritesAtTheWindowsScale) {

@@ -196,5 +196,25 @@ TEST_F(WinInputTest, AllWritesOfAClickHandlerReachTheScreenInOnePaint) {
   EXPECT_EQ(test::pixelAt(window(), 110, 25), kHoverBack);  // the new picture
 }
 
+TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
+  pump(100);
+  const int paints = backend.paintCount(kWin), decodes = backend.pictures().decodes();
+  ui.setCaption({kWin, kLabel}, "标签");
+  ui.setPicture({kWin, kPicture}, test::solidBmp(8, 8, kRed));
+  ui.setBackColour({kWin, kBottom}, kNormal, kRestBack);
+  ui.setVisible({kWin, kBox}, true);
+  ui.setDisabled({kWin, kDisabled}, true);
+  ui.setBounds({kWin, kTop}, 150, 10, 60, 30);
+  pump(100);
+  EXPECT_EQ(backend.paintCount(kWin), paints);
+  EXPECT_EQ(backend.pictures().decodes(), decodes);
+  ui.setVisible({kWin, kPicture}, false);
+  pump(50);
+  ui.setVisible({kWin, kPicture}, true);
+  pump(50);
+  EXPECT_EQ(backend.pictures().decodes(), decodes) << "a picture shown again is not asked for again";
+  EXPECT_EQ(test::pixelAt(window(), 110, 25), kRed);
+}
+
 }  // namespace
 }  // namespace vex

@@ -75,15 +75,16 @@ TEST(ScaledPicture, RepeatsPixelsWithoutNewColoursAndKeepsTheKeyedOnesOut) {
   }
 }
 
-TEST(ScaledPicture, CachedPictureDecodesAnewOnlyForAnotherScale) {
+TEST(ScaledPicture, CachePicturesAreDecodedAnewOnlyForAnotherScale) {
   const Bytes bytes = test::solidBmp(10, 6, rgb(0x2040E0));
-  win::CachedPicture cached;
-  EXPECT_TRUE(cached.set(bytes, kDefaultColour, false, 96));
-  EXPECT_FALSE(cached.set(bytes, kDefaultColour, false, 96));
-  EXPECT_TRUE(cached.set(bytes, kDefaultColour, false, 144));
-  EXPECT_EQ(cached.get().width(), 15);
-  EXPECT_EQ(cached.get().height(), 9);
-  EXPECT_FALSE(cached.set(bytes, kDefaultColour, false, 144));
+  win::PictureCache cache;
+  const win::SharedPicture at96 = cache.picture({bytes});
+  const win::SharedPicture at144 = cache.picture({bytes, kDefaultColour, false, 144});
+  EXPECT_EQ(cache.picture({bytes, kDefaultColour, false, 144}), at144);
+  EXPECT_EQ(cache.picture({bytes}), at96);
+  EXPECT_EQ(at144->width(), 15);
+  EXPECT_EQ(at144->height(), 9);
+  EXPECT_EQ(cache.decodes(), 2);
 }
 
 TEST(PictureCache, OnePictureForEqualBytesAndSpecKeptWithinItsBoundUnlessHeld) {

@@ -97,6 +97,20 @@ inline void moveMouseTo(int x, int y) {
   pump(30);
 }
 
+// A real drag from `start`: `steps` moves of (dx, dy), `pauseMs` apart, as
+// fast as a player's hand sends them.
+inline void dragInSteps(POINT start, int steps, int dx, int dy, int pauseMs) {
+  moveMouseTo(start.x, start.y);
+  sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump(30);
+  for (int i = 1; i <= steps; ++i) {
+    sendMouse(MOUSEEVENTF_MOVE, start.x + dx * i, start.y + dy * i);
+    pump(pauseMs);
+  }
+  sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(100);
+}
+
 // Screen point of a position inside a window's client area.
 inline POINT onScreen(HWND hwnd, int x, int y) {
   POINT p{x, y};

@@ -268,6 +268,21 @@ TEST_F(WinWindowTest, DragOnTheStripMovesTheWindowByTheDragDistance) {
   EXPECT_EQ(r.left, 80);
 }
 
+TEST_F(WinWindowTest, FastDragInManySmallStepsFollowsThePointer) {
+  ui.open(kWin);
+  pump(50);
+  for (const int pauseMs : {50, 10}) {
+    RECT was;
+    GetWindowRect(window(), &was);
+    test::dragInSteps(onScreen(kTitle, 30, 10), 10, 12, 6, pauseMs);
+    RECT r;
+    GetWindowRect(window(), &r);
+    EXPECT_EQ(r.left - was.left, 120) << pauseMs << " ms apart";
+    EXPECT_EQ(r.top - was.top, 60) << pauseMs << " ms apart";
+    EXPECT_EQ(ui.windowLeft(kWin), r.left);
+  }
+}
+
 TEST_F(WinWindowTest, UserCloseGoesThroughUiAndItsClosedHook) {
   std::vector<std::int32_t> closed;
   ui.setClosedHook([&](std::int32_t id) { closed.push_back(id); });

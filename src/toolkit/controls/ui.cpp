@@ -1,6 +1,7 @@
 #include "toolkit/controls/ui.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/common/range_fault.h"
 
@@ -18,6 +19,10 @@ const ControlState& emptyControl() {
 
 void Ui::addLayout(WindowLayout layout) {
   const std::int32_t id = layout.id;
+  auto& index = indexes_[id];
+  index.clear();
+  for (std::size_t i = 0; i < layout.controls.size(); ++i)
+    index.try_emplace(layout.controls[i].id, static_cast<int>(i));
   layouts_[id] = std::move(layout);
 }
 
@@ -129,6 +134,13 @@ void* Ui::nativeHandle(std::int32_t id) const {
   return backend_ && isOpen(id) ? backend_->nativeHandle(id) : nullptr;
 }
 
+int Ui::indexOf(ControlRef ref) const {
+  auto w = indexes_.find(ref.window);
+  if (w == indexes_.end()) return -1;
+  auto it = w->second.find(ref.control);
+  return it == w->second.end() ? -1 : it->second;
+}
+
 const ControlState* Ui::find(ControlRef ref) const {
   const WindowState* w = window(ref.window);
   if (!w) {
@@ -136,17 +148,17 @@ const ControlState* Ui::find(ControlRef ref) const {
     if (it == layouts_.end()) return nullptr;
     w = &it->second;
   }
+  const int i = indexOf(ref);
+  if (i >= 0 && i < static_cast<int>(w->controls.size()) && w->controls[i].id == ref.control)
+    return &w->controls[static_cast<std::size_t>(i)];
+  // A layout replaced while its window is open: the window keeps its table.
   for (const ControlState& c : w->controls)
     if (c.id == ref.control) return &c;
   return nullptr;
 }
 
 ControlState* Ui::find(ControlRef ref) {
-  WindowState* w = window(ref.window);
-  if (!w) return nullptr;
-  for (ControlState& c : w->controls)
-    if (c.id == ref.control) return &c;
-  return nullptr;
+  return isOpen(ref.window) ? const_cast<ControlState*>(std::as_const(*this).find(ref)) : nullptr;
 }
 
 bool Ui::exists(ControlRef ref) const { return find(ref) != nullptr; }
@@ -173,7 +185,7 @@ std::pair<int, int> Ui::windowPosition(ControlRef ref) const {
   return {x, y};
 }
 
-ControlState* Ui::writable(ControlRef ref, Change) {
+ControlState* Ui::writable(ControlRef ref) {
   if (!isOpen(ref.window)) return nullptr;
   ControlState* c = find(ref);
   if (!c) reportRangeFault(kIndexBeyondCount);
@@ -184,57 +196,73 @@ void Ui::changed(ControlRef ref, Change what) {
   if (backend_) backend_->controlChanged(ref, what);
 }
 
-#define VEX_WRITE(change, statement)            \
-  do {                                          \
-    if (ControlState* c = writable(ref, change)) { \
-      statement;                                \
-      changed(ref, change);                     \
-    }                                           \
+// A write of the value a control already holds is dropped here: views
+// write whole screens again and again, and the backend would redraw.
+#define VEX_SET(change, target, value)                                \
+  do {                                                                \
+    if (ControlState* c = writable(ref); c && !(target == (value))) { \
+      target = std::move(value);                                      \
+      changed(ref, change);                                           \
+    }                                                                 \
   } while (0)
 
-void Ui::setCaption(ControlRef ref, const Text& text) { VEX_WRITE(Change::Caption, c->caption = text); }
-void Ui::setHint(ControlRef ref, const Text& text) { VEX_WRITE(Change::Hint, c->hint = text); }
-void Ui::setPicture(ControlRef ref, Bytes picture) { VEX_WRITE(Change::Picture, c->picture = std::move(picture)); }
+void Ui::setCaption(ControlRef ref, const Text& text) { VEX_SET(Change::Caption, c->caption, text); }
+void Ui::setHint(ControlRef ref, const Text& text) { VEX_SET(Change::Hint, c->hint, text); }
+void Ui::setPicture(ControlRef ref, Bytes picture) { VEX_SET(Change::Picture, c->picture, picture); }
 void Ui::setHoverPicture(ControlRef ref, Bytes picture) {
-  VEX_WRITE(Change::Picture, c->hoverPicture = std::move(picture));
+  VEX_SET(Change::Picture, c->hoverPicture, picture);
 }
-void Ui::setPictureKey(ControlRef ref, Colour key) { VEX_WRITE(Change::Picture, c->pictureKey = key); }
-void Ui::setVisible(ControlRef ref, bool visible) { VEX_WRITE(Change::Visibility, c->visible = visible); }
-void Ui::setDisabled(ControlRef ref, bool disabled) { VEX_WRITE(Change::Enabled, c->disabled = disabled); }
+void Ui::setPictureKey(ControlRef ref, Colour key) { VEX_SET(Change::Picture, c->pictureKey, key); }
+void Ui::setVisible(ControlRef ref, bool visible) { VEX_SET(Change::Visibility, c->visible, visible); }
+void Ui::setDisabled(ControlRef ref, bool disabled) { VEX_SET(Change::Enabled, c->disabled, disabled); }
 void Ui::setBounds(ControlRef ref, int left, int top, int width, int height) {
-  VEX_WRITE(Change::Geometry, (c->left = left, c->top = top, c->width = width, c->height = height));
+  ControlState* c = writable(ref);
+  if (!c || (c->left == left && c->top == top && c->width == width && c->height == height)) return;
+  c->left = left, c->top = top, c->width = width, c->height = height;
+  changed(ref, Change::Geometry);
 }
 void Ui::setTextColour(ControlRef ref, ButtonState state, Colour colour) {
-  VEX_WRITE(Change::Colours, c->textColour[state] = colour);
+  VEX_SET(Change::Colours, c->textColour[state], colour);
 }
 void Ui::setBackColour(ControlRef ref, ButtonState state, Colour colour) {
-  VEX_WRITE(Change::Colours, c->backColour[state] = colour);
+  VEX_SET(Change::Colours, c->backColour[state], colour);
 }
-void Ui::setPointer(ControlRef ref, Pointer pointer) { VEX_WRITE(Change::Pointer, c->pointer = pointer); }
+void Ui::setPointer(ControlRef ref, Pointer pointer) { VEX_SET(Change::Pointer, c->pointer, pointer); }
 void Ui::setProgress(ControlRef ref, int position) {
-  VEX_WRITE(Change::Progress, c->progress = std::clamp(position, c->progressMin, c->progressMax));
+  VEX_SET(Change::Progress, c->progress, std::clamp(position, c->progressMin, c->progressMax));
 }
 void Ui::setTimerInterval(ControlRef ref, int milliseconds) {
-  VEX_WRITE(Change::Timer, c->timerInterval = milliseconds);
+  VEX_SET(Change::Timer, c->timerInterval, milliseconds);
 }
 
 void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSet) {
-  VEX_WRITE(Change::ListContent, c->list.pictureSet = pictureSet);
+  ControlState* c = writable(ref);
+  if (!c ||
+      (c->list.pictureSet.data() == pictureSet.data() && c->list.pictureSet.size() == pictureSet.size()))
+    return;
+  c->list.pictureSet = pictureSet;
+  changed(ref, Change::ListContent);
 }
+
 void Ui::listClear(ControlRef ref) {
-  VEX_WRITE(Change::ListContent, (c->list.rows.clear(), c->list.selected = -1));
+  ControlState* c = writable(ref);
+  if (!c || (c->list.rows.empty() && c->list.selected < 0)) return;
+  c->list.rows.clear();
+  c->list.selected = -1;
+  changed(ref, Change::ListContent);
 }
 
 int Ui::listAppendRow(ControlRef ref) {
-  int row = -1;
-  VEX_WRITE(Change::ListContent, (c->list.rows.emplace_back(c->list.columns.size()),
-                                   row = static_cast<int>(c->list.rows.size()) - 1));
-  return row;
+  ControlState* c = writable(ref);
+  if (!c) return -1;
+  c->list.rows.emplace_back(c->list.columns.size());
+  changed(ref, Change::ListContent);
+  return static_cast<int>(c->list.rows.size()) - 1;
 }
 
 namespace {
 ListCell* cellOf(ControlState* c, int row, int column) {
-  if (row < 0 || column < 0 || row >= static_cast<int>(c->list.rows.size()) ||
+  if (!c || row < 0 || column < 0 || row >= static_cast<int>(c->list.rows.size()) ||
       column >= static_cast<int>(c->list.columns.size()))
     return nullptr;
   return &c->list.rows[row][column];
@@ -242,11 +270,17 @@ ListCell* cellOf(ControlState* c, int row, int column) {
 }  // namespace
 
 void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) {
-  VEX_WRITE(Change::ListContent, if (ListCell* cell = cellOf(c, row, column)) cell->text = text);
+  ListCell* cell = cellOf(writable(ref), row, column);
+  if (!cell || cell->text == text) return;
+  cell->text = text;
+  changed(ref, Change::ListContent);
 }
 
 void Ui::listSetCellImage(ControlRef ref, int row, int column, int image) {
-  VEX_WRITE(Change::ListContent, if (ListCell* cell = cellOf(c, row, column)) cell->image = image);
+  ListCell* cell = cellOf(writable(ref), row, column);
+  if (!cell || cell->image == image) return;
+  cell->image = image;
+  changed(ref, Change::ListContent);
 }
 
 Text Ui::listCell(ControlRef ref, int row, int column) const {
@@ -262,8 +296,8 @@ int Ui::listColumnCount(ControlRef ref) const { return static_cast<int>(control(
 int Ui::listSelected(ControlRef ref) const { return control(ref).list.selected; }
 
 void Ui::listSelect(ControlRef ref, int row) {
-  VEX_WRITE(Change::ListSelection,
-            c->list.selected = (row >= 0 && row < static_cast<int>(c->list.rows.size())) ? row : -1);
+  VEX_SET(Change::ListSelection, c->list.selected,
+          (row >= 0 && row < static_cast<int>(c->list.rows.size())) ? row : -1);
 }
 
 void Ui::noteListSelection(ControlRef ref, int row) {
@@ -272,19 +306,18 @@ void Ui::noteListSelection(ControlRef ref, int row) {
 }
 
 void Ui::sortListByColumn(ControlRef ref, int column) {
-  VEX_WRITE(Change::ListContent, {
-    if (column >= 0 && column < static_cast<int>(c->list.columns.size())) {
-      std::stable_sort(c->list.rows.begin(), c->list.rows.end(),
-                       [column](const auto& a, const auto& b) {
-                         return static_cast<const std::string&>(a[column].text) <
-                                static_cast<const std::string&>(b[column].text);
-                       });
-      c->list.selected = -1;
-    }
-  });
+  ControlState* c = writable(ref);
+  if (!c || column < 0 || column >= static_cast<int>(c->list.columns.size())) return;
+  auto before = [column](const auto& a, const auto& b) {
+    return static_cast<const std::string&>(a[column].text) < static_cast<const std::string&>(b[column].text);
+  };
+  if (c->list.selected < 0 && std::is_sorted(c->list.rows.begin(), c->list.rows.end(), before)) return;
+  std::stable_sort(c->list.rows.begin(), c->list.rows.end(), before);
+  c->list.selected = -1;
+  changed(ref, Change::ListContent);
 }
 
-#undef VEX_WRITE
+#undef VEX_SET
 
 bool Ui::hasHandler(ControlRef ref, Event event) const {
   return handlers_.count({ref.window, ref.control, eventKey(event)}) != 0;

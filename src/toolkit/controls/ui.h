@@ -1,19 +1,34 @@
 // The window toolkit's state and operations. Windows are opened from their
 // layouts; controls are addressed by (window id, control id). Every write
 // lands in plain data first and is then passed to the backend (the Win32
-// side, or nothing in native tests), which draws from that data.
+// side, or nothing in native tests), which draws from that data; a write of
+// the value already held goes no further.
 #pragma once
 #include <functional>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <unordered_map>
 
 #include "toolkit/controls/ui_types.h"
 
 namespace vex {
 
 // What a write changed, so the backend redraws only that.
-enum class Change { Geometry, Visibility, Enabled, Caption, Hint, Picture, Colours, Pointer, ListContent, ListSelection, Progress, Timer };
+enum class Change {
+  Geometry,
+  Visibility,
+  Enabled,
+  Caption,
+  Hint,
+  Picture,
+  Colours,
+  Pointer,
+  ListContent,
+  ListSelection,
+  Progress,
+  Timer
+};
 
 class UiBackend {
  public:
@@ -71,6 +86,8 @@ class Ui {
   // initial state; writes to it are dropped.
   const ControlState& control(ControlRef ref) const;
   bool exists(ControlRef ref) const;
+  // Where the control stands in its window's control table, -1 for none.
+  int indexOf(ControlRef ref) const;
   // Position of a control inside its window's client area (parents added up).
   std::pair<int, int> windowPosition(ControlRef ref) const;
 
@@ -116,11 +133,13 @@ class Ui {
  private:
   ControlState* find(ControlRef ref);
   const ControlState* find(ControlRef ref) const;
-  ControlState* writable(ControlRef ref, Change what);
+  ControlState* writable(ControlRef ref);
   void changed(ControlRef ref, Change what);
 
   UiBackend* backend_ = nullptr;
   std::map<std::int32_t, WindowLayout> layouts_;
+  // Control id -> index in the table, per window (open windows copy their layout's table).
+  std::map<std::int32_t, std::unordered_map<std::int32_t, int>> indexes_;
   std::map<std::int32_t, std::unique_ptr<WindowState>> windows_;
   std::map<std::tuple<std::int32_t, std::int32_t, int>, Handler> handlers_;
   std::function<void(std::int32_t)> closedHook_;

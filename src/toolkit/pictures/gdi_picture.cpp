@@ -50,20 +50,7 @@ GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key
   return out;
 }
 
-bool CachedPicture::set(std::span<const std::uint8_t> bytes, Colour key, bool grey, int dpi) {
-  if (loaded_ && key == key_ && grey == grey_ && dpi == dpi_ &&
-      std::equal(bytes.begin(), bytes.end(), bytes_.begin(), bytes_.end()))
-    return false;
-  picture_ = GdiPicture::fromBytes(bytes, key, grey, dpi);
-  bytes_.assign(bytes.begin(), bytes.end());
-  key_ = key;
-  grey_ = grey;
-  dpi_ = dpi;
-  loaded_ = true;
-  return true;
-}
-
-void GdiPicture::draw(HDC dc, const RECT& box, PictureFit fit) const {
+void GdiPicture::draw(HDC dc, const RECT& box, PictureFit fit, HDC scratch) const {
   if (empty()) return;
   const int bw = box.right - box.left, bh = box.bottom - box.top;
   if (bw <= 0 || bh <= 0) return;
@@ -86,11 +73,15 @@ void GdiPicture::draw(HDC dc, const RECT& box, PictureFit fit) const {
     place(bw, width_, dx, dw, sx, sw);
     place(bh, height_, dy, dh, sy, sh);
   }
-  UniqueDc mem(CreateCompatibleDC(dc));
-  if (!mem) return;
-  Selected sel(mem.get(), bitmap_.get());
+  UniqueDc own;
+  if (!scratch) {
+    own.reset(CreateCompatibleDC(dc));
+    scratch = own.get();
+  }
+  if (!scratch) return;
+  Selected sel(scratch, bitmap_.get());
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, dx, dy, dw, dh, mem.get(), sx, sy, sw, sh, blend);
+  AlphaBlend(dc, dx, dy, dw, dh, scratch, sx, sy, sw, sh, blend);
 }
 
 }  // namespace vex::win

@@ -24,28 +24,13 @@ class GdiPicture {
   int width() const { return width_; }
   int height() const { return height_; }
   // Centre: natural size, centred, cut to the box. Stretch: fills the box.
-  void draw(HDC dc, const RECT& box, PictureFit fit) const;
+  // `scratch` is a memory DC to select the picture into (one is made for
+  // the call when none is given); it is left as it was.
+  void draw(HDC dc, const RECT& box, PictureFit fit, HDC scratch = nullptr) const;
 
  private:
   UniqueBitmap bitmap_;
   int width_ = 0, height_ = 0;
-};
-
-// A control's picture, decoded once per change of its bytes: views set the
-// same picture again and again, and a decode costs more than a redraw.
-class CachedPicture {
- public:
-  // True when the picture changed (and was decoded anew).
-  bool set(std::span<const std::uint8_t> bytes, Colour key = kDefaultColour, bool grey = false, int dpi = 96);
-  const GdiPicture& get() const { return picture_; }
-
- private:
-  std::vector<std::uint8_t> bytes_;
-  Colour key_ = kDefaultColour;
-  bool grey_ = false;
-  int dpi_ = 96;
-  bool loaded_ = false;
-  GdiPicture picture_;
 };
 
 }  // namespace vex::win

@@ -8,6 +8,7 @@ void BackBuffer::release() {
   if (dc_ && old_) SelectObject(dc_.get(), old_);
   old_ = nullptr;
   dc_.reset();
+  scratch_.reset();
   bitmap_.reset();
   width_ = height_ = 0;
 }
@@ -20,6 +21,7 @@ bool BackBuffer::fit(HDC screen, int width, int height) {
   UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
   if (!dc || !bitmap) return true;
   old_ = SelectObject(dc.get(), bitmap.get());
+  scratch_.reset(CreateCompatibleDC(screen));
   dc_ = std::move(dc);
   bitmap_ = std::move(bitmap);
   width_ = width;

@@ -29,6 +29,9 @@ class BackBuffer {
   // made anew (its pixels are then undefined).
   bool fit(HDC screen, int width, int height);
   HDC dc() const { return dc_.get(); }
+  // A memory DC kept beside the buffer that pictures are selected into
+  // while they are drawn, so a paint makes none of its own.
+  HDC scratch() const { return scratch_.get(); }
   void copyTo(HDC target, const RECT& area) const;
   WindowPixels pixels() const;
 
@@ -36,6 +39,7 @@ class BackBuffer {
   void release();
   UniqueBitmap bitmap_;
   UniqueDc dc_;
+  UniqueDc scratch_;
   HGDIOBJ old_ = nullptr;
   int width_ = 0, height_ = 0;
 };

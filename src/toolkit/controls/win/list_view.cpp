@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/controls/win/control_kinds.h"
+#include "toolkit/controls/win/list_view.h"
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/controls/win/win32_backend.h"
 #include "toolkit/system/wide_text.h"

@@ -1,11 +1,20 @@
 #include "toolkit/controls/win/native_control.h"
 
+#include <algorithm>
+
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::win {
 
-NativeControl::NativeControl(NativeWindow& window, ControlState& state) : window_(window), state_(state) {}
+void fillSolid(HDC dc, const RECT& r, Colour colour) {
+  SetDCBrushColor(dc, colour);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+NativeControl::NativeControl(NativeWindow& window, ControlState& state, int index)
+    : window_(window), state_(state), index_(index), text_(widen(state.caption)) {}
 
 NativeControl::~NativeControl() = default;
 
@@ -14,6 +23,16 @@ Win32Backend& NativeControl::backend() const { return window_.backend(); }
 Ui& NativeControl::ui() const { return window_.ui(); }
 HFONT NativeControl::font() const { return window_.font(); }
 int NativeControl::dpi() const { return window_.geometry().dpi(); }
+
+void NativeControl::setParent(NativeControl* parent) {
+  if (parent_) std::erase(parent_->children_, this);
+  parent_ = parent;
+  if (parent_) parent_->children_.push_back(this);
+}
+
+SharedPicture NativeControl::picture(const Bytes& bytes, Colour key, bool grey) const {
+  return backend().pictures().picture(PictureSpec{bytes, key, grey, dpi()});
+}
 
 void NativeControl::repaint() const {
   if (painted() && placement_.shown) window_.invalidate(placement_.clip);
@@ -30,14 +49,19 @@ void NativeControl::changed(Change what) {
       repaint();
       break;
     case Change::Caption:
+      text_ = widen(state_.caption);
+      repaint();
+      break;
     case Change::Picture:
     case Change::Colours:
       repaint();
       break;
+    case Change::Hint:
+      window_.updateTip(*this);
+      break;
     default:
       break;
   }
-  if (what == Change::Hint) window_.updateTip(*this);
 }
 
 }  // namespace vex::win

@@ -3,7 +3,11 @@
 // their window draws them into its back buffer and does their input. Stock
 // kinds (list view, progress bar) are comctl32 child windows (stock_control.h).
 #pragma once
+#include <string>
+#include <vector>
+
 #include "toolkit/controls/ui.h"
+#include "toolkit/pictures/picture_cache.h"
 #include "toolkit/system/handles.h"
 
 namespace vex::win {
@@ -18,11 +22,18 @@ struct Placement {
   RECT box{};     // its own box
   RECT clip{};    // the part its containing boxes let show
   bool shown = false;
+  bool operator==(const Placement& o) const {
+    return shown == o.shown && EqualRect(&layout, &o.layout) && EqualRect(&box, &o.box) &&
+           EqualRect(&clip, &o.clip);
+  }
 };
+
+// A solid fill with the stock DC brush: no brush is made per paint.
+void fillSolid(HDC dc, const RECT& r, Colour colour);
 
 class NativeControl {
  public:
-  NativeControl(NativeWindow& window, ControlState& state);
+  NativeControl(NativeWindow& window, ControlState& state, int index);
   virtual ~NativeControl();
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
@@ -30,11 +41,16 @@ class NativeControl {
   ControlState& state() const { return state_; }
   ControlRef ref() const;
   ControlKind kind() const { return state_.kind; }
+  int index() const { return index_; }
 
-  // The ShapeBox this control lies in (drawn beneath it, clips and hides
-  // it), or null for one that lies on the window itself.
-  NativeControl* box() const { return box_; }
-  void setBox(NativeControl* box) { box_ = box; }
+  // The control this one is placed in, or null for one on the window. A
+  // ShapeBox parent also draws beneath it, clips it and hides it.
+  NativeControl* parent() const { return parent_; }
+  NativeControl* box() const {
+    return parent_ && parent_->kind() == ControlKind::ShapeBox ? parent_ : nullptr;
+  }
+  void setParent(NativeControl* parent);
+  const std::vector<NativeControl*>& children() const { return children_; }
   const Placement& placement() const { return placement_; }
   // Takes a new placement; stock kinds move their window along.
   virtual void place(const Placement& p) { placement_ = p; }
@@ -52,21 +68,28 @@ class NativeControl {
   bool takesMouse() const {
     return state_.kind == ControlKind::ShapeBox || state_.kind == ControlKind::SuperBtn;
   }
-
- protected:
   // Marks the visible part of the box for the window's next paint.
   void repaint() const;
+
+ protected:
   HFONT font() const;
   int dpi() const;
   Win32Backend& backend() const;
   Ui& ui() const;
+  // The caption as the system wants it, converted once per change.
+  const std::wstring& text() const { return text_; }
+  // The cache's picture of `bytes` at the window's DPI.
+  SharedPicture picture(const Bytes& bytes, Colour key, bool grey) const;
 
   NativeWindow& window_;
   ControlState& state_;
 
  private:
-  NativeControl* box_ = nullptr;
+  int index_;
+  NativeControl* parent_ = nullptr;
+  std::vector<NativeControl*> children_;
   Placement placement_;
+  std::wstring text_;
 };
 
 }  // namespace vex::win

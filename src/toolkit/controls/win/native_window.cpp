@@ -1,6 +1,10 @@
 #include "toolkit/controls/win/native_window.h"
 
+// After windows.h, whose types it uses.
+#include <windowsx.h>
+
 #include "toolkit/controls/win/control_kinds.h"
+#include "toolkit/controls/win/stock_control.h"
 #include "toolkit/controls/win/win32_backend.h"
 #include "toolkit/system/wide_text.h"
 
@@ -9,7 +13,6 @@ namespace {
 
 constexpr wchar_t kClass[] = L"VexWindow";
 constexpr UINT kRaiseLater = WM_APP + 2;
-constexpr UINT_PTR kFirstTimerId = 0x7000;
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kTipWidth = 400;  // the widest tooltip, before it wraps
@@ -19,34 +22,23 @@ constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 // Deeper nesting of boxes than this is a broken layout, not a design.
 constexpr int kMaxDepth = 16;
 
-bool samePlacement(const Placement& a, const Placement& b) {
-  return a.shown == b.shown && EqualRect(&a.layout, &b.layout) && EqualRect(&a.box, &b.box) &&
-         EqualRect(&a.clip, &b.clip);
+// The drag follows the pointer's screen position as the message saw it:
+// where moves land late, the window's own position lags the pointer.
+POINT messageScreenPoint() {
+  const DWORD pos = GetMessagePos();
+  return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+}
+
+bool isButton(const NativeControl* c) { return c && c->kind() == ControlKind::SuperBtn; }
+
+// Pre-order: a control is placed before what lies in it.
+template <typename F>
+void eachInTree(NativeControl& c, F&& f) {
+  f(c);
+  for (NativeControl* child : c.children()) eachInTree(*child, f);
 }
 
 }  // namespace
-
-std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& state, UINT_PTR timerId) {
-  switch (state.kind) {
-    case ControlKind::ShapeBox:
-      return std::make_unique<ShapeBox>(window, state);
-    case ControlKind::Label:
-      return std::make_unique<Label>(window, state);
-    case ControlKind::PicBox:
-      return std::make_unique<PicBox>(window, state);
-    case ControlKind::SuperBtn:
-      return std::make_unique<SuperBtn>(window, state);
-    case ControlKind::ListView:
-      return std::make_unique<ListView>(window, state);
-    case ControlKind::ProcessBar:
-      return std::make_unique<ProcessBar>(window, state);
-    case ControlKind::Timer:
-      return std::make_unique<TimerControl>(window, state, timerId);
-    case ControlKind::Window:
-      break;
-  }
-  return nullptr;
-}
 
 NativeWindow::NativeWindow(Win32Backend& backend, Ui& ui, WindowState& state, HWND owner)
     : backend_(backend), ui_(ui), state_(state), owner_(owner) {}
@@ -64,7 +56,6 @@ void NativeWindow::registerClass(HINSTANCE instance) {
 }
 
 void NativeWindow::create() {
-  background_.reset(CreateSolidBrush(state_.background));
   // A first guess: the window learns its own DPI once it is on a display.
   geometry_.setDpi(systemDpi());
   const SIZE size = clientSize();
@@ -106,6 +97,8 @@ void NativeWindow::moveTo(int left, int top) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Takes `dpi` for every geometry, the font and the pictures; with
+// `suggested` (screen pixels) the window moves and resizes there.
 void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
   geometry_.setDpi(dpi);
   font_ = backend_.font(geometry_.dpi());
@@ -114,11 +107,13 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
   if (suggested)
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // Boxes come before their children in painting order.
-  for (NativeControl* c : paintOrder_) {
-    c->place(placementOf(*c));
-    c->dpiChanged();
-    updateTip(*c);
+  for (const auto& root : controls_) {
+    if (root->parent()) continue;
+    eachInTree(*root, [this](NativeControl& c) {
+      c.place(placementOf(c));
+      c.dpiChanged();
+      updateTip(c);
+    });
   }
   RECT client;
   GetClientRect(hwnd(), &client);
@@ -133,39 +128,36 @@ void NativeWindow::show() {
   UpdateWindow(hwnd());
 }
 
-void NativeWindow::destroy() {
-  if (destroying_) return;
-  destroying_ = true;
-  tips_.destroy();
-  hwnd_.reset();
-}
-
 NativeControl* NativeWindow::control(std::int32_t id) const {
-  for (const auto& c : controls_)
-    if (c && c->state().id == id) return c.get();
+  const auto i = static_cast<std::size_t>(ui_.indexOf({state_.id, id}));
+  if (i < controls_.size() && controls_[i]->state().id == id) return controls_[i].get();
   return nullptr;
 }
 
 void NativeWindow::createControls() {
   controls_.clear();
-  UINT_PTR timerId = kFirstTimerId;
-  for (ControlState& c : state_.controls) controls_.push_back(makeControl(*this, c, timerId++));
-  // A control lies in its parent when that is a ShapeBox; a chain that
-  // loops or runs too deep puts it straight on the window.
-  for (const auto& c : controls_) {
-    if (!c || !c->state().parent) continue;
-    NativeControl* parent = control(c->state().parent);
-    if (parent && parent != c.get() && parent->kind() == ControlKind::ShapeBox) c->setBox(parent);
+  for (std::size_t i = 0; i < state_.controls.size(); ++i) {
+    auto c = makeControl(*this, state_.controls[i], static_cast<int>(i));
+    controls_.push_back(c ? std::move(c)
+                          : std::make_unique<NativeControl>(*this, state_.controls[i], static_cast<int>(i)));
   }
   for (const auto& c : controls_) {
-    if (!c) continue;
+    NativeControl* parent = c->state().parent ? control(c->state().parent) : nullptr;
+    if (parent != c.get()) c->setParent(parent);
+  }
+  // A chain that loops or runs too deep puts the control straight on the window.
+  for (const auto& c : controls_) {
     int depth = 0;
-    for (const NativeControl* b = c->box(); b && depth <= kMaxDepth; b = b->box()) ++depth;
-    if (depth > kMaxDepth) c->setBox(nullptr);
+    for (const NativeControl* p = c->parent(); p && depth <= kMaxDepth; p = p->parent()) ++depth;
+    if (depth > kMaxDepth) c->setParent(nullptr);
   }
+  std::vector<NativeControl*> roots;
+  for (const auto& c : controls_)
+    if (!c->box()) roots.push_back(c.get());
   paintOrder_.clear();
-  orderForPainting(nullptr, 0);
-  for (NativeControl* c : paintOrder_) c->place(placementOf(*c));
+  orderForPainting(roots);
+  for (const auto& root : controls_)
+    if (!root->parent()) eachInTree(*root, [this](NativeControl& c) { c.place(placementOf(c)); });
   // In painting order: each stock window made later lies above the earlier.
   for (NativeControl* c : paintOrder_) {
     c->create();
@@ -175,58 +167,42 @@ void NativeWindow::createControls() {
 
 // Earlier rows of the table lie above later ones; a box's children lie
 // above the box, in the same order among themselves.
-void NativeWindow::orderForPainting(const NativeControl* box, int depth) {
-  if (depth > kMaxDepth) return;
-  for (std::size_t i = controls_.size(); i-- > 0;) {
-    NativeControl* c = controls_[i].get();
-    if (!c || c->box() != box) continue;
-    paintOrder_.push_back(c);
-    if (c->kind() == ControlKind::ShapeBox) orderForPainting(c, depth + 1);
+void NativeWindow::orderForPainting(const std::vector<NativeControl*>& layer) {
+  for (auto it = layer.rbegin(); it != layer.rend(); ++it) {
+    paintOrder_.push_back(*it);
+    if ((*it)->kind() == ControlKind::ShapeBox) orderForPainting((*it)->children());
   }
 }
 
 Placement NativeWindow::placementOf(const NativeControl& c) const {
   const ControlState& s = c.state();
+  const RECT* outer = c.parent() ? &c.parent()->placement().layout : nullptr;
+  const int x = (outer ? outer->left : 0) + s.left, y = (outer ? outer->top : 0) + s.top;
   Placement p;
+  p.layout = {x, y, x + s.width, y + s.height};
+  p.box = geometry_.box(p.layout);
+  p.clip = p.box;
+  p.shown = s.visible;
   if (const NativeControl* box = c.box()) {
-    const Placement& outer = box->placement();
-    const int x = outer.layout.left + s.left, y = outer.layout.top + s.top;
-    p.layout = {x, y, x + s.width, y + s.height};
-    p.box = geometry_.box(p.layout);
-    IntersectRect(&p.clip, &p.box, &outer.clip);
-    p.shown = s.visible && outer.shown;
-  } else {
-    auto [x, y] = s.parent ? ui_.windowPosition(c.ref()) : std::pair{s.left, s.top};
-    p.layout = {x, y, x + s.width, y + s.height};
-    p.box = geometry_.box(p.layout);
-    p.clip = p.box;
-    p.shown = s.visible;
+    IntersectRect(&p.clip, &p.box, &box->placement().clip);
+    p.shown = s.visible && box->placement().shown;
   }
   return p;
 }
 
-void NativeWindow::relayout(const NativeControl& moved) {
-  auto follows = [&moved](const NativeControl* c) {
-    // A parent that is no box still places its child (Ui::windowPosition).
-    if (!c->box() && c->state().parent) return true;
-    for (int depth = 0; c && depth <= kMaxDepth; c = c->box(), ++depth)
-      if (c == &moved) return true;
-    return false;
-  };
-  // Boxes come before their children in painting order.
-  for (NativeControl* c : paintOrder_) {
-    if (!follows(c)) continue;
-    const Placement before = c->placement();
-    const Placement now = placementOf(*c);
-    if (samePlacement(before, now)) continue;
-    if (c->painted()) {
-      if (before.shown) invalidate(before.clip);
-      if (now.shown) invalidate(now.clip);
-    }
-    c->place(now);
-    if (!now.shown) forget(*c);
-    updateTip(*c);
+void NativeWindow::relayout(NativeControl& c) {
+  const Placement before = c.placement();
+  const Placement now = placementOf(c);
+  // What lies in a control is placed from its placement alone.
+  if (before == now) return;
+  if (c.painted()) {
+    if (before.shown) invalidate(before.clip);
+    if (now.shown) invalidate(now.clip);
   }
+  c.place(now);
+  if (!now.shown) forget(c);
+  updateTip(c);
+  for (NativeControl* child : c.children()) relayout(*child);
 }
 
 void NativeWindow::updateTip(const NativeControl& c) {
@@ -237,7 +213,12 @@ void NativeWindow::updateTip(const NativeControl& c) {
 
 void NativeWindow::invalidate(const RECT& area) {
   if (IsRectEmpty(&area)) return;
-  UnionRect(&dirty_, &dirty_, &area);
+  if (!dirty_) {
+    dirty_.reset(CreateRectRgnIndirect(&area));
+  } else {
+    UniqueRegion more(CreateRectRgnIndirect(&area));
+    CombineRgn(dirty_.get(), dirty_.get(), more.get(), RGN_OR);
+  }
   // Painted when the handler has returned: its writes reach the screen as one.
   if (hwnd()) InvalidateRect(hwnd(), &area, FALSE);
 }
@@ -245,25 +226,30 @@ void NativeWindow::invalidate(const RECT& area) {
 void NativeWindow::render(HDC screen) {
   RECT client;
   GetClientRect(hwnd(), &client);
-  if (buffer_.fit(screen, client.right, client.bottom)) dirty_ = client;
+  if (buffer_.fit(screen, client.right, client.bottom)) dirty_.reset(CreateRectRgnIndirect(&client));
   RECT area;
-  if (!buffer_.dc() || !IntersectRect(&area, &dirty_, &client)) return;
-  dirty_ = {};
+  if (!buffer_.dc() || !dirty_ || GetRgnBox(dirty_.get(), &area) == NULLREGION ||
+      !IntersectRect(&area, &area, &client))
+    return;
   HDC dc = buffer_.dc();
-  const int saved = SaveDC(dc);
-  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  FillRect(dc, &area, background_.get());
+  SelectClipRgn(dc, dirty_.get());
+  fillSolid(dc, area, state_.background);
+  // Only what meets the changed parts is drawn, each clipped to its part.
   for (const NativeControl* c : paintOrder_) {
     const Placement& p = c->placement();
     RECT part;
-    if (!c->painted() || !p.shown || !IntersectRect(&part, &p.clip, &area)) continue;
-    const int one = SaveDC(dc);
-    IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
+    if (!c->painted() || !p.shown || !IntersectRect(&part, &p.clip, &area) ||
+        !RectInRegion(dirty_.get(), &part))
+      continue;
     SetViewportOrgEx(dc, p.box.left, p.box.top, nullptr);
+    SelectClipRgn(dc, dirty_.get());
+    OffsetRect(&part, -p.box.left, -p.box.top);
+    IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
     c->draw(dc, {0, 0, p.box.right - p.box.left, p.box.bottom - p.box.top});
-    RestoreDC(dc, one);
   }
-  RestoreDC(dc, saved);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  SelectClipRgn(dc, nullptr);
+  dirty_.reset();
 }
 
 void NativeWindow::paint() {
@@ -284,8 +270,7 @@ WindowPixels NativeWindow::drawnPixels() {
 }
 
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {
-  for (std::size_t i = 0; i < controls_.size(); ++i)
-    if (controls_[i].get() == &c) PostMessageW(hwnd(), kRaiseLater, i, static_cast<LPARAM>(e));
+  PostMessageW(hwnd(), kRaiseLater, static_cast<WPARAM>(c.index()), static_cast<LPARAM>(e));
 }
 
 void NativeWindow::noteMoved() {
@@ -295,7 +280,135 @@ void NativeWindow::noteMoved() {
   ui_.noteWindowMoved(state_.id, geometry_.units(r.left), geometry_.units(r.top));
 }
 
-LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+// The topmost control that takes the mouse gets it (hidden and disabled
+// ones, labels and pictures let it through).
+NativeControl* NativeWindow::hitTest(POINT p) const {
+  for (auto it = paintOrder_.rbegin(); it != paintOrder_.rend(); ++it) {
+    NativeControl* c = *it;
+    const Placement& where = c->placement();
+    if (c->painted() && c->takesMouse() && where.shown && !c->state().disabled && PtInRect(&where.clip, p))
+      return c;
+  }
+  return nullptr;
+}
+
+bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
+  const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  if (msg >= WM_MOUSEFIRST && msg <= WM_RBUTTONUP) tips_.relay(msg, wp, lp);
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      mouseMoved(p);
+      return true;
+    case WM_LBUTTONDOWN:
+      leftDown(p);
+      return true;
+    case WM_LBUTTONUP:
+      leftUp(p);
+      return true;
+    case WM_RBUTTONDOWN:
+      if (NativeControl* c = hitTest(p); isButton(c)) ui_.raise(c->ref(), Event::RightButtonPressed);
+      return true;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      if (!pressed_) setHot(nullptr);
+      return true;
+    case WM_CAPTURECHANGED:
+      dragging_ = false;
+      setPressed(nullptr);
+      return true;
+  }
+  return false;
+}
+
+void NativeWindow::setHot(NativeControl* c) {
+  if (c == hot_) return;
+  if (hot_) hot_->repaint();
+  hot_ = c;
+  if (hot_) hot_->repaint();
+}
+
+void NativeWindow::setPressed(NativeControl* c) {
+  if (c == pressed_) return;
+  if (pressed_) pressed_->repaint();
+  pressed_ = c;
+  if (pressed_) pressed_->repaint();
+}
+
+void NativeWindow::mouseMoved(POINT p) {
+  if (dragging_) {
+    const POINT at = messageScreenPoint();
+    SetWindowPos(hwnd(), nullptr, dragOrigin_.x + at.x - dragCursor_.x, dragOrigin_.y + at.y - dragCursor_.y,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  if (!tracking_) {
+    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hwnd(), 0};
+    tracking_ = TrackMouseEvent(&t) != FALSE;
+  }
+  NativeControl* over = hitTest(p);
+  // While a button is held, only it lights up, and only over itself.
+  if (pressed_)
+    setHot(over == pressed_ ? pressed_ : nullptr);
+  else
+    setHot(isButton(over) ? over : nullptr);
+}
+
+void NativeWindow::leftDown(POINT p) {
+  NativeControl* c = hitTest(p);
+  if (c && c->kind() == ControlKind::ShapeBox) {
+    if (state_.dragControl && c->state().id == state_.dragControl) {
+      // Tracked here rather than through HTCAPTION: the system move loop
+      // is left to the window manager under some hosts.
+      RECT w;
+      GetWindowRect(hwnd(), &w);
+      SetCapture(hwnd());
+      dragCursor_ = messageScreenPoint();
+      dragOrigin_ = {w.left, w.top};
+      dragging_ = true;
+    }
+    ui_.raise(c->ref(), Event::LeftButtonPressed);
+  } else if (isButton(c)) {
+    SetCapture(hwnd());
+    setPressed(c);
+    setHot(c);
+  }
+}
+
+void NativeWindow::leftUp(POINT p) {
+  if (dragging_) {
+    dragging_ = false;
+    if (GetCapture() == hwnd()) ReleaseCapture();
+    return;
+  }
+  NativeControl* b = pressed_;
+  if (!b) return;
+  setPressed(nullptr);
+  if (GetCapture() == hwnd()) ReleaseCapture();
+  NativeControl* over = hitTest(p);
+  setHot(isButton(over) ? over : nullptr);
+  // Last: the handler may close this very window.
+  if (over == b) ui_.raise(b->ref(), Event::Clicked);
+}
+
+bool NativeWindow::setCursor() {
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(hwnd(), &p);
+  const NativeControl* c = hitTest(p);
+  if (!c || c->state().pointer != Pointer::Hand) return false;
+  SetCursor(LoadCursorA(nullptr, IDC_HAND));
+  return true;
+}
+
+void NativeWindow::forget(const NativeControl& c) {
+  if (hot_ == &c) setHot(nullptr);
+  if (pressed_ == &c) {
+    setPressed(nullptr);
+    if (GetCapture() == hwnd()) ReleaseCapture();
+  }
+}
+
+LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (input(msg, wp, lp)) return 0;
   switch (msg) {
     case WM_ERASEBKGND:
@@ -307,12 +420,12 @@ LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       const HDC dc = reinterpret_cast<HDC>(wp);
       render(dc);
       RECT r;
-      GetClientRect(hwnd(), &r);
+      GetClientRect(h, &r);
       buffer_.copyTo(dc, r);
       return 0;
     }
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wp) == hwnd() && LOWORD(lp) == HTCLIENT && setCursor()) return TRUE;
+      if (reinterpret_cast<HWND>(wp) == h && LOWORD(lp) == HTCLIENT && setCursor()) return TRUE;
       break;
     case WM_MOVE:
       noteMoved();
@@ -342,40 +455,39 @@ LRESULT NativeWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       return 0;
     case kRaiseLater:
-      if (wp < controls_.size() && controls_[wp]) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));
+      if (wp < controls_.size()) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));
       return 0;
     case WM_DESTROY:
-      if (!destroying_) {
-        destroying_ = true;
-        tips_.destroy();
-        backend_.nativeWindowGone(state_.id);
-      }
+      // The one teardown, whether destroy() or the system (with the owner)
+      // ended the window; the backend forgets a window it still holds.
+      tips_.destroy();
+      hwnd_.release();
+      backend_.nativeWindowGone(state_.id);
       return 0;
-    default: {
-      LRESULT r = 0;
-      if (reflectToChild(msg, wp, lp, r)) return r;
-    }
+    case WM_NOTIFY:
+      // A stock control's notifications go back to it.
+      if (StockControl* c = StockControl::fromHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom)) {
+        LRESULT r = 0;
+        if (c->reflected(msg, wp, lp, r)) return r;
+      }
+      break;
   }
-  return DefWindowProcW(hwnd(), msg, wp, lp);
+  return DefWindowProcW(h, msg, wp, lp);
 }
 
 LRESULT CALLBACK NativeWindow::procedure(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  NativeWindow* self = nullptr;
   if (msg == WM_NCCREATE) {
-    self = static_cast<NativeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    auto* self = static_cast<NativeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     if (self) self->hwnd_.reset(h);
-  } else {
-    self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
   }
-  if (!self) return DefWindowProcW(h, msg, wp, lp);
-  MessageScope scope(self->backend_);
-  if (msg == WM_NCDESTROY) {
-    self->hwnd_.release();
-    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+  auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+  if (!self || msg == WM_NCDESTROY) {
+    if (self) SetWindowLongPtrW(h, GWLP_USERDATA, 0);
     return DefWindowProcW(h, msg, wp, lp);
   }
-  return self->handle(msg, wp, lp);
+  MessageScope scope(self->backend_);
+  return self->handle(h, msg, wp, lp);
 }
 
 }  // namespace vex::win

@@ -1,7 +1,8 @@
 // A top-level window of the toolkit and the controls in it. It paints its
 // windowless controls into one back buffer in stacking order (earlier
 // table rows above later ones, children above their box) and copies that
-// to the screen once per paint; it does their mouse input and tooltips.
+// to the screen once per paint; it does their mouse input, the title
+// strip's drag, their tooltips and the move between display scales.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,8 @@
 #include "toolkit/controls/win/window_tips.h"
 
 namespace vex::win {
+
+using UniqueRegion = Unique<HRGN, DeleteObjectFree>;
 
 class NativeWindow {
  public:
@@ -27,8 +30,9 @@ class NativeWindow {
   // and keyed it, so it never flashes at its layout position.
   void create();
   void show();
-  // Destroys the native windows; the objects stay until they are freed.
-  void destroy();
+  // Destroys the native window (its teardown runs in WM_DESTROY, however
+  // it goes); the object stays until it is freed.
+  void destroy() { hwnd_.reset(); }
 
   HWND hwnd() const { return hwnd_.get(); }
   WindowState& state() const { return state_; }
@@ -39,15 +43,19 @@ class NativeWindow {
   const DeviceGeometry& geometry() const { return geometry_; }
   // The interface font at the window's DPI.
   HFONT font() const { return font_; }
+  // The button under the pointer, and the one held down.
+  const NativeControl* hot() const { return hot_; }
+  HDC pictureDc() const { return buffer_.scratch(); }
+  const NativeControl* pressed() const { return pressed_; }
   // Moves the window to `left`, `top` in layout units.
   void moveTo(int left, int top);
 
   // Marks `area` (client pixels) for the next paint.
   void invalidate(const RECT& area);
   // Places `moved` and what lies in it anew after a move, resize, show or hide.
-  void relayout(const NativeControl& moved);
+  void relayout(NativeControl& moved);
   // A hidden or disabled control drops the pointer's hover and press.
-  void forget(NativeControl& c);
+  void forget(const NativeControl& c);
   void updateTip(const NativeControl& c);
   // Raises an event once the current message has been answered, for events
   // that a stock control reports from inside its own processing.
@@ -59,28 +67,24 @@ class NativeWindow {
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
   void createControls();
-  void orderForPainting(const NativeControl* box, int depth);
+  void orderForPainting(const std::vector<NativeControl*>& layer);
   Placement placementOf(const NativeControl& c) const;
   void render(HDC screen);
   void paint();
   void noteMoved();
-  // Takes `dpi` for every geometry, the font and the pictures; with
-  // `suggested` (screen pixels) the window moves and resizes there.
   void applyDpi(int dpi, const RECT* suggested);
   SIZE clientSize() const;
 
-  // Input (window_input.cpp).
   NativeControl* hitTest(POINT p) const;
   bool input(UINT msg, WPARAM wp, LPARAM lp);
   void mouseMoved(POINT p);
   void leftDown(POINT p);
   void leftUp(POINT p);
-  void rightDown(POINT p);
-  void captureLost();
   bool setCursor();
   void setHot(NativeControl* c);
+  void setPressed(NativeControl* c);
 
   Win32Backend& backend_;
   Ui& ui_;
@@ -88,22 +92,20 @@ class NativeWindow {
   HWND owner_;
   DeviceGeometry geometry_;
   HFONT font_ = nullptr;                                  // lent by the backend, one per DPI
-  std::vector<std::unique_ptr<NativeControl>> controls_;  // same order as state_.controls
+  std::vector<std::unique_ptr<NativeControl>> controls_;  // parallel to state_.controls
   std::vector<NativeControl*> paintOrder_;                // back to front
-  UniqueBrush background_;
   BackBuffer buffer_;
-  RECT dirty_{};  // of the back buffer, repainted at the next paint
+  UniqueRegion dirty_;  // of the back buffer, repainted at the next paint
   int paints_ = 0;
   WindowTips tips_;
 
-  NativeControl* hot_ = nullptr;      // the button under the pointer
-  NativeControl* pressed_ = nullptr;  // the button held down, with the mouse captured
-  bool tracking_ = false;             // a WM_MOUSELEAVE is asked for
-  bool dragging_ = false;             // the title strip is being dragged
-  POINT dragCursor_{}, dragOrigin_{};
+  NativeControl* hot_ = nullptr;       // the button under the pointer
+  NativeControl* pressed_ = nullptr;   // the button held down, with the mouse captured
+  bool tracking_ = false;              // a WM_MOUSELEAVE is asked for
+  bool dragging_ = false;              // the title strip is being dragged
+  POINT dragCursor_{}, dragOrigin_{};  // screen pixels, at the press
 
   UniqueWindow hwnd_;
-  bool destroying_ = false;
 };
 
 }  // namespace vex::win

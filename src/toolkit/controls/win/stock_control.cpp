@@ -2,20 +2,21 @@
 
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/controls/win/win32_backend.h"
-#include "toolkit/system/wide_text.h"
 
 namespace vex::win {
 namespace {
 
-constexpr wchar_t kProp[] = L"VexControl";
 constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
 StockControl::~StockControl() = default;
 
+// As for the top-level windows, the window's user data is its object; the
+// other windows that notify a top-level window (its tooltip) are no children.
 StockControl* StockControl::fromHwnd(HWND hwnd) {
-  return hwnd ? static_cast<StockControl*>(GetPropW(hwnd, kProp)) : nullptr;
+  if (!hwnd || !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) return nullptr;
+  return reinterpret_cast<StockControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void StockControl::createStock(const wchar_t* className, DWORD style) {
@@ -24,18 +25,14 @@ void StockControl::createStock(const wchar_t* className, DWORD style) {
   if (p.shown) common |= WS_VISIBLE;
   if (state_.disabled) common |= WS_DISABLED;
   if (state_.tabStop) common |= WS_TABSTOP;
-  HWND h = CreateWindowExW(0, className, widen(state_.caption).c_str(), common | style, p.box.left, p.box.top,
+  HWND h = CreateWindowExW(0, className, text().c_str(), common | style, p.box.left, p.box.top,
                            p.box.right - p.box.left, p.box.bottom - p.box.top, window_.hwnd(), nullptr,
                            GetModuleHandleW(nullptr), nullptr);
   if (!h) return;
   hwnd_.reset(h);
-  SetPropW(h, kProp, this);
+  SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowSubclass(h, subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
-}
-
-void StockControl::detach() {
-  if (HWND h = hwnd_.release()) RemovePropW(h, kProp);
 }
 
 void StockControl::place(const Placement& p) {
@@ -55,11 +52,8 @@ void StockControl::changed(Change what) {
     EnableWindow(h, !state_.disabled);
     return;
   }
-  if (h && what == Change::Caption) {
-    SetWindowTextW(h, widen(state_.caption).c_str());
-    return;
-  }
   NativeControl::changed(what);
+  if (h && what == Change::Caption) SetWindowTextW(h, text().c_str());
 }
 
 void StockControl::dpiChanged() {
@@ -67,12 +61,6 @@ void StockControl::dpiChanged() {
 }
 
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-
-bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg != WM_NOTIFY) return false;
-  StockControl* c = StockControl::fromHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom);
-  return c && c->reflected(msg, wp, lp, result);
-}
 
 LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) { return defaultHandling(msg, wp, lp); }
 
@@ -86,7 +74,8 @@ LRESULT CALLBACK StockControl::subclassProcedure(HWND h, UINT msg, WPARAM wp, LP
   MessageScope scope(self->backend());
   if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(h, subclassProcedure, kSubclassId);
-    self->detach();
+    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+    self->hwnd_.release();
     return DefSubclassProc(h, msg, wp, lp);
   }
   return self->handle(msg, wp, lp);

@@ -30,12 +30,8 @@ class StockControl : public NativeControl {
 
  private:
   static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void detach();
 
   UniqueWindow hwnd_;
 };
-
-// Passes a stock control's notifications to its parent back to it.
-bool reflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 }  // namespace vex::win

@@ -31,7 +31,10 @@ HFONT Win32Backend::font(int dpi) const {
 Win32Backend::~Win32Backend() {
   ui_.setBackend(nullptr);
   ++depth_;  // nothing is freed half-way through the teardown
+  // Out of the map first: a window's teardown asks the backend about itself.
+  auto open = std::move(windows_);
   windows_.clear();
+  open.clear();
   graveyard_.clear();
   --depth_;
 }

@@ -48,7 +48,7 @@ class Win32Backend final : public UiBackend {
 
   HWND windowHandle(std::int32_t window) const;
   // The child window of a list view or progress bar; null for the painted
-  // kinds, which have none (find those by Ui::windowPosition).
+  // kinds, which have none (find those by controlBox or Ui::windowPosition).
   HWND controlHandle(ControlRef ref) const;
   // The window's one tooltip control (its tools: uId = control id), or
   // null before the first hint.
@@ -84,7 +84,7 @@ class Win32Backend final : public UiBackend {
   void bury(std::int32_t window);
 
   Ui& ui_;
-  PictureCache pictures_;  // before the windows, which hold pictures from it
+  PictureCache pictures_;                    // before the windows, which hold pictures from it
   mutable std::map<int, UniqueFont> fonts_;  // the interface font by DPI, lent to every control
   std::map<std::int32_t, std::unique_ptr<NativeWindow>> windows_;
   std::vector<std::unique_ptr<NativeWindow>> graveyard_;

@@ -1,0 +1,132 @@
+#include "toolkit/controls/win/control_kinds.h"
+
+#include "toolkit/controls/win/list_view.h"
+#include "toolkit/controls/win/native_window.h"
+
+namespace vex::win {
+namespace {
+
+constexpr UINT_PTR kFirstTimerId = 0x7000;
+
+void drawText(HDC dc, HFONT font, Colour colour, const std::wstring& text, RECT& r, UINT format) {
+  Selected f(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, colour);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+}
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& state, int index) {
+  switch (state.kind) {
+    case ControlKind::ShapeBox:
+      return std::make_unique<ShapeBox>(window, state, index);
+    case ControlKind::Label:
+      return std::make_unique<Label>(window, state, index);
+    case ControlKind::PicBox:
+      return std::make_unique<PicBox>(window, state, index);
+    case ControlKind::SuperBtn:
+      return std::make_unique<SuperBtn>(window, state, index);
+    case ControlKind::ListView:
+      return std::make_unique<ListView>(window, state, index);
+    case ControlKind::ProcessBar:
+      return std::make_unique<ProcessBar>(window, state, index);
+    case ControlKind::Timer:
+      return std::make_unique<TimerControl>(window, state, index);
+    case ControlKind::Window:
+      break;
+  }
+  return nullptr;
+}
+
+void ShapeBox::draw(HDC dc, const RECT& box) const { fillSolid(dc, box, state_.fill); }
+
+void Label::draw(HDC dc, const RECT& box) const {
+  RECT r = box;
+  if (state_.backColour[kNormal] != kDefaultColour) fillSolid(dc, r, state_.backColour[kNormal]);
+  if (text().empty() || (state_.textColour[kNormal] == kDefaultColour && !state_.disabled)) return;
+  // The text block is centred vertically, as in the title strips.
+  const UINT format = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
+  Selected f(dc, font());
+  RECT measure = r;
+  const int height =
+      DrawTextW(dc, text().c_str(), static_cast<int>(text().size()), &measure, format | DT_CALCRECT);
+  if (height < r.bottom) r.top = (r.bottom - height) / 2;
+  drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : state_.textColour[kNormal], text(), r,
+           format);
+}
+
+void PicBox::load() { picture_ = picture(state_.picture, state_.pictureKey, false); }
+
+void PicBox::changed(Change what) {
+  if (what == Change::Picture) load();
+  NativeControl::changed(what);
+}
+
+void PicBox::draw(HDC dc, const RECT& box) const {
+  if (picture_) picture_->draw(dc, box, state_.fit, window_.pictureDc());
+}
+
+// The key applies to the resting picture only.
+void SuperBtn::load() {
+  resting_ = picture(state_.picture, state_.pictureKey, state_.disabled);
+  hovered_ = picture(state_.hoverPicture, kDefaultColour, state_.disabled);
+}
+
+void SuperBtn::changed(Change what) {
+  if (what == Change::Picture || what == Change::Enabled) load();
+  NativeControl::changed(what);
+}
+
+void SuperBtn::draw(HDC dc, const RECT& box) const {
+  const bool hover = window_.hot() == this, pressed = window_.pressed() == this;
+  const ButtonState s = pressed && hover ? kPressed : hover || pressed ? kHover : kNormal;
+  if (state_.backColour[s] != kDefaultColour) fillSolid(dc, box, state_.backColour[s]);
+  // Hover picture while over or pressed, resting otherwise; a missing one
+  // is stood in for by the other.
+  const GdiPicture& first = *(s != kNormal ? hovered_ : resting_);
+  const GdiPicture& second = *(s != kNormal ? resting_ : hovered_);
+  const GdiPicture& shown = first.empty() ? second : first;
+  RECT textBox = box;
+  if (!text().empty() && !shown.empty() && shown.width() < box.right) {
+    // Picture and caption side by side (the cost buttons: coin, then "5").
+    shown.draw(dc, {0, 0, shown.width(), box.bottom}, PictureFit::Centre, window_.pictureDc());
+    textBox.left = shown.width();
+  } else {
+    shown.draw(dc, box, state_.fit, window_.pictureDc());
+  }
+  const Colour colour = state_.textColour[s];
+  if (text().empty() || (colour == kDefaultColour && !state_.disabled)) return;
+  drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour, text(), textBox,
+           DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void ProcessBar::create() {
+  createStock(PROGRESS_CLASSW, 0);
+  changed(Change::Progress);
+}
+
+void ProcessBar::changed(Change what) {
+  if (what != Change::Progress) return StockControl::changed(what);
+  if (!hwnd()) return;
+  SendMessageW(hwnd(), PBM_SETRANGE32, state_.progressMin, state_.progressMax);
+  SendMessageW(hwnd(), PBM_SETPOS, state_.progress, 0);
+}
+
+void TimerControl::changed(Change what) {
+  if (what == Change::Timer) apply();
+}
+
+// The system timer ends with the window it belongs to. Interval 0 means
+// stopped; the ticks have no handler yet.
+void TimerControl::apply() {
+  HWND window = window_.hwnd();
+  if (!window) return;
+  const UINT_PTR id = kFirstTimerId + static_cast<UINT_PTR>(index());
+  if (state_.timerInterval > 0)
+    SetTimer(window, id, static_cast<UINT>(state_.timerInterval), nullptr);
+  else
+    KillTimer(window, id);
+}
+
+}  // namespace vex::win
