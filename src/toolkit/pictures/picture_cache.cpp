@@ -103,12 +103,23 @@ UniqueImageList listOf(std::span<const std::uint8_t> set, int dpi, int& decodes)
 struct PictureCache::Store {
   explicit Store(std::size_t bound) : byteBound(bound) {}
 
+  // The kept pictures no one else holds.
+  Spare spare() const {
+    Spare out;
+    for (const Kept& k : recent) {
+      if (k.picture.use_count() > 1) continue;
+      ++out.pictures;
+      out.bytes += k.bytes;
+    }
+    return out;
+  }
+
   // Lets go of pictures no one holds, the longest unused first, until the
-  // kept ones fit the bound; the newest stays whatever its size.
+  // spare ones fit the bound.
   void trim() {
+    std::size_t bytes = spare().bytes;
     for (auto it = recent.end(); bytes > byteBound && it != recent.begin();) {
       --it;
-      if (it == recent.begin()) break;
       if (it->picture.use_count() > 1) continue;
       bytes -= it->bytes;
       index.erase(it->key);
@@ -117,7 +128,6 @@ struct PictureCache::Store {
   }
 
   std::size_t byteBound;
-  std::size_t bytes = 0;
   std::list<Kept> recent;  // most recently asked for first
   std::unordered_map<PictureKey, std::list<Kept>::iterator, PictureKeyHash> index;
   SharedPicture none = std::make_shared<const GdiPicture>();
@@ -141,7 +151,6 @@ SharedPicture PictureCache::picture(const PictureSpec& spec) {
   const std::size_t bytes = kEntryCost + static_cast<std::size_t>(picture->width()) * picture->height() * 4;
   s.recent.push_front(Kept{key, picture, bytes});
   s.index.emplace(key, s.recent.begin());
-  s.bytes += bytes;
   s.trim();
   return picture;
 }
@@ -152,6 +161,8 @@ HIMAGELIST PictureCache::imageList(std::span<const std::uint8_t> set, int dpi) {
   return list.get();
 }
 
-std::size_t PictureCache::bytesKept() const { return store_->bytes; }
+void PictureCache::trim() { store_->trim(); }
+
+PictureCache::Spare PictureCache::spare() const { return store_->spare(); }
 
 }  // namespace vex::win

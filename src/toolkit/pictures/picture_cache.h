@@ -30,9 +30,10 @@ using SharedPicture = std::shared_ptr<const GdiPicture>;
 
 class PictureCache {
  public:
-  // Every picture the program shows, at 96 and 144 DPI together, takes
-  // about 3 MB.
-  static constexpr std::size_t kDefaultByteBound = std::size_t{8} << 20;
+  // Pictures no control shows any more are kept up to this many bytes, so
+  // that a control shown again (a chart cell, a reopened window) finds its
+  // picture; every picture the program shows at 96 DPI takes about 1.5 MB.
+  static constexpr std::size_t kDefaultByteBound = std::size_t{1} << 20;
 
   explicit PictureCache(std::size_t byteBound = kDefaultByteBound);
   ~PictureCache();
@@ -49,8 +50,15 @@ class PictureCache {
   HIMAGELIST imageList(std::span<const std::uint8_t> set, int dpi);
   // How many pictures have been decoded so far (for tests and benchmarks).
   int decodes() const { return decodes_; }
-  // The bytes the kept pictures take.
-  std::size_t bytesKept() const;
+  // Lets go of the pictures no one holds beyond the bound, the longest
+  // unused first (after a window has closed, say).
+  void trim();
+  // The pictures kept that no one holds, and the bytes they take.
+  struct Spare {
+    int pictures = 0;
+    std::size_t bytes = 0;
+  };
+  Spare spare() const;
 
  private:
   struct Store;

@@ -77,7 +77,17 @@ void Win32Backend::bury(std::int32_t window) {
   windows_.erase(it);
   w->destroy();
   graveyard_.push_back(std::move(w));
-  if (depth_ == 0) graveyard_.clear();
+  if (depth_ == 0) freeBuried();
+}
+
+// The closed windows' pictures become spare: the cache keeps only a few.
+void Win32Backend::freeBuried() {
+  ++depth_;
+  auto dead = std::move(graveyard_);
+  graveyard_.clear();
+  dead.clear();
+  --depth_;
+  pictures_.trim();
 }
 
 void Win32Backend::destroyWindow(std::int32_t window) {
@@ -92,13 +102,7 @@ void Win32Backend::nativeWindowGone(std::int32_t window) {
 }
 
 void Win32Backend::leaveMessage() {
-  if (--depth_ == 0 && !graveyard_.empty()) {
-    ++depth_;
-    auto dead = std::move(graveyard_);
-    graveyard_.clear();
-    dead.clear();
-    --depth_;
-  }
+  if (--depth_ == 0 && !graveyard_.empty()) freeBuried();
 }
 
 void Win32Backend::minimiseWindow(std::int32_t window) {

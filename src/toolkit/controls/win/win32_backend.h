@@ -82,6 +82,7 @@ class Win32Backend final : public UiBackend {
  private:
   NativeWindow* find(std::int32_t window) const;
   void bury(std::int32_t window);
+  void freeBuried();
 
   Ui& ui_;
   PictureCache pictures_;                    // before the windows, which hold pictures from it
