@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # vexbox.exe as a user sees it, on a red backdrop in a fresh X display:
 # key-coloured spots show the backdrop and let clicks through, the title
-# strip has its colour, a drag on the strip moves the window, and a real
-# click on the close button ends the program with exit code 0.
+# strip has its colour, a drag on the strip moves the window, slowly or in
+# fast small steps, and a real click on the close button ends the program
+# with exit code 0.
 set -uo pipefail
 build=$1 backdrop=$2
 . "$VEX_SOURCE_DIR/scripts/wine-env"
@@ -39,6 +40,15 @@ xdotool mousemove $((X + 108)) $((Y + 84)); sleep 0.2
 xdotool mouseup 1; sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 check "a drag on the title strip moves the window by its distance ($X,$Y)" '[ "$X" -ge 99 ] && [ "$X" -le 101 ] && [ "$Y" -ge 59 ] && [ "$Y" -le 61 ]'
+# A hand drags in many small steps, faster than a window's moves may land:
+# ten of 12,6 at 50 ms must add up.
+X0=$X Y0=$Y
+xdotool mousemove $((X + 8)) $((Y + 24)); sleep 0.3
+xdotool mousedown 1; sleep 0.2
+xdotool $(for _ in $(seq 10); do echo mousemove_relative 12 6 sleep 0.05; done)
+xdotool mouseup 1; sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+check "ten fast small steps on the strip move it by their sum ($((X - X0)),$((Y - Y0)))" '[ $((X - X0)) = 120 ] && [ $((Y - Y0)) = 60 ]'
 
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 # Wine 8 drops some clicks that X hands to a window below a shaped one (about

@@ -2,7 +2,8 @@
 # vexbox.exe on a 144-DPI display (a Wine prefix of its own), on a red
 # backdrop: MainWindow is 813 x 225 with the lineup picker 240 px below, the
 # key colour between the controls is a real hole that shows the backdrop and
-# lets clicks through, and the title strip keeps its colour to its edge.
+# lets clicks through, the title strip keeps its colour to its edge, and a
+# fast drag on it in small steps moves the window by their sum.
 set -uo pipefail
 build=$1 backdrop=$2
 export VEX_WINE_DPI=144
@@ -44,6 +45,15 @@ check "a key-coloured spot shows what lies beneath" '[ "$(pixel $((X + 690)) $((
 check "the title strip is #171C25 at its left" '[ "$(pixel $((X + 3)) $((Y + 36)))" = 171C25 ]'
 check "and at its last scaled column" '[ "$(pixel $((X + 571)) $((Y + 36)))" = 171C25 ]'
 check "and the spot just right of it is a hole" '[ "$(pixel $((X + 572)) $((Y + 36)))" = FF0000 ]'
+# Ten fast steps of 12,6 screen pixels from the middle of the strip move it
+# by their sum.
+X0=$X Y0=$Y
+xdotool mousemove $((X + 12)) $((Y + 18)); sleep 0.3
+xdotool mousedown 1; sleep 0.2
+xdotool $(for _ in $(seq 10); do echo mousemove_relative 12 6 sleep 0.02; done)
+xdotool mouseup 1; sleep 0.5
+geometry "$main"
+check "a fast drag in small steps moves it by their sum ($((X - X0)),$((Y - Y0)))" '[ $((X - X0)) = 120 ] && [ $((Y - Y0)) = 60 ]'
 # Wine 8 drops some clicks that X hands to a window below a shaped one; a
 # user clicks again, so does the test, up to five times.
 through=no
