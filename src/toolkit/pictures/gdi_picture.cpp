@@ -42,8 +42,13 @@ GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key
 
   auto* dst = static_cast<std::uint32_t*>(bits);
   const std::size_t pixels = static_cast<std::size_t>(p.width) * p.height;
-  for (std::size_t k = 0; k < pixels; ++k) dst[k] = prepared(&p.bgra[k * 4], key, grey);
+  bool opaque = true;
+  for (std::size_t k = 0; k < pixels; ++k) {
+    dst[k] = prepared(&p.bgra[k * 4], key, grey);
+    opaque = opaque && dst[k] >> 24 == 0xFF;
+  }
   GdiFlush();
+  out.opaque_ = opaque;
   out.bitmap_ = std::move(bitmap);
   out.width_ = p.width;
   out.height_ = p.height;
@@ -80,6 +85,12 @@ void GdiPicture::draw(HDC dc, const RECT& box, PictureFit fit, HDC scratch) cons
   }
   if (!scratch) return;
   Selected sel(scratch, bitmap_.get());
+  // Blending is several times the cost of a copy, which gives the same
+  // pixels for an opaque picture at its own size.
+  if (opaque_ && dw == sw && dh == sh) {
+    BitBlt(dc, dx, dy, dw, dh, scratch, sx, sy, SRCCOPY);
+    return;
+  }
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   AlphaBlend(dc, dx, dy, dw, dh, scratch, sx, sy, sw, sh, blend);
 }

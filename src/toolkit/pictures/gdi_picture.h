@@ -31,6 +31,7 @@ class GdiPicture {
  private:
   UniqueBitmap bitmap_;
   int width_ = 0, height_ = 0;
+  bool opaque_ = false;  // no pixel lets anything through: copied, not blended
 };
 
 }  // namespace vex::win

@@ -219,11 +219,21 @@ void NativeWindow::invalidate(const RECT& area) {
     UniqueRegion more(CreateRectRgnIndirect(&area));
     CombineRgn(dirty_.get(), dirty_.get(), more.get(), RGN_OR);
   }
-  // Painted when the handler has returned: its writes reach the screen as one.
-  if (hwnd()) InvalidateRect(hwnd(), &area, FALSE);
+  // Each invalidation is a trip to the window server: the system learns of
+  // the changes once, when the outermost message has returned.
+  unflushed_ = true;
+  if (!backend_.inMessage()) flushInvalid();
+}
+
+void NativeWindow::flushInvalid() {
+  if (!unflushed_) return;
+  unflushed_ = false;
+  if (hwnd() && dirty_) InvalidateRgn(hwnd(), dirty_.get(), FALSE);
 }
 
 void NativeWindow::render(HDC screen) {
+  // What is drawn now must reach the screen too.
+  flushInvalid();
   RECT client;
   GetClientRect(hwnd(), &client);
   if (buffer_.fit(screen, client.right, client.bottom)) dirty_.reset(CreateRectRgnIndirect(&client));

@@ -52,6 +52,9 @@ class NativeWindow {
 
   // Marks `area` (client pixels) for the next paint.
   void invalidate(const RECT& area);
+  // Passes the marked areas on to the system (by the backend, once the
+  // outermost message has returned).
+  void flushInvalid();
   // Places `moved` and what lies in it anew after a move, resize, show or hide.
   void relayout(NativeControl& moved);
   // A hidden or disabled control drops the pointer's hover and press.
@@ -95,7 +98,8 @@ class NativeWindow {
   std::vector<std::unique_ptr<NativeControl>> controls_;  // parallel to state_.controls
   std::vector<NativeControl*> paintOrder_;                // back to front
   BackBuffer buffer_;
-  UniqueRegion dirty_;  // of the back buffer, repainted at the next paint
+  UniqueRegion dirty_;      // of the back buffer, repainted at the next paint
+  bool unflushed_ = false;  // dirty_ has grown since the system last heard
   int paints_ = 0;
   WindowTips tips_;
 

@@ -76,6 +76,7 @@ class Win32Backend final : public UiBackend {
   // outermost message has returned.
   void enterMessage() { ++depth_; }
   void leaveMessage();
+  bool inMessage() const { return depth_ > 0; }
   // The native window went away without Ui::close (e.g. with its owner).
   void nativeWindowGone(std::int32_t window);
 
