@@ -20,36 +20,33 @@ struct Names {
 // the aside name its own to move back or delete.
 constexpr char kMovedFlag[] = "VEXBOX_MOVED";
 
-}  // namespace
-
-bool isPlainScriptName(const std::string& name) {
+// Every byte outside GBK's two-byte characters passes `single`; a lead
+// byte without its trail byte fails (the trail byte is part of the
+// character, never syntax).
+template <typename Single>
+bool everyCharacter(const std::string& name, Single single) {
   if (name.empty()) return false;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto c = static_cast<unsigned char>(name[i]);
     if (c >= 0x81 && c <= 0xFE) {
       if (i + 1 >= name.size() || static_cast<unsigned char>(name[i + 1]) < 0x40) return false;
       ++i;
-    } else if (!plainAscii(c)) {
+    } else if (!single(c)) {
       return false;
     }
   }
   return true;
 }
 
+}  // namespace
+
+bool isPlainScriptName(const std::string& name) { return everyCharacter(name, plainAscii); }
+
 bool scriptCanCarry(const std::string& name) {
   static constexpr std::string_view kRefused = "%!?*^&\"<>|";
-  if (name.empty()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const auto c = static_cast<unsigned char>(name[i]);
-    if (c >= 0x81 && c <= 0xFE) {
-      // The second byte of a GBK character is part of it, never syntax.
-      if (i + 1 >= name.size() || static_cast<unsigned char>(name[i + 1]) < 0x40) return false;
-      ++i;
-    } else if (c < 0x20 || c >= 0x7F || kRefused.find(static_cast<char>(c)) != std::string_view::npos) {
-      return false;
-    }
-  }
-  return true;
+  return everyCharacter(name, [](unsigned char c) {
+    return c >= 0x20 && c < 0x7F && kRefused.find(static_cast<char>(c)) == std::string_view::npos;
+  });
 }
 
 std::string updateAsideName(const std::string& ownName,

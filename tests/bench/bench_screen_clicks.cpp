@@ -83,7 +83,7 @@ Figure clickRun(HWND window, RECT area, const std::vector<POINT>& points, int cl
 }
 
 void print(const char* key, const Figure& f, const Figure& floor) {
-  std::printf("%s\t%.1f\tfloor %.1f\t%.1fx the floor (target <= 2x); %d step(s); one read %.1f ms%s\n", key,
+  std::printf("%s\t%.1f\tfloor %.1f\t%.1fx the floor (target <= 1.5x); %d step(s); one read %.1f ms%s\n", key,
               f.ms, floor.ms, floor.ms > 0 ? f.ms / floor.ms : 0.0, f.steps, f.readMs,
               f.lost ? ", some clicks changed nothing" : "");
 }
