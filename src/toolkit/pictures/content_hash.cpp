@@ -34,11 +34,11 @@ struct Lanes {
   std::uint64_t second[4];
 
   explicit Lanes(std::size_t length) {
-    const std::uint64_t seed = length * kPrime3;
-    first[0] = seed + kPrime1 + kPrime2;
-    first[1] = seed + kPrime2;
-    first[2] = seed;
-    first[3] = seed - kPrime1;
+    const std::uint64_t start = length * kPrime3;
+    first[0] = start + kPrime1 + kPrime2;
+    first[1] = start + kPrime2;
+    first[2] = start;
+    first[3] = start - kPrime1;
     for (int k = 0; k < 4; ++k) second[k] = (0x2545F4914F6CDD1DULL + k) ^ (length * kMurmur);
   }
 

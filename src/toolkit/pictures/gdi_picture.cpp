@@ -23,19 +23,24 @@ std::uint32_t prepared(const std::uint8_t* s, Colour key, bool grey) {
 
 }  // namespace
 
+BITMAPINFO topDownInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 GdiPicture GdiPicture::fromBytes(std::span<const std::uint8_t> bytes, Colour key, bool grey, int dpi) {
   GdiPicture out;
   if (bytes.empty()) return out;
   const DecodedPicture p = scaledTo(decodePicture(bytes), dpi);
   if (p.empty()) return out;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = p.width;
-  info.bmiHeader.biHeight = -p.height;  // top-down, like the decoded rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownInfo(p.width, p.height);
   void* bits = nullptr;
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return out;

@@ -12,6 +12,10 @@
 
 namespace vex::win {
 
+// A 32-bit DIB of `width` x `height` whose rows run from the top, as
+// decoded pictures and the toolkit's pixel reads have them.
+BITMAPINFO topDownInfo(int width, int height);
+
 class GdiPicture {
  public:
   GdiPicture() = default;

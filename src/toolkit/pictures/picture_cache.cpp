@@ -65,13 +65,7 @@ UniqueImageList listOf(std::span<const std::uint8_t> set, int dpi, int& decodes)
   if (!list || pictures.empty()) return list;
 
   const int stripWidth = width * header->count;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = stripWidth;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownInfo(stripWidth, height);
   void* bits = nullptr;
   UniqueBitmap strip(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!strip || !bits) return {};

@@ -1,5 +1,7 @@
 #include "toolkit/controls/win/back_buffer.h"
 
+#include "toolkit/pictures/gdi_picture.h"
+
 namespace vex::win {
 
 BackBuffer::~BackBuffer() { release(); }
@@ -38,13 +40,7 @@ void BackBuffer::copyTo(HDC target, const RECT& area) const {
 WindowPixels BackBuffer::pixels() const {
   WindowPixels out;
   if (!dc_) return out;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownInfo(width_, height_);
   out.rgb.resize(static_cast<std::size_t>(width_) * height_);
   // GetDIBits wants the bitmap out of every DC.
   SelectObject(dc_.get(), old_);
