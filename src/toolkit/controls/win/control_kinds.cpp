@@ -36,7 +36,7 @@ std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& s
     case ControlKind::Window:
       break;
   }
-  return nullptr;
+  return std::make_unique<NativeControl>(window, state, index);
 }
 
 void ShapeBox::draw(HDC dc, const RECT& box) const { fillSolid(dc, box, state_.fill); }

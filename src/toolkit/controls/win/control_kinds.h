@@ -9,7 +9,8 @@
 
 namespace vex::win {
 
-// The object for `state`, the `index`th control of `window`.
+// The object for `state`, the `index`th control of `window`; a kind with
+// nothing to show gets a bare NativeControl.
 std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& state, int index);
 
 // Filled rectangle and container; the window's title strip drags the window.
@@ -73,6 +74,5 @@ class TimerControl final : public NativeControl {
  private:
   void apply();
 };
-
 
 }  // namespace vex::win

@@ -1,9 +1,7 @@
-#include <windows.h>
+#include "toolkit/controls/win/list_view.h"
 
 #include <algorithm>
 
-#include "toolkit/controls/win/control_kinds.h"
-#include "toolkit/controls/win/list_view.h"
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/controls/win/win32_backend.h"
 #include "toolkit/system/wide_text.h"
@@ -14,14 +12,7 @@ namespace {
 constexpr UINT kSyncNow = WM_APP + 3;
 
 int formatOf(Align a) {
-  switch (a) {
-    case Align::Centre:
-      return LVCFMT_CENTER;
-    case Align::Right:
-      return LVCFMT_RIGHT;
-    default:
-      return LVCFMT_LEFT;
-  }
+  return a == Align::Centre ? LVCFMT_CENTER : a == Align::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
 }
 
 }  // namespace
@@ -85,7 +76,7 @@ LRESULT ListView::handle(UINT msg, WPARAM wp, LPARAM lp) {
     sync();
     return 0;
   }
-  return defaultHandling(msg, wp, lp);
+  return StockControl::handle(msg, wp, lp);
 }
 
 const ListCell* ListView::cellAt(int row, int column) const {
@@ -194,6 +185,14 @@ int ListView::find(const NMLVFINDITEMW& request) const {
   return -1;
 }
 
+// The user moved the selection (the list's own syncs are no news).
+bool ListView::selectionMoved(UINT before, UINT after, LRESULT& result) {
+  if (syncing_ || !((before ^ after) & LVIS_SELECTED)) return false;
+  ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
+  result = 0;
+  return true;
+}
+
 bool ListView::reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
   if (msg != WM_NOTIFY) return false;
   const auto* header = reinterpret_cast<const NMHDR*>(lp);
@@ -201,19 +200,11 @@ bool ListView::reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
     case LVN_ITEMCHANGED: {
       // With owner data iItem is -1 when every row changed at once.
       const auto* change = reinterpret_cast<const NMLISTVIEW*>(lp);
-      if (syncing_ || !(change->uChanged & LVIF_STATE) ||
-          !((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
-        return false;
-      ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
-      result = 0;
-      return true;
+      return (change->uChanged & LVIF_STATE) && selectionMoved(change->uOldState, change->uNewState, result);
     }
     case LVN_ODSTATECHANGED: {
       const auto* change = reinterpret_cast<const NMLVODSTATECHANGE*>(lp);
-      if (syncing_ || !((change->uOldState ^ change->uNewState) & LVIS_SELECTED)) return false;
-      ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
-      result = 0;
-      return true;
+      return selectionMoved(change->uOldState, change->uNewState, result);
     }
     case LVN_GETDISPINFOW:
       answer(*reinterpret_cast<NMLVDISPINFOW*>(lp));

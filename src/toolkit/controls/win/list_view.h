@@ -25,6 +25,7 @@ class ListView final : public StockControl {
   // the row a typed prefix names.
   void answer(NMLVDISPINFOW& info) const;
   int find(const NMLVFINDITEMW& request) const;
+  bool selectionMoved(UINT before, UINT after, LRESULT& result);
   std::vector<std::vector<ListCell>> shown_;  // the rows the native list last drew
   std::span<const std::uint8_t> shownSet_;
   bool syncing_ = false;

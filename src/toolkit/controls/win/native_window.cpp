@@ -38,6 +38,12 @@ void eachInTree(NativeControl& c, F&& f) {
   for (NativeControl* child : c.children()) eachInTree(*child, f);
 }
 
+template <typename F>
+void eachInTrees(const std::vector<std::unique_ptr<NativeControl>>& controls, F&& f) {
+  for (const auto& root : controls)
+    if (!root->parent()) eachInTree(*root, f);
+}
+
 }  // namespace
 
 NativeWindow::NativeWindow(Win32Backend& backend, Ui& ui, WindowState& state, HWND owner)
@@ -58,37 +64,32 @@ void NativeWindow::registerClass(HINSTANCE instance) {
 void NativeWindow::create() {
   // A first guess: the window learns its own DPI once it is on a display.
   geometry_.setDpi(systemDpi());
-  const SIZE size = clientSize();
-  int x = geometry_.pixels(state_.left), y = geometry_.pixels(state_.top);
-  if (state_.centred) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-  }
-  CreateWindowExW(kExStyle, kClass, widen(state_.caption).c_str(), kStyle, x, y, size.cx, size.cy, owner_,
-                  nullptr, GetModuleHandleW(nullptr), this);
+  const RECT r = screenBox(geometry_);
+  CreateWindowExW(kExStyle, kClass, widen(state_.caption).c_str(), kStyle, r.left, r.top, r.right - r.left,
+                  r.bottom - r.top, owner_, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd()) return;
-  font_ = backend_.font(geometry_.dpi());
-  tips_.attach(hwnd(), font_);
-  tips_.setScale(font_, geometry_.pixels(kTipWidth));
-  if (const int dpi = windowDpi(hwnd()); dpi != geometry_.dpi()) {
-    // Opened on a display of another scale than the system's.
-    DeviceGeometry at;
-    at.setDpi(dpi);
-    RECT r = at.box(state_.left, state_.top, state_.width, state_.height);
-    if (state_.centred)
-      OffsetRect(&r, (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2 - r.left,
-                 (GetSystemMetrics(SM_CYSCREEN) - r.bottom + r.top) / 2 - r.top);
-    applyDpi(dpi, &r);
-  }
+  tips_.attach(hwnd());
+  // Opened on a display of another scale than the system's, it moves to
+  // its box at that scale.
+  const int dpi = windowDpi(hwnd());
+  DeviceGeometry at;
+  at.setDpi(dpi);
+  const RECT box = screenBox(at);
+  applyDpi(dpi, dpi != geometry_.dpi() ? &box : nullptr);
   createControls();
   noteMoved();
 }
 
-// The window has no frame: its outer size is its client size.
-SIZE NativeWindow::clientSize() const {
-  RECT r = geometry_.box(0, 0, state_.width, state_.height);
-  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  return {r.right - r.left, r.bottom - r.top};
+// Where the window lies at `at`'s scale, in screen pixels. It has no
+// frame, so its outer box is its client box.
+RECT NativeWindow::screenBox(const DeviceGeometry& at) const {
+  const int width = at.pixels(state_.width), height = at.pixels(state_.height);
+  int x = at.pixels(state_.left), y = at.pixels(state_.top);
+  if (state_.centred) {
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  return {x, y, x + width, y + height};
 }
 
 void NativeWindow::moveTo(int left, int top) {
@@ -107,14 +108,11 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
   if (suggested)
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  for (const auto& root : controls_) {
-    if (root->parent()) continue;
-    eachInTree(*root, [this](NativeControl& c) {
-      c.place(placementOf(c));
-      c.dpiChanged();
-      updateTip(c);
-    });
-  }
+  eachInTrees(controls_, [this](NativeControl& c) {
+    c.place(placementOf(c));
+    c.dpiChanged();
+    updateTip(c);
+  });
   RECT client;
   GetClientRect(hwnd(), &client);
   invalidate(client);
@@ -136,11 +134,8 @@ NativeControl* NativeWindow::control(std::int32_t id) const {
 
 void NativeWindow::createControls() {
   controls_.clear();
-  for (std::size_t i = 0; i < state_.controls.size(); ++i) {
-    auto c = makeControl(*this, state_.controls[i], static_cast<int>(i));
-    controls_.push_back(c ? std::move(c)
-                          : std::make_unique<NativeControl>(*this, state_.controls[i], static_cast<int>(i)));
-  }
+  for (std::size_t i = 0; i < state_.controls.size(); ++i)
+    controls_.push_back(makeControl(*this, state_.controls[i], static_cast<int>(i)));
   for (const auto& c : controls_) {
     NativeControl* parent = c->state().parent ? control(c->state().parent) : nullptr;
     if (parent != c.get()) c->setParent(parent);
@@ -156,8 +151,7 @@ void NativeWindow::createControls() {
     if (!c->box()) roots.push_back(c.get());
   paintOrder_.clear();
   orderForPainting(roots);
-  for (const auto& root : controls_)
-    if (!root->parent()) eachInTree(*root, [this](NativeControl& c) { c.place(placementOf(c)); });
+  eachInTrees(controls_, [this](NativeControl& c) { c.place(placementOf(c)); });
   // In painting order: each stock window made later lies above the earlier.
   for (NativeControl* c : paintOrder_) {
     c->create();
@@ -265,10 +259,14 @@ void NativeWindow::render(HDC screen) {
 void NativeWindow::paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd(), &ps);
-  render(dc);
-  buffer_.copyTo(dc, ps.rcPaint);
+  present(dc, ps.rcPaint);
   EndPaint(hwnd(), &ps);
   ++paints_;
+}
+
+void NativeWindow::present(HDC dc, const RECT& area) {
+  render(dc);
+  buffer_.copyTo(dc, area);
 }
 
 WindowPixels NativeWindow::drawnPixels() {
@@ -320,28 +318,23 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
       return true;
     case WM_MOUSELEAVE:
       tracking_ = false;
-      if (!pressed_) setHot(nullptr);
+      if (!pressed_) light(hot_, nullptr);
       return true;
     case WM_CAPTURECHANGED:
       dragging_ = false;
-      setPressed(nullptr);
+      light(pressed_, nullptr);
       return true;
   }
   return false;
 }
 
-void NativeWindow::setHot(NativeControl* c) {
-  if (c == hot_) return;
-  if (hot_) hot_->repaint();
-  hot_ = c;
-  if (hot_) hot_->repaint();
-}
-
-void NativeWindow::setPressed(NativeControl* c) {
-  if (c == pressed_) return;
-  if (pressed_) pressed_->repaint();
-  pressed_ = c;
-  if (pressed_) pressed_->repaint();
+// Hover and press each light one button: the one left and the one taken
+// both repaint.
+void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
+  if (c == slot) return;
+  if (slot) slot->repaint();
+  slot = c;
+  if (slot) slot->repaint();
 }
 
 void NativeWindow::mouseMoved(POINT p) {
@@ -358,9 +351,9 @@ void NativeWindow::mouseMoved(POINT p) {
   NativeControl* over = hitTest(p);
   // While a button is held, only it lights up, and only over itself.
   if (pressed_)
-    setHot(over == pressed_ ? pressed_ : nullptr);
+    light(hot_, over == pressed_ ? pressed_ : nullptr);
   else
-    setHot(isButton(over) ? over : nullptr);
+    light(hot_, isButton(over) ? over : nullptr);
 }
 
 void NativeWindow::leftDown(POINT p) {
@@ -379,8 +372,8 @@ void NativeWindow::leftDown(POINT p) {
     ui_.raise(c->ref(), Event::LeftButtonPressed);
   } else if (isButton(c)) {
     SetCapture(hwnd());
-    setPressed(c);
-    setHot(c);
+    light(pressed_, c);
+    light(hot_, c);
   }
 }
 
@@ -392,10 +385,10 @@ void NativeWindow::leftUp(POINT p) {
   }
   NativeControl* b = pressed_;
   if (!b) return;
-  setPressed(nullptr);
+  light(pressed_, nullptr);
   if (GetCapture() == hwnd()) ReleaseCapture();
   NativeControl* over = hitTest(p);
-  setHot(isButton(over) ? over : nullptr);
+  light(hot_, isButton(over) ? over : nullptr);
   // Last: the handler may close this very window.
   if (over == b) ui_.raise(b->ref(), Event::Clicked);
 }
@@ -411,9 +404,9 @@ bool NativeWindow::setCursor() {
 }
 
 void NativeWindow::forget(const NativeControl& c) {
-  if (hot_ == &c) setHot(nullptr);
+  if (hot_ == &c) light(hot_, nullptr);
   if (pressed_ == &c) {
-    setPressed(nullptr);
+    light(pressed_, nullptr);
     if (GetCapture() == hwnd()) ReleaseCapture();
   }
 }
@@ -427,11 +420,9 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       paint();
       return 0;
     case WM_PRINTCLIENT: {
-      const HDC dc = reinterpret_cast<HDC>(wp);
-      render(dc);
       RECT r;
       GetClientRect(h, &r);
-      buffer_.copyTo(dc, r);
+      present(reinterpret_cast<HDC>(wp), r);
       return 0;
     }
     case WM_SETCURSOR:

@@ -76,9 +76,10 @@ class NativeWindow {
   Placement placementOf(const NativeControl& c) const;
   void render(HDC screen);
   void paint();
+  void present(HDC dc, const RECT& area);
   void noteMoved();
   void applyDpi(int dpi, const RECT* suggested);
-  SIZE clientSize() const;
+  RECT screenBox(const DeviceGeometry& at) const;
 
   NativeControl* hitTest(POINT p) const;
   bool input(UINT msg, WPARAM wp, LPARAM lp);
@@ -86,8 +87,7 @@ class NativeWindow {
   void leftDown(POINT p);
   void leftUp(POINT p);
   bool setCursor();
-  void setHot(NativeControl* c);
-  void setPressed(NativeControl* c);
+  void light(NativeControl*& slot, NativeControl* c);
 
   Win32Backend& backend_;
   Ui& ui_;

@@ -62,11 +62,7 @@ void StockControl::dpiChanged() {
 
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) { return defaultHandling(msg, wp, lp); }
-
-LRESULT StockControl::defaultHandling(UINT msg, WPARAM wp, LPARAM lp) {
-  return DefSubclassProc(hwnd(), msg, wp, lp);
-}
+LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) { return DefSubclassProc(hwnd(), msg, wp, lp); }
 
 LRESULT CALLBACK StockControl::subclassProcedure(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                                  DWORD_PTR data) {

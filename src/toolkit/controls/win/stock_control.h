@@ -25,8 +25,8 @@ class StockControl : public NativeControl {
  protected:
   // Creates the window at the control's placement and subclasses it.
   void createStock(const wchar_t* className, DWORD style);
+  // The control's own messages; the class's handling by default.
   virtual LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT defaultHandling(UINT msg, WPARAM wp, LPARAM lp);
 
  private:
   static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

@@ -71,10 +71,9 @@ void Win32Backend::windowReady(std::int32_t window) {
 }
 
 void Win32Backend::bury(std::int32_t window) {
-  auto it = windows_.find(window);
-  if (it == windows_.end()) return;
-  std::unique_ptr<NativeWindow> w = std::move(it->second);
-  windows_.erase(it);
+  auto node = windows_.extract(window);
+  if (node.empty()) return;
+  std::unique_ptr<NativeWindow> w = std::move(node.mapped());
   w->destroy();
   graveyard_.push_back(std::move(w));
   if (depth_ == 0) freeBuried();
@@ -124,13 +123,18 @@ void Win32Backend::moveWindow(std::int32_t window, int left, int top) {
 }
 
 void Win32Backend::controlChanged(ControlRef ref, Change what) {
-  NativeWindow* w = find(ref.window);
-  if (!w) return;
-  MessageScope scope(*this);
-  if (NativeControl* c = w->control(ref.control)) c->changed(what);
+  if (NativeControl* c = find(ref)) {
+    MessageScope scope(*this);
+    c->changed(what);
+  }
 }
 
 void* Win32Backend::nativeHandle(std::int32_t window) { return windowHandle(window); }
+
+NativeControl* Win32Backend::find(ControlRef ref) const {
+  NativeWindow* w = find(ref.window);
+  return w ? w->control(ref.control) : nullptr;
+}
 
 HWND Win32Backend::windowHandle(std::int32_t window) const {
   NativeWindow* w = find(window);
@@ -138,14 +142,23 @@ HWND Win32Backend::windowHandle(std::int32_t window) const {
 }
 
 HWND Win32Backend::controlHandle(ControlRef ref) const {
-  NativeWindow* w = find(ref.window);
-  NativeControl* c = w ? w->control(ref.control) : nullptr;
+  NativeControl* c = find(ref);
   return c ? c->hwnd() : nullptr;
+}
+
+HWND Win32Backend::tooltipHandle(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->tooltip() : nullptr;
 }
 
 WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
   NativeWindow* w = find(window);
   return w ? w->drawnPixels() : WindowPixels{};
+}
+
+int Win32Backend::paintCount(std::int32_t window) const {
+  NativeWindow* w = find(window);
+  return w ? w->paintCount() : 0;
 }
 
 int Win32Backend::dpiOf(std::int32_t window) const {
@@ -154,19 +167,8 @@ int Win32Backend::dpiOf(std::int32_t window) const {
 }
 
 RECT Win32Backend::controlBox(ControlRef ref) const {
-  NativeWindow* w = find(ref.window);
-  NativeControl* c = w ? w->control(ref.control) : nullptr;
+  NativeControl* c = find(ref);
   return c ? c->placement().box : RECT{};
-}
-
-int Win32Backend::paintCount(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->paintCount() : 0;
-}
-
-HWND Win32Backend::tooltipHandle(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->tooltip() : nullptr;
 }
 
 }  // namespace vex::win

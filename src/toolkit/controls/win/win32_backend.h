@@ -25,6 +25,7 @@
 
 namespace vex::win {
 
+class NativeControl;
 class NativeWindow;
 
 class Win32Backend final : public UiBackend {
@@ -58,10 +59,9 @@ class Win32Backend final : public UiBackend {
   WindowPixels drawnPixels(std::int32_t window) const;
   // How often the window has painted itself since it opened.
   int paintCount(std::int32_t window) const;
-  // The interface font at 96 DPI, and at `dpi` (made on first use, kept
-  // while the backend lives: a handful of scales at most).
-  HFONT font() const { return font(96); }
-  HFONT font(int dpi) const;
+  // The interface font at `dpi` (96 when not given), made on first use and
+  // kept while the backend lives: a handful of scales at most.
+  HFONT font(int dpi = 96) const;
   // For tests: the DPI a window shows at, and a control's box in its
   // window's client area, in device pixels (empty when it has none).
   int dpiOf(std::int32_t window) const;
@@ -82,6 +82,7 @@ class Win32Backend final : public UiBackend {
 
  private:
   NativeWindow* find(std::int32_t window) const;
+  NativeControl* find(ControlRef ref) const;
   void bury(std::int32_t window);
   void freeBuried();
 

@@ -18,10 +18,7 @@ class WindowTips {
   WindowTips& operator=(const WindowTips&) = delete;
 
   // The tooltip control itself is made with the first tool.
-  void attach(HWND window, HFONT font) {
-    window_ = window;
-    font_ = font;
-  }
+  void attach(HWND window) { window_ = window; }
   // Shows `hint` over `box`; an empty hint or an empty box removes the tool.
   void set(std::int32_t id, const Text& hint, const RECT& box);
   // The window's font and the widest tip (400 layout units) at its DPI.
