@@ -403,6 +403,8 @@ bool NativeWindow::setCursor() {
   return true;
 }
 
+void NativeWindow::setFocus(NativeControl* c) { light(focused_, c); }
+
 void NativeWindow::forget(const NativeControl& c) {
   if (hot_ == &c) light(hot_, nullptr);
   if (pressed_ == &c) {

@@ -47,6 +47,14 @@ class NativeWindow {
   const NativeControl* hot() const { return hot_; }
   HDC pictureDc() const { return buffer_.scratch(); }
   const NativeControl* pressed() const { return pressed_; }
+  // The control with the keyboard focus (a tab stop), or null.
+  const NativeControl* focused() const { return focused_; }
+  // Moves the keyboard focus to `c` (null: none).
+  void setFocus(NativeControl* c);
+  // The topmost control that takes the mouse at `p` (client pixels).
+  NativeControl* hitTest(POINT p) const;
+  // Every control, parallel to the state's control table.
+  const std::vector<std::unique_ptr<NativeControl>>& controls() const { return controls_; }
   // Moves the window to `left`, `top` in layout units.
   void moveTo(int left, int top);
 
@@ -81,7 +89,6 @@ class NativeWindow {
   void applyDpi(int dpi, const RECT* suggested);
   RECT screenBox(const DeviceGeometry& at) const;
 
-  NativeControl* hitTest(POINT p) const;
   bool input(UINT msg, WPARAM wp, LPARAM lp);
   void mouseMoved(POINT p);
   void leftDown(POINT p);
@@ -105,6 +112,7 @@ class NativeWindow {
 
   NativeControl* hot_ = nullptr;       // the button under the pointer
   NativeControl* pressed_ = nullptr;   // the button held down, with the mouse captured
+  NativeControl* focused_ = nullptr;   // the control with the keyboard focus
   bool tracking_ = false;              // a WM_MOUSELEAVE is asked for
   bool dragging_ = false;              // the title strip is being dragged
   POINT dragCursor_{}, dragOrigin_{};  // screen pixels, at the press
