@@ -192,6 +192,20 @@ TEST_F(WinListViewTest, RowsCellTextsAndPicturesReachTheNativeControl) {
   EXPECT_EQ(nativeText(0, 0), L"T9");
 }
 
+// Rows the created handler writes are in the native list by the time the
+// window shows, before any message is pumped: its first paint is full.
+TEST_F(WinListViewTest, RowsWrittenAsTheWindowOpensAreThereWhenItShows) {
+  ui.close(kWin);
+  ui.bindCreated(kWin, [this] {
+    addRow("S", "甲", 0, "1");
+    addRow("A", "乙", 1, "2");
+  });
+  ui.open(kWin);
+  list = backend.controlHandle(kRef);
+  ASSERT_TRUE(IsWindowVisible(list));
+  EXPECT_EQ(ListView_GetItemCount(list), 2);
+}
+
 TEST_F(WinListViewTest, SortByColumnIsReflectedNatively) {
   ui.listSetPictures(kRef, set);
   addRow("T2", "a", 2, "1");

@@ -70,10 +70,18 @@ void ListView::scheduleSync() {
   if (!syncPending_) sync();
 }
 
+// The rows the created handler wrote are in the list before it first
+// shows: synced while hidden it costs a few milliseconds instead of tens,
+// and the list paints once, full, instead of empty and then full.
+void ListView::settle() {
+  if (!syncPending_) return;
+  syncPending_ = false;
+  sync();
+}
+
 LRESULT ListView::handle(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == kSyncNow) {
-    syncPending_ = false;
-    sync();
+    settle();
     return 0;
   }
   return StockControl::handle(msg, wp, lp);

@@ -13,6 +13,7 @@ class ListView final : public StockControl {
   void create() override;
   void changed(Change what) override;
   void dpiChanged() override;
+  void settle() override;
   bool reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:

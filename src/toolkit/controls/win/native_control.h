@@ -56,6 +56,8 @@ class NativeControl {
   virtual void place(const Placement& p) { placement_ = p; }
 
   virtual void create() {}
+  // Catches up on changes it put off, before its window first shows.
+  virtual void settle() {}
   virtual void changed(Change what);
   // The window now shows at another DPI: its placement is already new;
   // pictures, fonts and child windows follow here.

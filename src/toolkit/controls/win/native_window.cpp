@@ -120,6 +120,7 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
 
 void NativeWindow::show() {
   if (!hwnd() || IsWindowVisible(hwnd())) return;
+  for (const auto& c : controls_) c->settle();
   // An overlay beside the game must not take the game's keyboard focus
   // each time one of its windows opens; a click activates it as usual.
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
