@@ -1,6 +1,7 @@
 // The mouse over a window's painted controls: which control a click
 // reaches when controls overlap, the hover and pressed looks as the
-// player sees them, and one paint for all the writes of a handler.
+// player sees them, and one paint for all the writes of a handler. The
+// keyboard: Tab through the stops, Space and Enter, the focus looks.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -20,7 +21,14 @@ constexpr std::int32_t kLabel = 1, kPicture = 2, kTop = 3, kHidden = 4, kDisable
                        kBox = 12;
 
 const Colour kBack = rgb(0x606060), kRestBack = rgb(0x171C25), kHoverBack = rgb(0xFFFFFF),
-             kPressedBack = rgb(0x3050A0), kFill = rgb(0x0F2D38), kRed = rgb(0xFF0000);
+             kPressedBack = rgb(0x3050A0), kFill = rgb(0x0F2D38), kRed = rgb(0xFF0000),
+             kGreen = rgb(0x00FF00);
+
+// A window for the keyboard: its tab stops in table order are kFirst, the
+// list and kLast; the others are hidden, disabled or no stop at all.
+constexpr std::int32_t kKeys = 0x52000041;
+constexpr std::int32_t kFirst = 21, kStopHidden = 22, kStopDisabled = 23, kNoStop = 24, kList = 25,
+                       kLast = 26;
 
 WindowLayout layout() {
   WindowLayout w;
@@ -67,9 +75,45 @@ WindowLayout layout() {
   return w;
 }
 
+// The focus colour is the pressed one: the hover picture (green, in the
+// middle) tells the look of a press from it.
+WindowLayout keysLayout() {
+  WindowLayout w;
+  w.id = kKeys;
+  w.width = 300;
+  w.height = 120;
+  w.left = 400;
+  w.top = 60;
+  w.background = kBack;
+  auto button = [](std::int32_t id, int left, int top, bool stop = true) {
+    ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30);
+    b.tabStop = stop;
+    b.backColour[kNormal] = kRestBack;
+    b.backColour[kHover] = kHoverBack;
+    b.backColour[kPressed] = kPressedBack;
+    b.picture = test::solidBmp(8, 8, kRed);
+    b.hoverPicture = test::solidBmp(8, 8, kGreen);
+    b.events = {Event::Clicked};
+    return b;
+  };
+  ControlState hidden = button(kStopHidden, 80, 10), disabled = button(kStopDisabled, 150, 10),
+               last = button(kLast, 220, 60);
+  hidden.visible = false;
+  disabled.disabled = true;
+  last.backColour[kPressed] = kDefaultColour;  // no focus colour
+  ControlState list = control(kList, ControlKind::ListView, 10, 50, 200, 60);
+  list.tabStop = true;
+  list.list.columns = {{"名称", 150, Align::Left}};
+  w.controls = {button(kFirst, 10, 10), hidden, disabled, button(kNoStop, 220, 10, false), list, last};
+  return w;
+}
+
 class WinInputTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ui.addLayout(keysLayout());
+    for (std::int32_t id = kFirst; id <= kLast; ++id)
+      ui.bind({kKeys, id}, Event::Clicked, [this, id] { ++clicks[id]; });
     ui.addLayout(layout());
     for (std::int32_t id = kLabel; id <= kBox; ++id) {
       ui.bind({kWin, id}, Event::Clicked, [this, id] { ++clicks[id]; });
@@ -80,7 +124,30 @@ class WinInputTest : public ::testing::Test {
     test::moveMouseTo(5, 5);
     pump(50);
   }
-  void TearDown() override { ui.close(kWin); }
+  void TearDown() override {
+    ui.close(kWin);
+    if (ui.isOpen(kKeys)) ui.close(kKeys);
+  }
+  // Opens the keyboard's window; a real user activates it to type.
+  void openKeys(bool activate = true) {
+    ui.open(kKeys);
+    pump(50);
+    if (activate) SetForegroundWindow(keys());
+    pump(500, [&] { return !activate || GetForegroundWindow() == keys(); });
+  }
+  HWND keys() const { return backend.windowHandle(kKeys); }
+  HWND list() const { return backend.controlHandle({kKeys, kList}); }
+  COLORREF keysPixel(std::int32_t id, int x, int y) const {
+    const POINT p = test::inControl(ui, {kKeys, id}, x, y);
+    return test::pixelAt(keys(), p.x, p.y);
+  }
+  COLORREF keysLook(std::int32_t id) const { return keysPixel(id, 4, 4); }
+  // The focus rectangle runs one pixel inside the button's edge.
+  bool ringOn(std::int32_t id) const {
+    for (int x = 2; x < 12; ++x)
+      if (keysPixel(id, x, 1) != keysPixel(id, x, 4)) return true;
+    return false;
+  }
   HWND window() const { return backend.windowHandle(kWin); }
   POINT in(std::int32_t id, int x = 30, int y = 15) const { return test::inControl(ui, {kWin, id}, x, y); }
   // A pixel of a button where no other control covers it.
@@ -214,6 +281,84 @@ TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
   pump(50);
   EXPECT_EQ(backend.pictures().decodes(), decodes) << "a picture shown again is not asked for again";
   EXPECT_EQ(test::pixelAt(window(), 110, 25), kRed);
+}
+
+TEST_F(WinInputTest, TabAndShiftTabWalkTheShownEnabledStopsInTableOrder) {
+  openKeys();
+  ASSERT_EQ(GetForegroundWindow(), keys());
+  EXPECT_EQ(keysLook(kFirst), kPressedBack) << "activated, the window focuses its first stop";
+  EXPECT_FALSE(ringOn(kFirst)) << "no ring before a key is pressed";
+  test::pressKey(VK_TAB);
+  EXPECT_EQ(GetFocus(), list());
+  EXPECT_EQ(keysLook(kFirst), kRestBack);
+  test::pressKey(VK_TAB);  // out of the list again
+  EXPECT_EQ(GetFocus(), keys());
+  EXPECT_EQ(keysLook(kLast), kRestBack) << "no focus colour given, none drawn";
+  EXPECT_TRUE(ringOn(kLast));
+  test::pressKey(VK_TAB);
+  EXPECT_EQ(keysLook(kFirst), kPressedBack);
+  EXPECT_TRUE(ringOn(kFirst));
+  EXPECT_FALSE(ringOn(kLast));
+  const std::vector<HWND> backwards{keys(), list(), keys()};
+  std::vector<HWND> seen;
+  for (int i = 0; i < 3; ++i) {
+    test::pressKey(VK_TAB, true);
+    seen.push_back(GetFocus());
+  }
+  EXPECT_EQ(seen, backwards);
+  EXPECT_EQ(keysLook(kFirst), kPressedBack);
+
+  // Shown again, a stop takes its turn; hidden while focused, it passes the
+  // focus on past the disabled one.
+  ui.setVisible({kKeys, kStopHidden}, true);
+  test::pressKey(VK_TAB);
+  EXPECT_EQ(keysLook(kStopHidden), kPressedBack);
+  ui.setVisible({kKeys, kStopHidden}, false);
+  pump(50);
+  EXPECT_EQ(GetFocus(), list());
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(WinInputTest, SpaceAndEnterClickTheFocusedButtonOnce) {
+  openKeys();
+  test::sendKey(VK_SPACE, false);
+  EXPECT_EQ(keysPixel(kFirst, 30, 15), kGreen) << "pressed while Space is held";
+  EXPECT_TRUE(clicks.empty());
+  test::sendKey(VK_SPACE, true);
+  pump(50);
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 1}}));
+  EXPECT_EQ(keysPixel(kFirst, 30, 15), kRed);
+  test::pressKey(VK_RETURN);
+  EXPECT_EQ(clicks[kFirst], 2);
+  // Keys for the list stay the list's.
+  test::pressKey(VK_TAB);
+  test::pressKey(VK_SPACE);
+  test::pressKey(VK_RETURN);
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 2}}));
+}
+
+TEST_F(WinInputTest, TheMouseFocusesATabStopButDrawsNoRing) {
+  openKeys(false);
+  EXPECT_EQ(keysLook(kFirst), kRestBack) << "a window opened beside the game has no focus";
+  EXPECT_NE(GetForegroundWindow(), keys());
+  // A real click activates the window and focuses the button clicked.
+  const POINT at = test::onScreen(keys(), 0, 0);
+  const POINT last = test::inControl(ui, {kKeys, kLast}, 30, 15);
+  test::moveMouseTo(at.x + last.x, at.y + last.y);
+  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump(50);
+  test::sendMouse(MOUSEEVENTF_LEFTUP);
+  pump(100, [&] { return clicks[kLast] > 0; });
+  test::moveMouseTo(5, 5);
+  EXPECT_EQ(clicks[kLast], 1);
+  EXPECT_EQ(keysLook(kFirst), kRestBack);
+  EXPECT_FALSE(ringOn(kLast));
+  test::postClick(keys(), test::inControl(ui, {kKeys, kFirst}, 30, 15));
+  test::postClick(keys(), test::inControl(ui, {kKeys, kNoStop}, 30, 15));
+  pump(100);
+  EXPECT_EQ(clicks[kNoStop], 1);
+  EXPECT_EQ(keysLook(kFirst), kPressedBack) << "a button that is no stop leaves the focus where it was";
+  EXPECT_FALSE(ringOn(kFirst));
 }
 
 }  // namespace
