@@ -20,15 +20,49 @@ constexpr std::int32_t kLabel = 1, kPicture = 2, kTop = 3, kHidden = 4, kDisable
                        kUnderPicture = 7, kBottom = 8, kUnderHidden = 9, kUnderDisabled = 10, kBoxButton = 11,
                        kBox = 12;
 
+// The keyboard's window: its stops in table order are kFirst, the list and
+// kLast (no focus colour); the others are hidden, disabled, no stop.
+constexpr std::int32_t kKeys = 0x52000041;
+constexpr std::int32_t kFirst = 21, kStopHidden = 22, kStopDisabled = 23, kNoStop = 24, kList = 25,
+                       kLast = 26;
+
 const Colour kBack = rgb(0x606060), kRestBack = rgb(0x171C25), kHoverBack = rgb(0xFFFFFF),
              kPressedBack = rgb(0x3050A0), kFill = rgb(0x0F2D38), kRed = rgb(0xFF0000),
              kGreen = rgb(0x00FF00);
 
-// A window for the keyboard: its tab stops in table order are kFirst, the
-// list and kLast; the others are hidden, disabled or no stop at all.
-constexpr std::int32_t kKeys = 0x52000041;
-constexpr std::int32_t kFirst = 21, kStopHidden = 22, kStopDisabled = 23, kNoStop = 24, kList = 25,
-                       kLast = 26;
+ControlState button(std::int32_t id, int left, int top, std::int32_t parent = 0) {
+  ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30, parent);
+  b.backColour[kNormal] = kRestBack;
+  b.backColour[kHover] = kHoverBack;
+  b.backColour[kPressed] = kPressedBack;
+  b.pointer = Pointer::Hand;
+  b.events = {Event::Clicked, Event::RightButtonPressed};
+  return b;
+}
+
+// The focus colour is the pressed one: the hover picture (green, in the
+// middle) tells a press from the focus.
+WindowLayout keysLayout() {
+  WindowLayout w;
+  w.id = kKeys;
+  w.width = 420;
+  w.height = 120;
+  w.left = 380;
+  w.top = 60;
+  w.background = kBack;
+  for (std::int32_t id = kFirst; id <= kLast; ++id) {
+    ControlState c = id == kList ? control(id, ControlKind::ListView, 10, 50, 200, 60)
+                                 : button(id, 70 * (id - kFirst), 10);
+    c.tabStop = id != kNoStop;
+    c.picture = test::solidBmp(8, 8, kRed);
+    c.hoverPicture = test::solidBmp(8, 8, kGreen);
+    w.controls.push_back(c);
+  }
+  w.controls[1].visible = false;
+  w.controls[2].disabled = true;
+  w.controls[5].backColour[kPressed] = kDefaultColour;
+  return w;
+}
 
 WindowLayout layout() {
   WindowLayout w;
@@ -38,15 +72,6 @@ WindowLayout layout() {
   w.left = 60;
   w.top = 60;
   w.background = kBack;
-  auto button = [](std::int32_t id, int left, int top, std::int32_t parent = 0) {
-    ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30, parent);
-    b.backColour[kNormal] = kRestBack;
-    b.backColour[kHover] = kHoverBack;
-    b.backColour[kPressed] = kPressedBack;
-    b.pointer = Pointer::Hand;
-    b.events = {Event::Clicked, Event::RightButtonPressed};
-    return b;
-  };
   ControlState label = control(kLabel, ControlKind::Label, 10, 10, 60, 30);
   label.caption = "标签";
   label.textColour[kNormal] = rgb(0xECECEC);
@@ -75,39 +100,6 @@ WindowLayout layout() {
   return w;
 }
 
-// The focus colour is the pressed one: the hover picture (green, in the
-// middle) tells the look of a press from it.
-WindowLayout keysLayout() {
-  WindowLayout w;
-  w.id = kKeys;
-  w.width = 300;
-  w.height = 120;
-  w.left = 400;
-  w.top = 60;
-  w.background = kBack;
-  auto button = [](std::int32_t id, int left, int top, bool stop = true) {
-    ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30);
-    b.tabStop = stop;
-    b.backColour[kNormal] = kRestBack;
-    b.backColour[kHover] = kHoverBack;
-    b.backColour[kPressed] = kPressedBack;
-    b.picture = test::solidBmp(8, 8, kRed);
-    b.hoverPicture = test::solidBmp(8, 8, kGreen);
-    b.events = {Event::Clicked};
-    return b;
-  };
-  ControlState hidden = button(kStopHidden, 80, 10), disabled = button(kStopDisabled, 150, 10),
-               last = button(kLast, 220, 60);
-  hidden.visible = false;
-  disabled.disabled = true;
-  last.backColour[kPressed] = kDefaultColour;  // no focus colour
-  ControlState list = control(kList, ControlKind::ListView, 10, 50, 200, 60);
-  list.tabStop = true;
-  list.list.columns = {{"名称", 150, Align::Left}};
-  w.controls = {button(kFirst, 10, 10), hidden, disabled, button(kNoStop, 220, 10, false), list, last};
-  return w;
-}
-
 class WinInputTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -128,25 +120,31 @@ class WinInputTest : public ::testing::Test {
     ui.close(kWin);
     if (ui.isOpen(kKeys)) ui.close(kKeys);
   }
-  // Opens the keyboard's window; a real user activates it to type.
-  void openKeys(bool activate = true) {
+  // A user activates the window to type; it opens beside the game without.
+  void openKeys(bool activate) {
     ui.open(kKeys);
-    pump(50);
     if (activate) SetForegroundWindow(keys());
     pump(500, [&] { return !activate || GetForegroundWindow() == keys(); });
   }
   HWND keys() const { return backend.windowHandle(kKeys); }
-  HWND list() const { return backend.controlHandle({kKeys, kList}); }
+  POINT keysIn(std::int32_t id, int x = 30, int y = 15) const {
+    return test::inControl(ui, {kKeys, id}, x, y);
+  }
   COLORREF keysPixel(std::int32_t id, int x, int y) const {
-    const POINT p = test::inControl(ui, {kKeys, id}, x, y);
+    const POINT p = keysIn(id, x, y);
     return test::pixelAt(keys(), p.x, p.y);
   }
-  COLORREF keysLook(std::int32_t id) const { return keysPixel(id, 4, 4); }
-  // The focus rectangle runs one pixel inside the button's edge.
+  // The focus ring runs one pixel inside the button's edge.
   bool ringOn(std::int32_t id) const {
     for (int x = 2; x < 12; ++x)
       if (keysPixel(id, x, 1) != keysPixel(id, x, 4)) return true;
     return false;
+  }
+  std::int32_t focusedOne() const {
+    if (GetFocus() == backend.controlHandle({kKeys, kList})) return kList;
+    for (std::int32_t id : {kFirst, kStopHidden, kNoStop, kLast})
+      if (ringOn(id)) return id;
+    return 0;
   }
   HWND window() const { return backend.windowHandle(kWin); }
   POINT in(std::int32_t id, int x = 30, int y = 15) const { return test::inControl(ui, {kWin, id}, x, y); }
@@ -283,81 +281,50 @@ TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
   EXPECT_EQ(test::pixelAt(window(), 110, 25), kRed);
 }
 
-TEST_F(WinInputTest, TabAndShiftTabWalkTheShownEnabledStopsInTableOrder) {
-  openKeys();
+TEST_F(WinInputTest, TabWalksTheShownEnabledStopsAndSpaceAndEnterClick) {
+  openKeys(true);
   ASSERT_EQ(GetForegroundWindow(), keys());
-  EXPECT_EQ(keysLook(kFirst), kPressedBack) << "activated, the window focuses its first stop";
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack) << "activated, the window focuses its first stop";
   EXPECT_FALSE(ringOn(kFirst)) << "no ring before a key is pressed";
-  test::pressKey(VK_TAB);
-  EXPECT_EQ(GetFocus(), list());
-  EXPECT_EQ(keysLook(kFirst), kRestBack);
-  test::pressKey(VK_TAB);  // out of the list again
-  EXPECT_EQ(GetFocus(), keys());
-  EXPECT_EQ(keysLook(kLast), kRestBack) << "no focus colour given, none drawn";
-  EXPECT_TRUE(ringOn(kLast));
-  test::pressKey(VK_TAB);
-  EXPECT_EQ(keysLook(kFirst), kPressedBack);
-  EXPECT_TRUE(ringOn(kFirst));
-  EXPECT_FALSE(ringOn(kLast));
-  const std::vector<HWND> backwards{keys(), list(), keys()};
-  std::vector<HWND> seen;
-  for (int i = 0; i < 3; ++i) {
-    test::pressKey(VK_TAB, true);
-    seen.push_back(GetFocus());
+  std::vector<std::int32_t> seen;
+  for (bool back : {false, false, false, true, true, true}) {
+    test::pressKey(VK_TAB, back);
+    seen.push_back(focusedOne());
   }
-  EXPECT_EQ(seen, backwards);
-  EXPECT_EQ(keysLook(kFirst), kPressedBack);
-
-  // Shown again, a stop takes its turn; hidden while focused, it passes the
-  // focus on past the disabled one.
-  ui.setVisible({kKeys, kStopHidden}, true);
-  test::pressKey(VK_TAB);
-  EXPECT_EQ(keysLook(kStopHidden), kPressedBack);
-  ui.setVisible({kKeys, kStopHidden}, false);
-  pump(50);
-  EXPECT_EQ(GetFocus(), list());
-  EXPECT_TRUE(clicks.empty());
-}
-
-TEST_F(WinInputTest, SpaceAndEnterClickTheFocusedButtonOnce) {
-  openKeys();
+  EXPECT_EQ(seen, (std::vector<std::int32_t>{kList, kLast, kFirst, kLast, kList, kFirst}));
   test::sendKey(VK_SPACE, false);
   EXPECT_EQ(keysPixel(kFirst, 30, 15), kGreen) << "pressed while Space is held";
   EXPECT_TRUE(clicks.empty());
   test::sendKey(VK_SPACE, true);
-  pump(50);
-  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 1}}));
-  EXPECT_EQ(keysPixel(kFirst, 30, 15), kRed);
+  // As the views redraw: every button hidden, the needed ones shown again.
+  ui.bind({kKeys, kFirst}, Event::Clicked, [&] {
+    ++clicks[kFirst];
+    ui.setVisible({kKeys, kFirst}, false);
+    ui.setVisible({kKeys, kFirst}, true);
+  });
   test::pressKey(VK_RETURN);
-  EXPECT_EQ(clicks[kFirst], 2);
-  // Keys for the list stay the list's.
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 2}}));
+  EXPECT_EQ(keysPixel(kFirst, 30, 15), kRed);
+  EXPECT_EQ(focusedOne(), kFirst);
+  // Shown again, a stop takes its turn; hidden while focused, it passes the
+  // focus on, past the disabled one, to the list, whose keys are its own.
+  ui.setVisible({kKeys, kStopHidden}, true);
   test::pressKey(VK_TAB);
+  EXPECT_EQ(focusedOne(), kStopHidden);
+  ui.setVisible({kKeys, kStopHidden}, false);
   test::pressKey(VK_SPACE);
   test::pressKey(VK_RETURN);
+  EXPECT_EQ(focusedOne(), kList);
   EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 2}}));
 }
 
-TEST_F(WinInputTest, TheMouseFocusesATabStopButDrawsNoRing) {
+TEST_F(WinInputTest, AClickFocusesATabStopButDrawsNoRing) {
   openKeys(false);
-  EXPECT_EQ(keysLook(kFirst), kRestBack) << "a window opened beside the game has no focus";
-  EXPECT_NE(GetForegroundWindow(), keys());
-  // A real click activates the window and focuses the button clicked.
-  const POINT at = test::onScreen(keys(), 0, 0);
-  const POINT last = test::inControl(ui, {kKeys, kLast}, 30, 15);
-  test::moveMouseTo(at.x + last.x, at.y + last.y);
-  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
-  pump(50);
-  test::sendMouse(MOUSEEVENTF_LEFTUP);
-  pump(100, [&] { return clicks[kLast] > 0; });
-  test::moveMouseTo(5, 5);
-  EXPECT_EQ(clicks[kLast], 1);
-  EXPECT_EQ(keysLook(kFirst), kRestBack);
-  EXPECT_FALSE(ringOn(kLast));
-  test::postClick(keys(), test::inControl(ui, {kKeys, kFirst}, 30, 15));
-  test::postClick(keys(), test::inControl(ui, {kKeys, kNoStop}, 30, 15));
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kRestBack) << "no focus in a window that was never activated";
+  for (std::int32_t id : {kLast, kFirst, kNoStop}) test::postClick(keys(), keysIn(id));
   pump(100);
-  EXPECT_EQ(clicks[kNoStop], 1);
-  EXPECT_EQ(keysLook(kFirst), kPressedBack) << "a button that is no stop leaves the focus where it was";
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kLast, 1}, {kFirst, 1}, {kNoStop, 1}}));
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack) << "a button that is no stop leaves the focus be";
   EXPECT_FALSE(ringOn(kFirst));
 }
 

@@ -416,7 +416,9 @@ void NativeWindow::forget(const NativeControl& c) {
     light(pressed_, nullptr);
     if (GetCapture() == hwnd()) ReleaseCapture();
   }
-  if (focused_ == &c) setFocus(nextStop(&c, false));
+  // Views hide their buttons and show again those they still need: the
+  // focus moves on once the handler is done.
+  if (focused_ == &c && !backend_.inMessage()) settleFocus();
 }
 
 LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {

@@ -74,8 +74,9 @@ class NativeWindow {
   // Places `moved` and what lies in it anew after a move, resize, show or hide.
   void relayout(NativeControl& moved);
   // A hidden or disabled control drops the pointer's hover and press, and
-  // passes the focus on.
+  // passes the focus on (by settleFocus, after the outermost message).
   void forget(const NativeControl& c);
+  void settleFocus();
   void updateTip(const NativeControl& c);
   // Raises an event once the current message has been answered, for events
   // that a stock control reports from inside its own processing.

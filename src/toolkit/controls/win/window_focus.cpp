@@ -36,9 +36,14 @@ NativeControl* NativeWindow::nextStop(const NativeControl* from, bool back) cons
   return nullptr;
 }
 
+void NativeWindow::settleFocus() {
+  if (focused_ && !canFocus(*focused_)) setFocus(nextStop(focused_, false));
+}
+
 // The window has the keyboard again: its focus goes back where it was.
 void NativeWindow::restoreFocus() {
-  setFocus(focused_ && canFocus(*focused_) ? focused_ : nextStop(focused_, false));
+  settleFocus();
+  setFocus(focused_ ? focused_ : nextStop(nullptr, false));
 }
 
 // Kept here rather than asked of the system: Wine shows every cue from the
