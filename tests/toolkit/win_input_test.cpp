@@ -292,6 +292,7 @@ TEST_F(WinInputTest, TabWalksTheShownEnabledStopsAndSpaceAndEnterClick) {
     seen.push_back(focusedOne());
   }
   EXPECT_EQ(seen, (std::vector<std::int32_t>{kList, kLast, kFirst, kLast, kList, kFirst}));
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack);
   test::sendKey(VK_SPACE, false);
   EXPECT_EQ(keysPixel(kFirst, 30, 15), kGreen) << "pressed while Space is held";
   EXPECT_TRUE(clicks.empty());
