@@ -1,6 +1,7 @@
 // The mouse over a window's painted controls: which control a click
 // reaches when controls overlap, the hover and pressed looks as the
-// player sees them, and one paint for all the writes of a handler.
+// player sees them, and one paint for all the writes of a handler. The
+// keyboard: Tab through the stops, Space and Enter, the focus looks.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -19,8 +20,49 @@ constexpr std::int32_t kLabel = 1, kPicture = 2, kTop = 3, kHidden = 4, kDisable
                        kUnderPicture = 7, kBottom = 8, kUnderHidden = 9, kUnderDisabled = 10, kBoxButton = 11,
                        kBox = 12;
 
+// The keyboard's window: its stops in table order are kFirst, the list and
+// kLast (no focus colour); the others are hidden, disabled, no stop.
+constexpr std::int32_t kKeys = 0x52000041;
+constexpr std::int32_t kFirst = 21, kStopHidden = 22, kStopDisabled = 23, kNoStop = 24, kList = 25,
+                       kLast = 26;
+
 const Colour kBack = rgb(0x606060), kRestBack = rgb(0x171C25), kHoverBack = rgb(0xFFFFFF),
-             kPressedBack = rgb(0x3050A0), kFill = rgb(0x0F2D38), kRed = rgb(0xFF0000);
+             kPressedBack = rgb(0x3050A0), kFill = rgb(0x0F2D38), kRed = rgb(0xFF0000),
+             kGreen = rgb(0x00FF00);
+
+ControlState button(std::int32_t id, int left, int top, std::int32_t parent = 0) {
+  ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30, parent);
+  b.backColour[kNormal] = kRestBack;
+  b.backColour[kHover] = kHoverBack;
+  b.backColour[kPressed] = kPressedBack;
+  b.pointer = Pointer::Hand;
+  b.events = {Event::Clicked, Event::RightButtonPressed};
+  return b;
+}
+
+// The focus colour is the pressed one: the hover picture (green, in the
+// middle) tells a press from the focus.
+WindowLayout keysLayout() {
+  WindowLayout w;
+  w.id = kKeys;
+  w.width = 420;
+  w.height = 120;
+  w.left = 380;
+  w.top = 60;
+  w.background = kBack;
+  for (std::int32_t id = kFirst; id <= kLast; ++id) {
+    ControlState c = id == kList ? control(id, ControlKind::ListView, 10, 50, 200, 60)
+                                 : button(id, 70 * (id - kFirst), 10);
+    c.tabStop = id != kNoStop;
+    c.picture = test::solidBmp(8, 8, kRed);
+    c.hoverPicture = test::solidBmp(8, 8, kGreen);
+    w.controls.push_back(c);
+  }
+  w.controls[1].visible = false;
+  w.controls[2].disabled = true;
+  w.controls[5].backColour[kPressed] = kDefaultColour;
+  return w;
+}
 
 WindowLayout layout() {
   WindowLayout w;
@@ -30,15 +72,6 @@ WindowLayout layout() {
   w.left = 60;
   w.top = 60;
   w.background = kBack;
-  auto button = [](std::int32_t id, int left, int top, std::int32_t parent = 0) {
-    ControlState b = control(id, ControlKind::SuperBtn, left, top, 60, 30, parent);
-    b.backColour[kNormal] = kRestBack;
-    b.backColour[kHover] = kHoverBack;
-    b.backColour[kPressed] = kPressedBack;
-    b.pointer = Pointer::Hand;
-    b.events = {Event::Clicked, Event::RightButtonPressed};
-    return b;
-  };
   ControlState label = control(kLabel, ControlKind::Label, 10, 10, 60, 30);
   label.caption = "标签";
   label.textColour[kNormal] = rgb(0xECECEC);
@@ -70,6 +103,9 @@ WindowLayout layout() {
 class WinInputTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ui.addLayout(keysLayout());
+    for (std::int32_t id = kFirst; id <= kLast; ++id)
+      ui.bind({kKeys, id}, Event::Clicked, [this, id] { ++clicks[id]; });
     ui.addLayout(layout());
     for (std::int32_t id = kLabel; id <= kBox; ++id) {
       ui.bind({kWin, id}, Event::Clicked, [this, id] { ++clicks[id]; });
@@ -80,7 +116,36 @@ class WinInputTest : public ::testing::Test {
     test::moveMouseTo(5, 5);
     pump(50);
   }
-  void TearDown() override { ui.close(kWin); }
+  void TearDown() override {
+    ui.close(kWin);
+    if (ui.isOpen(kKeys)) ui.close(kKeys);
+  }
+  // A user activates the window to type; it opens beside the game without.
+  void openKeys(bool activate) {
+    ui.open(kKeys);
+    if (activate) SetForegroundWindow(keys());
+    pump(500, [&] { return !activate || GetForegroundWindow() == keys(); });
+  }
+  HWND keys() const { return backend.windowHandle(kKeys); }
+  POINT keysIn(std::int32_t id, int x = 30, int y = 15) const {
+    return test::inControl(ui, {kKeys, id}, x, y);
+  }
+  COLORREF keysPixel(std::int32_t id, int x, int y) const {
+    const POINT p = keysIn(id, x, y);
+    return test::pixelAt(keys(), p.x, p.y);
+  }
+  // The focus ring runs one pixel inside the button's edge.
+  bool ringOn(std::int32_t id) const {
+    for (int x = 2; x < 12; ++x)
+      if (keysPixel(id, x, 1) != keysPixel(id, x, 4)) return true;
+    return false;
+  }
+  std::int32_t focusedOne() const {
+    if (GetFocus() == backend.controlHandle({kKeys, kList})) return kList;
+    for (std::int32_t id : {kFirst, kStopHidden, kNoStop, kLast})
+      if (ringOn(id)) return id;
+    return 0;
+  }
   HWND window() const { return backend.windowHandle(kWin); }
   POINT in(std::int32_t id, int x = 30, int y = 15) const { return test::inControl(ui, {kWin, id}, x, y); }
   // A pixel of a button where no other control covers it.
@@ -214,6 +279,54 @@ TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
   pump(50);
   EXPECT_EQ(backend.pictures().decodes(), decodes) << "a picture shown again is not asked for again";
   EXPECT_EQ(test::pixelAt(window(), 110, 25), kRed);
+}
+
+TEST_F(WinInputTest, TabWalksTheShownEnabledStopsAndSpaceAndEnterClick) {
+  openKeys(true);
+  ASSERT_EQ(GetForegroundWindow(), keys());
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack) << "activated, the window focuses its first stop";
+  EXPECT_FALSE(ringOn(kFirst)) << "no ring before a key is pressed";
+  std::vector<std::int32_t> seen;
+  for (bool back : {false, false, false, true, true, true}) {
+    test::pressKey(VK_TAB, back);
+    seen.push_back(focusedOne());
+  }
+  EXPECT_EQ(seen, (std::vector<std::int32_t>{kList, kLast, kFirst, kLast, kList, kFirst}));
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack);
+  test::sendKey(VK_SPACE, false);
+  EXPECT_EQ(keysPixel(kFirst, 30, 15), kGreen) << "pressed while Space is held";
+  EXPECT_TRUE(clicks.empty());
+  test::sendKey(VK_SPACE, true);
+  // As the views redraw: every button hidden, the needed ones shown again.
+  ui.bind({kKeys, kFirst}, Event::Clicked, [&] {
+    ++clicks[kFirst];
+    ui.setVisible({kKeys, kFirst}, false);
+    ui.setVisible({kKeys, kFirst}, true);
+  });
+  test::pressKey(VK_RETURN);
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 2}}));
+  EXPECT_EQ(keysPixel(kFirst, 30, 15), kRed);
+  EXPECT_EQ(focusedOne(), kFirst);
+  // Shown again, a stop takes its turn; hidden while focused, it passes the
+  // focus on, past the disabled one, to the list, whose keys are its own.
+  ui.setVisible({kKeys, kStopHidden}, true);
+  test::pressKey(VK_TAB);
+  EXPECT_EQ(focusedOne(), kStopHidden);
+  ui.setVisible({kKeys, kStopHidden}, false);
+  test::pressKey(VK_SPACE);
+  test::pressKey(VK_RETURN);
+  EXPECT_EQ(focusedOne(), kList);
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 2}}));
+}
+
+TEST_F(WinInputTest, AClickFocusesATabStopButDrawsNoRing) {
+  openKeys(false);
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kRestBack) << "no focus in a window that was never activated";
+  for (std::int32_t id : {kLast, kFirst, kNoStop}) test::postClick(keys(), keysIn(id));
+  pump(100);
+  EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kLast, 1}, {kFirst, 1}, {kNoStop, 1}}));
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack) << "a button that is no stop leaves the focus be";
+  EXPECT_FALSE(ringOn(kFirst));
 }
 
 }  // namespace

@@ -97,6 +97,23 @@ inline void moveMouseTo(int x, int y) {
   pump(30);
 }
 
+inline void sendKey(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof in);
+  pump(50);
+}
+
+// A real key stroke to the active window, with Shift held if asked.
+inline void pressKey(WORD vk, bool shift = false) {
+  if (shift) sendKey(VK_SHIFT, false);
+  sendKey(vk, false);
+  sendKey(vk, true);
+  if (shift) sendKey(VK_SHIFT, true);
+}
+
 // A real drag from `start`: `steps` moves of (dx, dy), `pauseMs` apart, as
 // fast as a player's hand sends them.
 inline void dragInSteps(POINT start, int steps, int dx, int dy, int pauseMs) {

@@ -79,9 +79,13 @@ void SuperBtn::changed(Change what) {
 }
 
 void SuperBtn::draw(HDC dc, const RECT& box) const {
-  const bool hover = window_.hot() == this, pressed = window_.pressed() == this;
+  const bool hover = window_.hot() == this, pressed = window_.pressed() == this,
+             focused = window_.focused() == this;
   const ButtonState s = pressed && hover ? kPressed : hover || pressed ? kHover : kNormal;
-  if (state_.backColour[s] != kDefaultColour) fillSolid(dc, box, state_.backColour[s]);
+  // At rest, a focused button shows the third colour where it has one.
+  const ButtonState back =
+      s == kNormal && focused && state_.backColour[kPressed] != kDefaultColour ? kPressed : s;
+  if (state_.backColour[back] != kDefaultColour) fillSolid(dc, box, state_.backColour[back]);
   // Hover picture while over or pressed, resting otherwise; a missing one
   // is stood in for by the other.
   const GdiPicture& first = *(s != kNormal ? hovered_ : resting_);
@@ -96,9 +100,17 @@ void SuperBtn::draw(HDC dc, const RECT& box) const {
     shown.draw(dc, box, state_.fit, window_.pictureDc());
   }
   const Colour colour = state_.textColour[s];
-  if (text().empty() || (colour == kDefaultColour && !state_.disabled)) return;
-  drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour, text(), textBox,
-           DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (!text().empty() && (colour != kDefaultColour || state_.disabled))
+    drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour, text(), textBox,
+             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (focused && window_.focusCues()) {
+    // Its inversion depends on the colours of the DC.
+    SetTextColor(dc, 0);
+    SetBkColor(dc, 0xFFFFFF);
+    RECT ring = box;
+    InflateRect(&ring, -1, -1);
+    DrawFocusRect(dc, &ring);
+  }
 }
 
 void ProcessBar::create() {

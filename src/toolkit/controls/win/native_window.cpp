@@ -77,6 +77,8 @@ void NativeWindow::create() {
   const RECT box = screenBox(at);
   applyDpi(dpi, dpi != geometry_.dpi() ? &box : nullptr);
   createControls();
+  // No focus rectangle for the mouse's user (until a key is pressed).
+  SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   noteMoved();
 }
 
@@ -372,6 +374,7 @@ void NativeWindow::leftDown(POINT p) {
     }
     ui_.raise(c->ref(), Event::LeftButtonPressed);
   } else if (isButton(c)) {
+    setFocus(c);
     SetCapture(hwnd());
     light(pressed_, c);
     light(hot_, c);
@@ -394,17 +397,19 @@ void NativeWindow::leftUp(POINT p) {
   if (over == b) ui_.raise(b->ref(), Event::Clicked);
 }
 
-bool NativeWindow::setCursor() {
+NativeControl* NativeWindow::underPointer() const {
   POINT p;
   GetCursorPos(&p);
   ScreenToClient(hwnd(), &p);
-  const NativeControl* c = hitTest(p);
+  return hitTest(p);
+}
+
+bool NativeWindow::setCursor() {
+  const NativeControl* c = underPointer();
   if (!c || c->state().pointer != Pointer::Hand) return false;
   SetCursor(LoadCursorA(nullptr, IDC_HAND));
   return true;
 }
-
-void NativeWindow::setFocus(NativeControl* c) { light(focused_, c); }
 
 void NativeWindow::forget(const NativeControl& c) {
   if (hot_ == &c) light(hot_, nullptr);
@@ -412,6 +417,9 @@ void NativeWindow::forget(const NativeControl& c) {
     light(pressed_, nullptr);
     if (GetCapture() == hwnd()) ReleaseCapture();
   }
+  // Views hide their buttons and show again those they still need: the
+  // focus moves on once the handler is done.
+  if (focused_ == &c && !backend_.inMessage()) settleFocus();
 }
 
 LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -428,6 +436,22 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       present(reinterpret_cast<HDC>(wp), r);
       return 0;
     }
+    case WM_SETFOCUS:
+      restoreFocus();
+      return 0;
+    case WM_KILLFOCUS:
+      endKeyPress();
+      return 0;
+    case WM_UPDATEUISTATE:
+      // The system shows or hides the cues (Windows does on Alt).
+      if ((HIWORD(wp) & UISF_HIDEFOCUS) && LOWORD(wp) != UIS_INITIALIZE) showCues(LOWORD(wp) == UIS_CLEAR);
+      break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+      if (key(msg, wp, lp)) return 0;
+      break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wp) == h && LOWORD(lp) == HTCLIENT && setCursor()) return TRUE;
       break;

@@ -2,7 +2,8 @@
 // windowless controls into one back buffer in stacking order (earlier
 // table rows above later ones, children above their box) and copies that
 // to the screen once per paint; it does their mouse input, the title
-// strip's drag, their tooltips and the move between display scales.
+// strip's drag, their tooltips, the keyboard focus (window_focus.cpp) and
+// the move between display scales.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -49,8 +50,15 @@ class NativeWindow {
   const NativeControl* pressed() const { return pressed_; }
   // The control with the keyboard focus (a tab stop), or null.
   const NativeControl* focused() const { return focused_; }
-  // Moves the keyboard focus to `c` (null: none).
+  // Moves the keyboard focus to `c` (null, or one that cannot take it:
+  // none); the one place where the focus changes. An inactive window only
+  // remembers it until it is activated.
   void setFocus(NativeControl* c);
+  // Whether focus rectangles show: only once the user has pressed a key.
+  bool focusCues() const { return cues_; }
+  // A key for the window or its focused list; true when it was used up
+  // (Tab, which leaves a list too).
+  bool key(UINT msg, WPARAM wp, LPARAM lp);
   // The topmost control that takes the mouse at `p` (client pixels).
   NativeControl* hitTest(POINT p) const;
   // Every control, parallel to the state's control table.
@@ -65,8 +73,10 @@ class NativeWindow {
   void flushInvalid();
   // Places `moved` and what lies in it anew after a move, resize, show or hide.
   void relayout(NativeControl& moved);
-  // A hidden or disabled control drops the pointer's hover and press.
+  // A hidden or disabled control drops the pointer's hover and press, and
+  // passes the focus on (by settleFocus, after the outermost message).
   void forget(const NativeControl& c);
+  void settleFocus();
   void updateTip(const NativeControl& c);
   // Raises an event once the current message has been answered, for events
   // that a stock control reports from inside its own processing.
@@ -94,7 +104,13 @@ class NativeWindow {
   void leftDown(POINT p);
   void leftUp(POINT p);
   bool setCursor();
+  NativeControl* underPointer() const;
   void light(NativeControl*& slot, NativeControl* c);
+  // window_focus.cpp
+  NativeControl* nextStop(const NativeControl* from, bool back) const;
+  void restoreFocus();
+  void showCues(bool shown);
+  NativeControl* endKeyPress();
 
   Win32Backend& backend_;
   Ui& ui_;
@@ -113,6 +129,8 @@ class NativeWindow {
   NativeControl* hot_ = nullptr;       // the button under the pointer
   NativeControl* pressed_ = nullptr;   // the button held down, with the mouse captured
   NativeControl* focused_ = nullptr;   // the control with the keyboard focus
+  bool keyPress_ = false;              // pressed_ is held by Space, not the mouse
+  bool cues_ = false;                  // focus rectangles show (a key has been pressed)
   bool tracking_ = false;              // a WM_MOUSELEAVE is asked for
   bool dragging_ = false;              // the title strip is being dragged
   POINT dragCursor_{}, dragOrigin_{};  // screen pixels, at the press

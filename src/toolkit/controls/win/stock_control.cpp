@@ -50,6 +50,7 @@ void StockControl::changed(Change what) {
   HWND h = hwnd();
   if (h && what == Change::Enabled) {
     EnableWindow(h, !state_.disabled);
+    if (state_.disabled) window_.forget(*this);
     return;
   }
   NativeControl::changed(what);
@@ -62,7 +63,12 @@ void StockControl::dpiChanged() {
 
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) { return DefSubclassProc(hwnd(), msg, wp, lp); }
+// Clicked, the control takes the focus itself; Tab leaves it again.
+LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SETFOCUS) window_.setFocus(this);
+  if ((msg == WM_KEYDOWN || msg == WM_CHAR) && window_.key(msg, wp, lp)) return 0;
+  return DefSubclassProc(hwnd(), msg, wp, lp);
+}
 
 LRESULT CALLBACK StockControl::subclassProcedure(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                                  DWORD_PTR data) {

@@ -102,7 +102,10 @@ void Win32Backend::nativeWindowGone(std::int32_t window) {
 
 void Win32Backend::leaveMessage() {
   if (depth_ == 1)
-    for (const auto& [id, w] : windows_) w->flushInvalid();
+    for (const auto& [id, w] : windows_) {
+      w->settleFocus();
+      w->flushInvalid();
+    }
   if (--depth_ == 0 && !graveyard_.empty()) freeBuried();
 }
 

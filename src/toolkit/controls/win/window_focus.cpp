@@ -1,0 +1,100 @@
+// The keyboard side of a window: the focused control, Tab through the tab
+// stops in table order, Space and Enter on a focused button, and the
+// system's convention of showing focus rectangles only after a key.
+#include "toolkit/controls/win/native_window.h"
+
+namespace vex::win {
+namespace {
+
+bool canFocus(const NativeControl& c) {
+  return c.state().tabStop && !c.state().disabled && c.placement().shown && (c.painted() || c.hwnd());
+}
+
+bool isButton(const NativeControl* c) { return c && c->kind() == ControlKind::SuperBtn; }
+
+}  // namespace
+
+void NativeWindow::setFocus(NativeControl* c) {
+  if (c && !canFocus(*c)) return;
+  if (c != focused_) light(focused_, c);  // the focus has moved
+  // Keys follow the focus while the window is active; focusing a child of
+  // an inactive window would activate it and take the game's keyboard.
+  if (!hwnd() || GetActiveWindow() != hwnd()) return;
+  HWND wanted = c && c->hwnd() ? c->hwnd() : hwnd();
+  if (GetFocus() != wanted) SetFocus(wanted);
+}
+
+// The next stop after `from` (before it with `back`), round the table;
+// from null the first (or last).
+NativeControl* NativeWindow::nextStop(const NativeControl* from, bool back) const {
+  const int n = static_cast<int>(controls_.size());
+  const int start = from ? from->index() : back ? 0 : -1;
+  for (int k = 1; k <= n; ++k) {
+    NativeControl& c = *controls_[static_cast<std::size_t>(((start + (back ? -k : k)) % n + n) % n)];
+    if (canFocus(c)) return &c;
+  }
+  return nullptr;
+}
+
+void NativeWindow::settleFocus() {
+  if (focused_ && !canFocus(*focused_)) setFocus(nextStop(focused_, false));
+}
+
+// The window has the keyboard again: its focus goes back where it was.
+void NativeWindow::restoreFocus() {
+  settleFocus();
+  setFocus(focused_ ? focused_ : nextStop(nullptr, false));
+}
+
+// Kept here rather than asked of the system: Wine shows every cue from the
+// start, whatever the window asks for.
+void NativeWindow::showCues(bool shown) {
+  if (cues_ == shown) return;
+  cues_ = shown;
+  if (focused_) focused_->repaint();
+}
+
+bool NativeWindow::key(UINT msg, WPARAM wp, LPARAM lp) {
+  // The Tab's character follows its key-down, to whichever window had it.
+  if (msg == WM_CHAR) return wp == VK_TAB;
+  if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && !cues_) {
+    showCues(true);
+    // The list's own focus rectangle follows.
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  }
+  if (msg == WM_KEYUP && wp == VK_SPACE && keyPress_) {
+    NativeControl* b = endKeyPress();
+    // Last: the handler may close this very window.
+    if (b && b == focused_) ui_.raise(b->ref(), Event::Clicked);
+    return true;
+  }
+  if (msg != WM_KEYDOWN) return false;
+  if (wp == VK_TAB) {
+    setFocus(nextStop(focused_, GetKeyState(VK_SHIFT) < 0));
+    return true;
+  }
+  NativeControl* button = isButton(focused_) ? focused_ : nullptr;
+  if (!button || (wp != VK_SPACE && wp != VK_RETURN)) return false;
+  const bool repeat = (lp & (1 << 30)) != 0;
+  if (wp == VK_SPACE && !pressed_) {
+    keyPress_ = true;
+    light(pressed_, button);
+    light(hot_, button);
+  } else if (wp == VK_RETURN && !repeat) {
+    ui_.raise(button->ref(), Event::Clicked);
+  }
+  return true;
+}
+
+// Ends a press held by Space; returns the button it held.
+NativeControl* NativeWindow::endKeyPress() {
+  if (!keyPress_) return nullptr;
+  keyPress_ = false;
+  NativeControl* held = pressed_;
+  light(pressed_, nullptr);
+  NativeControl* over = underPointer();
+  light(hot_, isButton(over) ? over : nullptr);
+  return held;
+}
+
+}  // namespace vex::win
