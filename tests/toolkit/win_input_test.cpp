@@ -284,7 +284,7 @@ TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
 TEST_F(WinInputTest, TabWalksTheShownEnabledStopsAndSpaceAndEnterClick) {
   openKeys(true);
   ASSERT_EQ(GetForegroundWindow(), keys());
-  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack) << "activated, the window focuses its first stop";
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kRestBack) << "no focus look before a key is pressed";
   EXPECT_FALSE(ringOn(kFirst)) << "no ring before a key is pressed";
   std::vector<std::int32_t> seen;
   for (bool back : {false, false, false, true, true, true}) {
@@ -319,14 +319,21 @@ TEST_F(WinInputTest, TabWalksTheShownEnabledStopsAndSpaceAndEnterClick) {
   EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kFirst, 2}}));
 }
 
-TEST_F(WinInputTest, AClickFocusesATabStopButDrawsNoRing) {
+TEST_F(WinInputTest, AClickFocusesATabStopUnlitUntilAKey) {
   openKeys(false);
   EXPECT_EQ(keysPixel(kFirst, 4, 4), kRestBack) << "no focus in a window that was never activated";
   for (std::int32_t id : {kLast, kFirst, kNoStop}) test::postClick(keys(), keysIn(id));
   pump(100);
   EXPECT_EQ(clicks, (std::map<std::int32_t, int>{{kLast, 1}, {kFirst, 1}, {kNoStop, 1}}));
-  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack) << "a button that is no stop leaves the focus be";
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kRestBack) << "for the mouse's user the focus is not lit";
   EXPECT_FALSE(ringOn(kFirst));
+  // Activated, the window keeps that focus, and the first key shows it: a
+  // button that is no stop left it be.
+  SetForegroundWindow(keys());
+  pump(100);
+  test::pressKey(VK_SHIFT);
+  EXPECT_EQ(focusedOne(), kFirst);
+  EXPECT_EQ(keysPixel(kFirst, 4, 4), kPressedBack);
 }
 
 }  // namespace

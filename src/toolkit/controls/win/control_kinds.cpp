@@ -82,9 +82,12 @@ void SuperBtn::draw(HDC dc, const RECT& box) const {
   const bool hover = window_.hot() == this, pressed = window_.pressed() == this,
              focused = window_.focused() == this;
   const ButtonState s = pressed && hover ? kPressed : hover || pressed ? kHover : kNormal;
-  // At rest, a focused button shows the third colour where it has one.
+  // At rest, a focused button shows the third colour where it has one, once
+  // the user works by keyboard: a click on a title strip focuses a menu
+  // button, which must not stay lit for the mouse's user.
+  const bool focusLook = focused && window_.focusCues();
   const ButtonState back =
-      s == kNormal && focused && state_.backColour[kPressed] != kDefaultColour ? kPressed : s;
+      s == kNormal && focusLook && state_.backColour[kPressed] != kDefaultColour ? kPressed : s;
   if (state_.backColour[back] != kDefaultColour) fillSolid(dc, box, state_.backColour[back]);
   // Hover picture while over or pressed, resting otherwise; a missing one
   // is stood in for by the other.
@@ -103,7 +106,7 @@ void SuperBtn::draw(HDC dc, const RECT& box) const {
   if (!text().empty() && (colour != kDefaultColour || state_.disabled))
     drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour, text(), textBox,
              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (focused && window_.focusCues()) {
+  if (focusLook) {
     // Its inversion depends on the colours of the DC.
     SetTextColor(dc, 0);
     SetBkColor(dc, 0xFFFFFF);
