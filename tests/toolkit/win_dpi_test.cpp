@@ -4,7 +4,11 @@
 // the Ui still reads layout units.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "toolkit/pictures/picture_set_decode.h"
+#include "toolkit/system/message_box.h"
 #include "win_scale_support.h"
 
 namespace vex {
@@ -105,6 +109,20 @@ TEST_F(WinDpiTest, FontAndListAtTheWindowsScale) {
   HWND tip = backend.tooltipHandle(kScaleWin);
   EXPECT_EQ(test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0))), -18);
   EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 600) << "tips wrap at 400 layout units";
+  // So does a message box's text, read while the box is up.
+  std::atomic<int> boxText{0};
+  std::thread reader([&] {
+    HWND box = nullptr;
+    for (int i = 0; i < 400 && !(box && IsWindowVisible(box)); ++i, Sleep(10))
+      box = FindWindowW(L"#32770", L"提示");
+    for (HWND c = box ? GetWindow(box, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+      if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON && GetWindowTextLengthW(c) == 8)
+        boxText = test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)));
+    if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  win::messageBox(window, "当前已是最新版本", "提示", MB_OK);
+  reader.join();
+  EXPECT_EQ(boxText.load(), -18);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 62);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 35) << "the picture column";
   EXPECT_EQ(ListView_GetColumnWidth(list(), 2), 47);

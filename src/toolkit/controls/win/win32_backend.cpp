@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/win/device_geometry.h"
 #include "toolkit/controls/win/native_window.h"
+#include "toolkit/system/interface_font.h"
 
 namespace vex::win {
 
@@ -16,15 +17,7 @@ Win32Backend::Win32Backend(Ui& ui) : ui_(ui) {
 
 HFONT Win32Backend::font(int dpi) const {
   UniqueFont& font = fonts_[dpi];
-  if (!font) {
-    LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(12, dpi, 96);  // character height, not cell height
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    wcscpy_s(lf.lfFaceName, L"微软雅黑");
-    font.reset(CreateFontIndirectW(&lf));
-  }
+  if (!font) font = makeInterfaceFont(dpi);
   return font.get();
 }
 
