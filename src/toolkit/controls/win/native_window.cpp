@@ -194,6 +194,7 @@ void NativeWindow::relayout(NativeControl& c) {
     if (now.shown) invalidate(now.clip);
   }
   c.place(now);
+  if (before.shown != now.shown) notify(now.shown ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, c);
   if (!now.shown) forget(c);
   updateTip(c);
   for (NativeControl* child : c.children()) relayout(*child);
@@ -281,6 +282,10 @@ void NativeWindow::raiseLater(const NativeControl& c, Event e) {
   PostMessageW(hwnd(), kRaiseLater, static_cast<WPARAM>(c.index()), static_cast<LPARAM>(e));
 }
 
+void NativeWindow::notify(DWORD event, const NativeControl& c) const {
+  if (hwnd()) NotifyWinEvent(event, hwnd(), OBJID_CLIENT, c.index() + 1);
+}
+
 void NativeWindow::noteMoved() {
   if (!hwnd() || IsIconic(hwnd())) return;
   RECT r;
@@ -332,9 +337,12 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
 // both repaint.
 void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
   if (c == slot) return;
-  if (slot) slot->repaint();
+  for (NativeControl* changed : {slot, c}) {
+    if (!changed) continue;
+    changed->repaint();
+    notify(EVENT_OBJECT_STATECHANGE, *changed);
+  }
   slot = c;
-  if (slot) slot->repaint();
 }
 
 void NativeWindow::mouseMoved(POINT p) {
@@ -403,7 +411,10 @@ bool NativeWindow::setCursor() {
   return true;
 }
 
-void NativeWindow::setFocus(NativeControl* c) { light(focused_, c); }
+void NativeWindow::setFocus(NativeControl* c) {
+  light(focused_, c);
+  if (c) notify(EVENT_OBJECT_FOCUS, *c);
+}
 
 void NativeWindow::forget(const NativeControl& c) {
   if (hot_ == &c) light(hot_, nullptr);
@@ -460,9 +471,15 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case kRaiseLater:
       if (wp < controls_.size()) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));
       return 0;
+    case WM_GETOBJECT:
+      // Wine passes the id zero-extended: compared unconverted it never matches.
+      if (static_cast<LONG>(lp) == OBJID_CLIENT)
+        if (const LRESULT r = access_.answer(wp)) return r;
+      break;
     case WM_DESTROY:
       // The one teardown, whether destroy() or the system (with the owner)
       // ended the window; the backend forgets a window it still holds.
+      access_.close();
       tips_.destroy();
       hwnd_.release();
       backend_.nativeWindowGone(state_.id);
