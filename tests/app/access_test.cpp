@@ -178,6 +178,19 @@ const Text& nameFor(const ControlState& c) {
   return c.hint;
 }
 
+// The focus events a reader's hook receives (hooks carry no context).
+struct FocusEvent {
+  HWND window;
+  LONG object, child;
+};
+std::vector<FocusEvent>& focusEvents() {
+  static std::vector<FocusEvent> events;
+  return events;
+}
+void CALLBACK onFocus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  focusEvents().push_back({window, object, child});
+}
+
 class Access : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -252,6 +265,8 @@ class Access : public ::testing::Test {
 };
 
 TEST_F(Access, EveryWindowIsHeardAsTheUiHoldsIt) {
+  // A player without a reader pays nothing (true of the first test only).
+  EXPECT_EQ(GetModuleHandleW(L"oleacc.dll"), nullptr) << "loaded before a reader asked";
   expectHeardAsHeld(layout::kMainWindow);
   const Heard lineup = expectHeardAsHeld(layout::kLineupWindow);
   std::printf("reader walk of LineupWindow: %lld us for %zu children\n", lineup.walkMicros,
@@ -280,17 +295,30 @@ TEST_F(Access, ReaderPressesAButtonAndMovesTheFocus) {
   EXPECT_EQ(hear(run.window(layout::kMainWindow), L"press " + std::to_wstring(chart)).exitCode, 0);
   EXPECT_TRUE(run.ui().isOpen(layout::kItemChartWindow)) << "the press clicks as the mouse does";
 
-  // The last tab stop, so the focus surely moves there.
-  long last = 0;
+  // The last tab stop, so the focus surely moves there; the pointer rests
+  // on the one before.
+  std::vector<long> stops;
   for (std::size_t i = 0; i < main.controls.size(); ++i)
     if (main.controls[i].tabStop && showing(run, {main.id, main.controls[i].id}) &&
         !main.controls[i].disabled)
-      last = static_cast<long>(i) + 1;
-  ASSERT_GT(last, 0);
+      stops.push_back(static_cast<long>(i) + 1);
+  ASSERT_GE(stops.size(), 2u);
+  const long last = stops.back(), under = stops[stops.size() - 2];
+  focusEvents().clear();
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, onFocus,
+                                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  pointerTo(centreOf(screenBoxOf(run, {main.id, main.controls[static_cast<std::size_t>(under - 1)].id})),
+            200);
   const Heard heard = hear(run.window(layout::kMainWindow), L"focus " + std::to_wstring(last));
+  UnhookWinEvent(hook);
   EXPECT_EQ(heard.focus, last);
   ASSERT_EQ(heard.children.size(), main.controls.size());
   EXPECT_NE(heard.children[static_cast<std::size_t>(last - 1)].state & STATE_SYSTEM_FOCUSED, 0);
+  ASSERT_EQ(focusEvents().size(), 1u) << "a reader hears where the focus went";
+  EXPECT_EQ(focusEvents()[0].window, run.window(layout::kMainWindow));
+  EXPECT_EQ(focusEvents()[0].object, OBJID_CLIENT);
+  EXPECT_EQ(focusEvents()[0].child, last);
+  EXPECT_NE(heard.children[static_cast<std::size_t>(under - 1)].state & STATE_SYSTEM_HOTTRACKED, 0);
 }
 
 }  // namespace
