@@ -1,15 +1,17 @@
 // Reads a window from outside the program as a screen reader does, through
-// oleacc: the client object, then every child's name, role, state and
-// place, written to a file as UTF-16 lines of tab-separated fields:
-//   self  <child count> <name> <focused child>
-//   child <id> <c: simple | w: window object> <role> <state> <left> <top>
-//         <width> <height> <hwnd> <hit at the centre> <name> <description>
-//         <default action>
-//   tab   <ids from the first child on, as NAVDIR_NEXT goes>
-//   walk  <microseconds to read every child>
-// Texts keep their line breaks and tabs escaped: \n \r \t \\.
+// oleacc, and writes what it heard to a file as UTF-16 lines of
+// tab-separated fields (texts with \n \r \t \\ escaped):
+//   self  <child count> <name> <focused child, 0: none>
+//   child <id> <role> <state> <left> <top> <right> <bottom> <child hit at
+//         the centre of a visible, available button, else -> <name>
+//         <description> <default action>
+//   child <id> window <hwnd>      (a child that is a window's own object)
+//   tab   <child ids from the first on, as NAVDIR_NEXT goes>
+//   walk  <microseconds to read every child> <microseconds of one empty
+//         call, the round trip every call pays>
 // Usage: screen_reader <hwnd, hex> <file> [press <id> | focus <id>]
-// (press: the child's default action; focus: takes the focus, then reads).
+// (press: the child's default action, nothing written; focus: takes the
+// focus, then reads).
 #include <windows.h>
 // After windows.h, whose types they use.
 #include <oleacc.h>
@@ -21,11 +23,10 @@
 
 namespace {
 
-// The lines written so far.
 struct Lines {
   std::wstring text;
   void start(const wchar_t* kind) { text += text.empty() ? kind : std::wstring(L"\n") + kind; }
-  // Texts keep their line breaks and tabs as \n, \r, \t (and \ as \\).
+  void field(long long v) { field(std::to_wstring(v)); }
   void field(const std::wstring& s) {
     text += L'\t';
     for (wchar_t c : s) {
@@ -40,14 +41,7 @@ struct Lines {
         text += c;
     }
   }
-  void field(long long v) { field(std::to_wstring(v)); }
 };
-
-std::wstring take(BSTR b) {
-  std::wstring s = b ? std::wstring(b, SysStringLen(b)) : std::wstring();
-  SysFreeString(b);
-  return s;
-}
 
 VARIANT childId(LONG id) {
   VARIANT v;
@@ -55,6 +49,12 @@ VARIANT childId(LONG id) {
   v.vt = VT_I4;
   v.lVal = id;
   return v;
+}
+
+std::wstring take(BSTR b) {
+  std::wstring s = b ? std::wstring(b, SysStringLen(b)) : std::wstring();
+  SysFreeString(b);
+  return s;
 }
 
 HWND windowOf(IDispatch* object) {
@@ -68,111 +68,123 @@ HWND windowOf(IDispatch* object) {
 }
 
 struct Child {
-  LONG id = 0;
-  IAccessible* object = nullptr;  // a window object, or null: the client's own
+  HWND window = nullptr;  // a window's own object: its handle
   LONG role = -1, state = -1;
   LONG at[4] = {};
   std::wstring name, description, action;
 };
 
-void read(IAccessible* client, Child& c) {
-  IAccessible* on = c.object ? c.object : client;
-  VARIANT id = childId(c.object ? CHILDID_SELF : c.id), v;
+Child read(IAccessible* client, VARIANT& found, LONG id) {
+  Child c;
+  if (found.vt == VT_DISPATCH) {
+    c.window = windowOf(found.pdispVal);
+    VariantClear(&found);
+    return c;
+  }
+  VARIANT child = childId(id), v;
   VariantInit(&v);
-  if (SUCCEEDED(on->get_accRole(id, &v)) && v.vt == VT_I4) c.role = v.lVal;
+  if (SUCCEEDED(client->get_accRole(child, &v)) && v.vt == VT_I4) c.role = v.lVal;
   VariantClear(&v);
-  if (SUCCEEDED(on->get_accState(id, &v)) && v.vt == VT_I4) c.state = v.lVal;
+  if (SUCCEEDED(client->get_accState(child, &v)) && v.vt == VT_I4) c.state = v.lVal;
   VariantClear(&v);
-  on->accLocation(&c.at[0], &c.at[1], &c.at[2], &c.at[3], id);
+  client->accLocation(&c.at[0], &c.at[1], &c.at[2], &c.at[3], child);
   BSTR b = nullptr;
-  if (SUCCEEDED(on->get_accName(id, &b))) c.name = take(b);
+  if (SUCCEEDED(client->get_accName(child, &b))) c.name = take(b);
   b = nullptr;
-  if (SUCCEEDED(on->get_accDescription(id, &b))) c.description = take(b);
+  if (SUCCEEDED(client->get_accDescription(child, &b))) c.description = take(b);
   b = nullptr;
-  if (SUCCEEDED(on->get_accDefaultAction(id, &b))) c.action = take(b);
+  if (SUCCEEDED(client->get_accDefaultAction(child, &b))) c.action = take(b);
+  return c;
 }
 
 // A child as the reader was given it: its id, or (for a window object) the
 // id of the child with that window; 0 for none.
-LONG idOf(VARIANT& v, const std::vector<HWND>& windows) {
+LONG idOf(VARIANT& v, const std::vector<Child>& children) {
   LONG id = v.vt == VT_I4 ? v.lVal : 0;
   if (v.vt == VT_DISPATCH) {
     const HWND h = windowOf(v.pdispVal);
-    for (std::size_t i = 0; i < windows.size(); ++i)
-      if (h && windows[i] == h) id = static_cast<LONG>(i) + 1;
+    for (std::size_t i = 0; i < children.size(); ++i)
+      if (h && children[i].window == h) id = static_cast<LONG>(i) + 1;
   }
   VariantClear(&v);
   return id;
 }
 
-int readWindow(HWND window, const std::wstring& command, LONG argument, Lines& out) {
+int readWindow(IAccessible* client, Lines& out) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  LONG count = 0, got = 0;
+  client->get_accChildCount(&count);
+  std::vector<VARIANT> found(static_cast<std::size_t>(count));
+  AccessibleChildren(client, 0, count, found.data(), &got);
+  std::vector<Child> children;
+  for (LONG i = 0; i < got; ++i) children.push_back(read(client, found[static_cast<std::size_t>(i)], i + 1));
+  QueryPerformanceCounter(&end);
+
+  VARIANT self = childId(CHILDID_SELF), v;
+  VariantInit(&v);
+  BSTR b = nullptr;
+  out.start(L"self");
+  out.field(count);
+  out.field(SUCCEEDED(client->get_accName(self, &b)) ? take(b) : L"");
+  client->get_accFocus(&v);
+  out.field(idOf(v, children));
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const Child& c = children[i];
+    out.start(L"child");
+    out.field(static_cast<long long>(i) + 1);
+    if (c.window) {
+      out.field(L"window");
+      out.field(static_cast<long long>(reinterpret_cast<UINT_PTR>(c.window)));
+      continue;
+    }
+    out.field(c.role);
+    out.field(c.state);
+    for (LONG x : {c.at[0], c.at[1], c.at[0] + c.at[2], c.at[1] + c.at[3]}) out.field(x);
+    if (c.role == ROLE_SYSTEM_PUSHBUTTON &&
+        !(c.state & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE)) &&
+        client->accHitTest(c.at[0] + c.at[2] / 2, c.at[1] + c.at[3] / 2, &v) == S_OK)
+      out.field(idOf(v, children));
+    else
+      out.field(L"-");
+    out.field(c.name);
+    out.field(c.description);
+    out.field(c.action);
+  }
+  out.start(L"tab");
+  // Bounded: a loop in the order must not hang the reader.
+  HRESULT hr = client->accNavigate(NAVDIR_FIRSTCHILD, self, &v);
+  for (LONG at = hr == S_OK ? idOf(v, children) : 0, steps = 0; at > 0 && steps <= count; ++steps) {
+    out.field(at);
+    hr = client->accNavigate(NAVDIR_NEXT, childId(at), &v);
+    at = hr == S_OK ? idOf(v, children) : 0;
+  }
+  out.start(L"walk");
+  out.field((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
+  constexpr int kCalls = 100;
+  QueryPerformanceCounter(&start);
+  for (int i = 0; i < kCalls; ++i) client->get_accChildCount(&count);
+  QueryPerformanceCounter(&end);
+  out.field((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart / kCalls);
+  return 0;
+}
+
+int run(HWND window, const std::wstring& command, LONG argument, Lines& out) {
   IAccessible* client = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                         reinterpret_cast<void**>(&client))) ||
       !client)
     return 2;
-  if (command == L"press") return SUCCEEDED(client->accDoDefaultAction(childId(argument))) ? 0 : 3;
-  if (command == L"focus" && FAILED(client->accSelect(SELFLAG_TAKEFOCUS, childId(argument)))) return 3;
-
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  LONG count = 0;
-  client->get_accChildCount(&count);
-  std::vector<VARIANT> found(static_cast<std::size_t>(count));
-  LONG got = 0;
-  AccessibleChildren(client, 0, count, found.data(), &got);
-  std::vector<Child> children(static_cast<std::size_t>(got));
-  for (LONG i = 0; i < got; ++i) {
-    Child& c = children[static_cast<std::size_t>(i)];
-    c.id = i + 1;
-    if (found[i].vt == VT_DISPATCH && found[i].pdispVal)
-      found[i].pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&c.object));
-    VariantClear(&found[i]);
-    read(client, c);
-  }
-  QueryPerformanceCounter(&end);
-
-  std::vector<HWND> windows;
-  for (const Child& c : children) windows.push_back(c.object ? windowOf(c.object) : nullptr);
-  VARIANT self = childId(CHILDID_SELF), v;
-  BSTR b = nullptr;
-  out.start(L"self");
-  out.field(count);
-  out.field(SUCCEEDED(client->get_accName(self, &b)) ? take(b) : L"");
-  VariantInit(&v);
-  client->get_accFocus(&v);
-  out.field(idOf(v, windows));
-  for (Child& c : children) {
-    out.start(L"child");
-    out.field(c.id);
-    out.field(c.object ? L"w" : L"c");
-    out.field(c.role);
-    out.field(c.state);
-    for (LONG x : c.at) out.field(x);
-    out.field(static_cast<long long>(reinterpret_cast<UINT_PTR>(windows[c.id - 1])));
-    VariantInit(&v);
-    if (c.at[2] > 0 && c.at[3] > 0) client->accHitTest(c.at[0] + c.at[2] / 2, c.at[1] + c.at[3] / 2, &v);
-    out.field(idOf(v, windows));
-    out.field(c.name);
-    out.field(c.description);
-    out.field(c.action);
-    if (c.object) c.object->Release();
-  }
-  out.start(L"tab");
-  VariantInit(&v);
-  // Bounded: a loop in the order must not hang the reader.
-  HRESULT hr = client->accNavigate(NAVDIR_FIRSTCHILD, self, &v);
-  for (LONG at = hr == S_OK ? idOf(v, windows) : 0, steps = 0; at > 0 && steps <= count; ++steps) {
-    out.field(at);
-    hr = client->accNavigate(NAVDIR_NEXT, childId(at), &v);
-    at = hr == S_OK ? idOf(v, windows) : 0;
-  }
-  out.start(L"walk");
-  out.field((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
-  out.text += L'\n';
+  int result = 0;
+  if (command == L"press")
+    result = SUCCEEDED(client->accDoDefaultAction(childId(argument))) ? 0 : 3;
+  else if (command == L"focus" && client->accSelect(SELFLAG_TAKEFOCUS, childId(argument)) != S_OK)
+    result = 3;
+  else
+    result = readWindow(client, out);
   client->Release();
-  return 0;
+  return result;
 }
 
 }  // namespace
@@ -184,7 +196,7 @@ int wmain(int argc, wchar_t** argv) {
   const LONG argument = argc >= 5 ? std::wcstol(argv[4], nullptr, 10) : 0;
   CoInitialize(nullptr);
   Lines out;
-  const int result = readWindow(window, command, argument, out);
+  const int result = run(window, command, argument, out);
   CoUninitialize();
   FILE* f = _wfopen(argv[2], L"wb");
   if (!f) return 4;
