@@ -88,6 +88,28 @@ TEST_F(WinDpiAppTest, EveryControlsBoxIsItsLayoutBoxScaledByOneAndAHalf) {
   EXPECT_GT(checked, 40);
 }
 
+// A reader still holding a closed window's object gets errors, never the
+// freed window.
+TEST_F(WinDpiAppTest, AClosedWindowsReaderObjectAnswersWithErrors) {
+  IAccessible* reader = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(window(layout::kLineupWindow), static_cast<DWORD>(OBJID_CLIENT),
+                                       IID_IAccessible, reinterpret_cast<void**>(&reader)),
+            S_OK);
+  LONG count = 0;
+  EXPECT_EQ(reader->get_accChildCount(&count), S_OK);
+  app->ui().close(layout::kLineupWindow);
+  pump(100);
+  ASSERT_FALSE(app->ui().isOpen(layout::kLineupWindow));
+  EXPECT_TRUE(FAILED(reader->get_accChildCount(&count)));
+  VARIANT first{};
+  first.vt = VT_I4;
+  first.lVal = 1;
+  LONG x, y, width, height;
+  EXPECT_TRUE(FAILED(reader->accLocation(&x, &y, &width, &height, first)));
+  EXPECT_TRUE(FAILED(reader->accDoDefaultAction(first)));
+  reader->Release();
+}
+
 TEST_F(WinDpiAppTest, FontIs18PixelsHigh) {
   EXPECT_EQ(test::fontHeight(app->backend().font(144)), -18);
   const WindowState* w = app->ui().window(layout::kLineupWindow);
