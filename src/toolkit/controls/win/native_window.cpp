@@ -3,6 +3,8 @@
 // After windows.h, whose types it uses.
 #include <windowsx.h>
 
+#include <utility>
+
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/stock_control.h"
 #include "toolkit/controls/win/win32_backend.h"
@@ -337,12 +339,13 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
 // both repaint.
 void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
   if (c == slot) return;
-  for (NativeControl* changed : {slot, c}) {
+  NativeControl* before = std::exchange(slot, c);
+  // Told after the change: a reader's hook may ask the state at once.
+  for (NativeControl* changed : {before, c}) {
     if (!changed) continue;
     changed->repaint();
     notify(EVENT_OBJECT_STATECHANGE, *changed);
   }
-  slot = c;
 }
 
 void NativeWindow::mouseMoved(POINT p) {

@@ -2,7 +2,8 @@
 // windowless controls into one back buffer in stacking order (earlier
 // table rows above later ones, children above their box) and copies that
 // to the screen once per paint; it does their mouse input, the title
-// strip's drag, their tooltips and the move between display scales.
+// strip's drag, their tooltips and the move between display scales, and
+// answers screen readers through toolkit/access.
 #pragma once
 #include <cstdint>
 #include <memory>
