@@ -11,8 +11,9 @@ if [ -n "$bad" ]; then
   exit 1
 fi
 # shell32 (and the COM it brings) is loaded by its full path when a page is
-# opened; shlwapi is not used at all.
-for late in shell32 shlwapi; do
+# opened, COM and oleacc when a screen reader first asks; shlwapi is not
+# used at all.
+for late in shell32 shlwapi ole32 oleaut32; do
   if echo "$dlls" | grep -qx "$late.dll"; then
     echo "FAIL: imports $late.dll at start"
     exit 1

@@ -2,6 +2,9 @@
 // start: MainWindow and the lineup picker below it, from the shipped layout
 // tables, scaled by 1.5 at the native boundary and keyed as at 96 DPI.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <oleacc.h>
 
 #include <memory>
 
@@ -51,11 +54,18 @@ TEST_F(WinDpiAppTest, MainWindowIs813By225AndTheLineupOpens240PixelsBelow) {
   EXPECT_EQ(app->ui().windowTop(layout::kLineupWindow), app->ui().windowTop(layout::kMainWindow) + 160);
 }
 
+// A screen reader is told the same boxes, in screen pixels.
 TEST_F(WinDpiAppTest, EveryControlsBoxIsItsLayoutBoxScaledByOneAndAHalf) {
   int checked = 0;
   for (std::int32_t id : {layout::kMainWindow, layout::kLineupWindow}) {
     const WindowState* w = app->ui().window(id);
     ASSERT_NE(w, nullptr);
+    IAccessible* reader = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(window(id), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&reader)),
+              S_OK);
+    POINT origin{0, 0};
+    ClientToScreen(window(id), &origin);
     for (const ControlState& c : w->controls) {
       if (c.kind == ControlKind::Timer) continue;
       const ControlRef ref{id, c.id};
@@ -64,10 +74,40 @@ TEST_F(WinDpiAppTest, EveryControlsBoxIsItsLayoutBoxScaledByOneAndAHalf) {
       if (HWND child = app->backend().controlHandle(ref)) {
         EXPECT_EQ(test::childRect(child), want);
       }
+      VARIANT child{};
+      child.vt = VT_I4;
+      child.lVal = app->ui().indexOf(ref) + 1;
+      LONG x = 0, y = 0, width = 0, height = 0;
+      reader->accLocation(&x, &y, &width, &height, child);
+      EXPECT_EQ((RECT{x - origin.x, y - origin.y, x - origin.x + width, y - origin.y + height}), want)
+          << "told of control " << c.id;
       ++checked;
     }
+    reader->Release();
   }
   EXPECT_GT(checked, 40);
+}
+
+// A reader still holding a closed window's object gets errors, never the
+// freed window.
+TEST_F(WinDpiAppTest, AClosedWindowsReaderObjectAnswersWithErrors) {
+  IAccessible* reader = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(window(layout::kLineupWindow), static_cast<DWORD>(OBJID_CLIENT),
+                                       IID_IAccessible, reinterpret_cast<void**>(&reader)),
+            S_OK);
+  LONG count = 0;
+  EXPECT_EQ(reader->get_accChildCount(&count), S_OK);
+  app->ui().close(layout::kLineupWindow);
+  pump(100);
+  ASSERT_FALSE(app->ui().isOpen(layout::kLineupWindow));
+  EXPECT_TRUE(FAILED(reader->get_accChildCount(&count)));
+  VARIANT first{};
+  first.vt = VT_I4;
+  first.lVal = 1;
+  LONG x, y, width, height;
+  EXPECT_TRUE(FAILED(reader->accLocation(&x, &y, &width, &height, first)));
+  EXPECT_TRUE(FAILED(reader->accDoDefaultAction(first)));
+  reader->Release();
 }
 
 TEST_F(WinDpiAppTest, FontIs18PixelsHigh) {

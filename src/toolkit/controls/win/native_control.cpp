@@ -47,10 +47,12 @@ void NativeControl::changed(Change what) {
     case Change::Enabled:
       if (state_.disabled) window_.forget(*this);
       repaint();
+      window_.notify(EVENT_OBJECT_STATECHANGE, *this);
       break;
     case Change::Caption:
       text_ = widen(state_.caption);
       repaint();
+      window_.notify(EVENT_OBJECT_NAMECHANGE, *this);
       break;
     case Change::Picture:
     case Change::Colours:
@@ -58,6 +60,9 @@ void NativeControl::changed(Change what) {
       break;
     case Change::Hint:
       window_.updateTip(*this);
+      // The name of a button without a caption, or of a picture.
+      window_.notify(EVENT_OBJECT_NAMECHANGE, *this);
+      window_.notify(EVENT_OBJECT_DESCRIPTIONCHANGE, *this);
       break;
     default:
       break;

@@ -70,6 +70,11 @@ class NativeControl {
   bool takesMouse() const {
     return state_.kind == ControlKind::ShapeBox || state_.kind == ControlKind::SuperBtn;
   }
+  // Where Tab and a reader's navigation go: a shown, enabled tab stop that
+  // is drawn or has a window of its own.
+  bool takesFocus() const {
+    return state_.tabStop && !state_.disabled && placement_.shown && (painted() || hwnd());
+  }
   // Marks the visible part of the box for the window's next paint.
   void repaint() const;
 

@@ -3,6 +3,8 @@
 // After windows.h, whose types it uses.
 #include <windowsx.h>
 
+#include <utility>
+
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/stock_control.h"
 #include "toolkit/controls/win/win32_backend.h"
@@ -197,6 +199,7 @@ void NativeWindow::relayout(NativeControl& c) {
     if (now.shown) invalidate(now.clip);
   }
   c.place(now);
+  if (before.shown != now.shown) notify(now.shown ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, c);
   if (!now.shown) forget(c);
   updateTip(c);
   for (NativeControl* child : c.children()) relayout(*child);
@@ -284,6 +287,10 @@ void NativeWindow::raiseLater(const NativeControl& c, Event e) {
   PostMessageW(hwnd(), kRaiseLater, static_cast<WPARAM>(c.index()), static_cast<LPARAM>(e));
 }
 
+void NativeWindow::notify(DWORD event, const NativeControl& c) const {
+  if (hwnd()) NotifyWinEvent(event, hwnd(), OBJID_CLIENT, c.index() + 1);
+}
+
 void NativeWindow::noteMoved() {
   if (!hwnd() || IsIconic(hwnd())) return;
   RECT r;
@@ -335,9 +342,13 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
 // both repaint.
 void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
   if (c == slot) return;
-  if (slot) slot->repaint();
-  slot = c;
-  if (slot) slot->repaint();
+  NativeControl* before = std::exchange(slot, c);
+  // Told after the change: a reader's hook may ask the state at once.
+  for (NativeControl* changed : {before, c}) {
+    if (!changed) continue;
+    changed->repaint();
+    notify(EVENT_OBJECT_STATECHANGE, *changed);
+  }
 }
 
 void NativeWindow::mouseMoved(POINT p) {
@@ -485,9 +496,15 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case kRaiseLater:
       if (wp < controls_.size()) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));
       return 0;
+    case WM_GETOBJECT:
+      // Wine passes the id zero-extended: compared unconverted it never matches.
+      if (static_cast<LONG>(lp) == OBJID_CLIENT)
+        if (const LRESULT r = access_.answer(wp)) return r;
+      break;
     case WM_DESTROY:
       // The one teardown, whether destroy() or the system (with the owner)
       // ended the window; the backend forgets a window it still holds.
+      access_.close();
       tips_.destroy();
       hwnd_.release();
       backend_.nativeWindowGone(state_.id);

@@ -3,12 +3,14 @@
 // table rows above later ones, children above their box) and copies that
 // to the screen once per paint; it does their mouse input, the title
 // strip's drag, their tooltips, the keyboard focus (window_focus.cpp) and
-// the move between display scales.
+// the move between display scales, and answers screen readers through
+// toolkit/access.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "toolkit/access/window_access.h"
 #include "toolkit/controls/win/back_buffer.h"
 #include "toolkit/controls/win/device_geometry.h"
 #include "toolkit/controls/win/native_control.h"
@@ -81,6 +83,8 @@ class NativeWindow {
   // Raises an event once the current message has been answered, for events
   // that a stock control reports from inside its own processing.
   void raiseLater(const NativeControl& c, Event e);
+  // Tells screen readers (WinEvent hooks) that `c` changed.
+  void notify(DWORD event, const NativeControl& c) const;
 
   // For tests: the back buffer brought up to date, and the paints so far.
   WindowPixels drawnPixels();
@@ -125,6 +129,7 @@ class NativeWindow {
   bool unflushed_ = false;  // dirty_ has grown since the system last heard
   int paints_ = 0;
   WindowTips tips_;
+  WindowAccess access_{*this};
 
   NativeControl* hot_ = nullptr;       // the button under the pointer
   NativeControl* pressed_ = nullptr;   // the button held down, with the mouse captured

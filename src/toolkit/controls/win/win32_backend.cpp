@@ -1,5 +1,6 @@
 #include "toolkit/controls/win/win32_backend.h"
 
+#include "toolkit/access/oleacc_library.h"
 #include "toolkit/controls/win/device_geometry.h"
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/system/interface_font.h"
@@ -30,6 +31,11 @@ Win32Backend::~Win32Backend() {
   open.clear();
   graveyard_.clear();
   --depth_;
+}
+
+const OleaccLibrary* Win32Backend::oleacc() {
+  if (!oleacc_) oleacc_ = std::make_unique<OleaccLibrary>();
+  return oleacc_->loaded() ? oleacc_.get() : nullptr;
 }
 
 int Win32Backend::runMessageLoop() {

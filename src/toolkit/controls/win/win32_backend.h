@@ -27,6 +27,7 @@ namespace vex::win {
 
 class NativeControl;
 class NativeWindow;
+class OleaccLibrary;
 
 class Win32Backend final : public UiBackend {
  public:
@@ -67,6 +68,9 @@ class Win32Backend final : public UiBackend {
   int dpiOf(std::int32_t window) const;
   RECT controlBox(ControlRef ref) const;
   UiDispatcher& dispatcher() { return dispatcher_; }
+  // The accessibility libraries, loaded when a screen reader first asks;
+  // null when they cannot be.
+  const OleaccLibrary* oleacc();
   // The one picture cache every window draws from.
   PictureCache& pictures() { return pictures_; }
   Ui& ui() const { return ui_; }
@@ -87,6 +91,7 @@ class Win32Backend final : public UiBackend {
   void freeBuried();
 
   Ui& ui_;
+  std::unique_ptr<OleaccLibrary> oleacc_;    // outlives the windows, which disconnect through it
   PictureCache pictures_;                    // before the windows, which hold pictures from it
   mutable std::map<int, UniqueFont> fonts_;  // the interface font by DPI, lent to every control
   std::map<std::int32_t, std::unique_ptr<NativeWindow>> windows_;

@@ -6,17 +6,16 @@
 namespace vex::win {
 namespace {
 
-bool canFocus(const NativeControl& c) {
-  return c.state().tabStop && !c.state().disabled && c.placement().shown && (c.painted() || c.hwnd());
-}
-
 bool isButton(const NativeControl* c) { return c && c->kind() == ControlKind::SuperBtn; }
 
 }  // namespace
 
 void NativeWindow::setFocus(NativeControl* c) {
-  if (c && !canFocus(*c)) return;
-  if (c != focused_) light(focused_, c);  // the focus has moved
+  if (c && !c->takesFocus()) return;
+  if (c != focused_) {  // the focus has moved
+    light(focused_, c);
+    if (c) notify(EVENT_OBJECT_FOCUS, *c);
+  }
   // Keys follow the focus while the window is active; focusing a child of
   // an inactive window would activate it and take the game's keyboard.
   if (!hwnd() || GetActiveWindow() != hwnd()) return;
@@ -31,13 +30,13 @@ NativeControl* NativeWindow::nextStop(const NativeControl* from, bool back) cons
   const int start = from ? from->index() : back ? 0 : -1;
   for (int k = 1; k <= n; ++k) {
     NativeControl& c = *controls_[static_cast<std::size_t>(((start + (back ? -k : k)) % n + n) % n)];
-    if (canFocus(c)) return &c;
+    if (c.takesFocus()) return &c;
   }
   return nullptr;
 }
 
 void NativeWindow::settleFocus() {
-  if (focused_ && !canFocus(*focused_)) setFocus(nextStop(focused_, false));
+  if (focused_ && !focused_->takesFocus()) setFocus(nextStop(focused_, false));
 }
 
 // The window has the keyboard again: its focus goes back where it was.
