@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "toolkit/controls/win/device_geometry.h"
+#include "toolkit/system/device_geometry.h"
 #include "toolkit/system/interface_font.h"
 #include "toolkit/system/message_box_fit.h"
 #include "toolkit/system/wide_text.h"

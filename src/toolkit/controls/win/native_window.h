@@ -12,7 +12,7 @@
 
 #include "toolkit/access/window_access.h"
 #include "toolkit/controls/win/back_buffer.h"
-#include "toolkit/controls/win/device_geometry.h"
+#include "toolkit/system/device_geometry.h"
 #include "toolkit/controls/win/native_control.h"
 #include "toolkit/controls/win/window_tips.h"
 

@@ -1,7 +1,7 @@
 #include "toolkit/controls/win/win32_backend.h"
 
 #include "toolkit/access/oleacc_library.h"
-#include "toolkit/controls/win/device_geometry.h"
+#include "toolkit/system/device_geometry.h"
 #include "toolkit/controls/win/native_window.h"
 #include "toolkit/system/interface_font.h"
 

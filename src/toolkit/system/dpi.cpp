@@ -1,4 +1,4 @@
-#include "toolkit/controls/win/device_geometry.h"
+#include "toolkit/system/device_geometry.h"
 
 namespace vex::win {
 namespace {
