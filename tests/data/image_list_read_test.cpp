@@ -12,33 +12,12 @@
 #include <cstring>
 #include <memory>
 
+#include "../support/platform_image_list.h"
 #include "data/game_tables.h"
 #include "tables_fixture.h"
 
 namespace vex {
 namespace {
-
-struct ReleaseStream {
-  void operator()(IStream* s) const { s->Release(); }
-};
-struct DestroyImageList {
-  void operator()(_IMAGELIST* h) const { ImageList_Destroy(h); }
-};
-using ImageList = std::unique_ptr<_IMAGELIST, DestroyImageList>;
-
-ImageList readImageList(std::span<const std::uint8_t> set) {
-  const std::span<const std::uint8_t> stream = imageListStream(set);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, stream.size());
-  std::memcpy(GlobalLock(memory), stream.data(), stream.size());
-  GlobalUnlock(memory);
-  IStream* raw = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &raw))) {
-    GlobalFree(memory);
-    return nullptr;
-  }
-  std::unique_ptr<IStream, ReleaseStream> owned(raw);
-  return ImageList(ImageList_Read(owned.get()));
-}
 
 struct DeleteDc {
   void operator()(HDC dc) const { DeleteDC(dc); }
@@ -99,7 +78,7 @@ std::vector<SetCase> sets() {
 TEST(ImageListRead, AcceptsEverySetWithItsCountAndSize) {
   for (const SetCase& s : sets()) {
     SCOPED_TRACE(s.name);
-    ImageList list = readImageList(s.bytes);
+    const win::UniqueImageList list = test::readByPlatform(s.bytes);
     ASSERT_TRUE(list);
     EXPECT_EQ(ImageList_GetImageCount(list.get()), s.count);
     int cx = 0, cy = 0;
@@ -112,7 +91,7 @@ TEST(ImageListRead, AcceptsEverySetWithItsCountAndSize) {
 TEST(ImageListRead, DrawsWhatPictureOfComposes) {
   for (const SetCase& s : sets()) {
     SCOPED_TRACE(s.name);
-    ImageList list = readImageList(s.bytes);
+    const win::UniqueImageList list = test::readByPlatform(s.bytes);
     ASSERT_TRUE(list);
     for (int i : {0, s.count / 2, s.count - 1}) {
       EXPECT_EQ(drawnByImageList(list.get(), i, s.size), composedByPictureOf(s.bytes, i, s.size)) << i;

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 
+#include "../support/platform_image_list.h"
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/pictures/gdi_picture.h"
 #include "toolkit/pictures/picture_cache.h"
@@ -87,7 +88,7 @@ TEST(ScaledPicture, CachePicturesAreDecodedAnewOnlyForAnotherScale) {
   EXPECT_EQ(cache.decodes(), 2);
 }
 
-TEST(PictureCache, OnePictureForEqualBytesAndSpecKeptWithinItsBoundUnlessHeld) {
+TEST(PictureCache, OnePictureForEqualBytesAndLooksKeptWithinItsBoundUnlessHeld) {
   const Bytes bytes = test::solidBmp(10, 6, rgb(0x2040E0));
   win::PictureCache cache(4000);
   const win::SharedPicture first = cache.picture({bytes});
@@ -96,9 +97,9 @@ TEST(PictureCache, OnePictureForEqualBytesAndSpecKeptWithinItsBoundUnlessHeld) {
   EXPECT_EQ(first->width(), 10);
   Bytes changed = bytes;
   changed[60] ^= 0x10;
-  const win::PictureSpec others[] = {
+  const win::PictureWanted others[] = {
       {changed}, {bytes, rgb(0x2040E0)}, {bytes, kDefaultColour, true}, {bytes, kDefaultColour, false, 144}};
-  for (const win::PictureSpec& spec : others) EXPECT_NE(cache.picture(spec), first);
+  for (const win::PictureWanted& wanted : others) EXPECT_NE(cache.picture(wanted), first);
   EXPECT_EQ(cache.decodes(), 5);
   EXPECT_TRUE(cache.picture({})->empty());
   EXPECT_EQ(cache.decodes(), 5);
@@ -137,26 +138,9 @@ std::map<COLORREF, int> imageColours(HIMAGELIST list, int index, COLORREF under)
   return out;
 }
 
-// The set as the platform's own reader takes it: what the lists showed
-// before they were made from our decoding.
-win::UniqueImageList readByPlatform(std::span<const std::uint8_t> set) {
-  const std::span<const std::uint8_t> stream = imageListStream(set);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, stream.size());
-  std::memcpy(GlobalLock(memory), stream.data(), stream.size());
-  GlobalUnlock(memory);
-  IStream* raw = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &raw))) {
-    GlobalFree(memory);
-    return {};
-  }
-  win::UniqueImageList list(ImageList_Read(raw));
-  raw->Release();
-  return list;
-}
-
 TEST(PictureSetList, EveryPictureAsThePlatformReadsItAndScaledWithItsOwnColoursAndTransparency) {
   const std::span<const std::uint8_t> bytes = assets::listTestChampionIcons.span();
-  win::UniqueImageList set = readByPlatform(bytes);
+  win::UniqueImageList set = test::readByPlatform(bytes);
   ASSERT_TRUE(set);
   // The stream names white as the list's background; the list view passes
   // its own, so the pictures are compared with their masked pixels clear.

@@ -131,17 +131,17 @@ struct PictureCache::Store {
 PictureCache::PictureCache(std::size_t byteBound) : store_(std::make_unique<Store>(byteBound)) {}
 PictureCache::~PictureCache() = default;
 
-SharedPicture PictureCache::picture(const PictureSpec& spec) {
-  if (spec.bytes.empty()) return store_->none;
+SharedPicture PictureCache::picture(const PictureWanted& wanted) {
+  if (wanted.bytes.empty()) return store_->none;
   Store& s = *store_;
-  const PictureKey key{contentHash(spec.bytes), spec.key, spec.grey, spec.dpi};
+  const PictureKey key{contentHash(wanted.bytes), wanted.key, wanted.grey, wanted.dpi};
   if (auto found = s.index.find(key); found != s.index.end()) {
     s.recent.splice(s.recent.begin(), s.recent, found->second);
     return found->second->picture;
   }
   ++decodes_;
-  auto picture =
-      std::make_shared<const GdiPicture>(GdiPicture::fromBytes(spec.bytes, spec.key, spec.grey, spec.dpi));
+  auto picture = std::make_shared<const GdiPicture>(
+      GdiPicture::fromBytes(wanted.bytes, wanted.key, wanted.grey, wanted.dpi));
   const std::size_t bytes = kEntryCost + static_cast<std::size_t>(picture->width()) * picture->height() * 4;
   s.recent.push_front(Kept{key, picture, bytes});
   s.index.emplace(key, s.recent.begin());

@@ -19,7 +19,7 @@
 namespace vex::win {
 
 // What makes one drawn picture differ from another.
-struct PictureSpec {
+struct PictureWanted {
   std::span<const std::uint8_t> bytes;  // PNG, JPEG, ICO or BMP file bytes
   Colour key = kDefaultColour;          // pixels of exactly this colour become transparent
   bool grey = false;                    // drawn as disabled
@@ -40,9 +40,9 @@ class PictureCache {
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
 
-  // The picture `spec` draws; never null (an empty picture for no bytes or
+  // The picture `wanted` draws; never null (an empty picture for no bytes or
   // bytes that do not decode).
-  SharedPicture picture(const PictureSpec& spec);
+  SharedPicture picture(const PictureWanted& wanted);
   // The pictures of a picture set ("MITL" + image-list stream) at `dpi` as
   // an image list the cache keeps; null for a set that cannot be read.
   // Transparent pixels are masked, so a selected row's highlight shows

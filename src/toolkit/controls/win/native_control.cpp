@@ -31,7 +31,7 @@ void NativeControl::setParent(NativeControl* parent) {
 }
 
 SharedPicture NativeControl::picture(const Bytes& bytes, Colour key, bool grey) const {
-  return backend().pictures().picture(PictureSpec{bytes, key, grey, dpi()});
+  return backend().pictures().picture(PictureWanted{bytes, key, grey, dpi()});
 }
 
 void NativeControl::repaint() const {
