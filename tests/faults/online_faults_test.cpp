@@ -155,22 +155,28 @@ bool fileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A five-connection download of the update to `file`, told to `end`.
+DownloadTask fileDownload(const std::string& address, const std::string& file, EndNotice& end) {
+  DownloadTask task;
+  task.kind = kTaskToFile;
+  task.address = address;
+  task.file = file;
+  task.connections = 5;
+  task.notify = end.notify();
+  return task;
+}
+
 TEST_P(OnlineFaults, DownloadEndsIncompleteWithoutAFile) {
   Endpoint at(GetParam());
   ASSERT_TRUE(at.usable());
   const std::string file = tempPath("vex fault download ");
   DeleteFileA(file.c_str());
   EndNotice end;
-  DownloadTask task;
-  task.kind = kTaskToFile;
-  task.address = at.url("/vexbox/new.exe");
-  task.file = file;
-  task.connections = 5;
+  DownloadTask task = fileDownload(at.url("/vexbox/new.exe"), file, end);
   task.connectTimeoutMs = 5000;
   task.sendTimeoutMs = 5000;
   task.receiveTimeoutMs = 10000;
   task.readBufferBytes = 10240;
-  task.notify = end.notify();
   win::Downloader downloader;
   Stopwatch clock;
   ASSERT_TRUE(downloader.start(task));
@@ -310,14 +316,9 @@ TEST_P(HostileServers, DownloadFailsOnTimeAndLeavesNoFile) {
   const std::string file = tempPath("vex hostile download ");
   DeleteFileA(file.c_str());
   EndNotice end;
-  DownloadTask task;
-  task.kind = kTaskToFile;
-  task.address = server.url("/vexbox/new.exe");
-  task.file = file;
-  task.connections = 5;
+  DownloadTask task = fileDownload(server.url("/vexbox/new.exe"), file, end);
   task.deadlineMs = static_cast<int>(kShortDeadline.count());
   task.idleMs = 1000;
-  task.notify = end.notify();
   win::Downloader downloader;
   Stopwatch clock;
   ASSERT_TRUE(downloader.start(task));
