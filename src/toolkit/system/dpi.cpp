@@ -1,4 +1,5 @@
 #include "toolkit/system/device_geometry.h"
+#include "toolkit/system/handles.h"
 
 namespace vex::win {
 namespace {
@@ -14,9 +15,8 @@ F user32Function(const char* name) {
 }
 
 int screenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kLayoutDpi;
-  if (screen) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kLayoutDpi;
   return dpi > 0 ? dpi : kLayoutDpi;
 }
 

@@ -59,6 +59,22 @@ using UniqueImageList = Unique<HIMAGELIST, ImageListFree>;
 using UniqueIcon = Unique<HICON, DestroyIconFree>;
 using UniqueDc = Unique<HDC, DeleteDcFree>;
 
+// A window's (or, for null, the screen's) DC for one scope.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // Selects an object into a DC for one scope.
 class Selected {
  public:

@@ -99,8 +99,9 @@ void fitBoxToFont(HWND box, HFONT font) {
   const RECT& work = screen.rcWork;
 
   Extent text, caption;
-  HDC dc = GetDC(box);
   {
+    const WindowDc window(box);
+    HDC dc = window.get();
     // The system's wrapping width, except that a text it kept on one line
     // stays on one line when our font makes it a little wider.
     auto systemFont = reinterpret_cast<HGDIOBJ>(SendMessageW(parts.text.hwnd, WM_GETFONT, 0, 0));
@@ -114,7 +115,6 @@ void fitBoxToFont(HWND box, HFONT font) {
     text = textSize(dc, parts.text.hwnd, wrap);
     caption = captionSize(dc, parts.buttons);
   }
-  ReleaseDC(box, dc);
   SendMessageW(parts.text.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   for (const Part& b : parts.buttons) SendMessageW(b.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 

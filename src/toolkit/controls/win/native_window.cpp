@@ -277,9 +277,7 @@ void NativeWindow::present(HDC dc, const RECT& area) {
 
 WindowPixels NativeWindow::drawnPixels() {
   if (!hwnd()) return {};
-  HDC dc = GetDC(hwnd());
-  render(dc);
-  ReleaseDC(hwnd(), dc);
+  render(WindowDc(hwnd()).get());
   return buffer_.pixels();
 }
 
