@@ -10,29 +10,16 @@
 #include "app/painting_wait.h"
 #include "online/version_check.h"
 #include "toolkit/system/message_box.h"
+#include "toolkit/system/system_library.h"
 #include "ui/layout/window_ids.h"
 
 namespace vex {
 
-// Taken from the system folder by its full path, so that no copy planted
-// beside the program is ever picked up.
+// shell32, loaded the first time a link is opened.
 struct AppShell::Browser {
-  Browser() {
-    wchar_t folder[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return;
-    module = LoadLibraryW((std::wstring(folder, n) + L"\\shell32.dll").c_str());
-    if (module)
-      open = reinterpret_cast<decltype(&ShellExecuteA)>(
-          reinterpret_cast<void*>(GetProcAddress(module, "ShellExecuteA")));
-  }
-  ~Browser() {
-    if (module) FreeLibrary(module);
-  }
-  Browser(const Browser&) = delete;
-  Browser& operator=(const Browser&) = delete;
+  Browser() { shell32.take(open, "ShellExecuteA"); }
 
-  HMODULE module = nullptr;
+  win::SystemLibrary shell32{L"shell32.dll"};
   decltype(&ShellExecuteA) open = nullptr;
 };
 

@@ -8,6 +8,8 @@
 
 #include <string_view>
 
+#include "toolkit/system/system_library.h"
+
 namespace vex::win {
 
 class OleaccLibrary {
@@ -31,14 +33,8 @@ class OleaccLibrary {
   BSTR string(std::wstring_view text) const;
 
  private:
-  struct Module {
-    HMODULE handle = nullptr;
-    ~Module() {
-      if (handle) FreeLibrary(handle);
-    }
-  };
   // Freed last: ole32 outlives the apartment it serves.
-  Module ole32_, oleaut32_, oleacc_;
+  SystemLibrary ole32_{L"ole32.dll"}, oleaut32_{L"oleaut32.dll"}, oleacc_{L"oleacc.dll"};
   decltype(&LresultFromObject) lresultFromObject_ = nullptr;
   decltype(&AccessibleObjectFromWindow) objectFromWindow_ = nullptr;
   decltype(&CoInitialize) coInitialize_ = nullptr;

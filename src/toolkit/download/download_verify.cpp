@@ -9,34 +9,27 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/system/system_library.h"
+
 namespace vex::win {
 
 namespace {
 
 bool ok(NTSTATUS status) { return status >= 0; }
 
-// bcrypt.dll, taken from the system folder by its full path when needed, so
-// that the program keeps importing only what every Windows loads anyway
-// and no copy planted beside it is ever picked up.
+// bcrypt.dll, loaded when a download is checked.
 class Bcrypt {
  public:
   Bcrypt() {
-    wchar_t folder[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return;
-    module_ = LoadLibraryW((std::wstring(folder, n) + L"\\bcrypt.dll").c_str());
-    if (!module_) return;
-    loaded_ = take(openAlgorithm, "BCryptOpenAlgorithmProvider") &&
-              take(closeAlgorithm, "BCryptCloseAlgorithmProvider") && take(createHash, "BCryptCreateHash") &&
-              take(hashData, "BCryptHashData") && take(finishHash, "BCryptFinishHash") &&
-              take(destroyHash, "BCryptDestroyHash") && take(importKeyPair, "BCryptImportKeyPair") &&
-              take(verifySignature, "BCryptVerifySignature") && take(destroyKey, "BCryptDestroyKey");
+    loaded_ = library_.take(openAlgorithm, "BCryptOpenAlgorithmProvider") &&
+              library_.take(closeAlgorithm, "BCryptCloseAlgorithmProvider") &&
+              library_.take(createHash, "BCryptCreateHash") && library_.take(hashData, "BCryptHashData") &&
+              library_.take(finishHash, "BCryptFinishHash") &&
+              library_.take(destroyHash, "BCryptDestroyHash") &&
+              library_.take(importKeyPair, "BCryptImportKeyPair") &&
+              library_.take(verifySignature, "BCryptVerifySignature") &&
+              library_.take(destroyKey, "BCryptDestroyKey");
   }
-  ~Bcrypt() {
-    if (module_) FreeLibrary(module_);
-  }
-  Bcrypt(const Bcrypt&) = delete;
-  Bcrypt& operator=(const Bcrypt&) = delete;
   bool loaded() const { return loaded_; }
 
   decltype(&BCryptOpenAlgorithmProvider) openAlgorithm = nullptr;
@@ -50,13 +43,7 @@ class Bcrypt {
   decltype(&BCryptDestroyKey) destroyKey = nullptr;
 
  private:
-  template <typename Function>
-  bool take(Function& function, const char* name) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
-    return function != nullptr;
-  }
-
-  HMODULE module_ = nullptr;
+  SystemLibrary library_{L"bcrypt.dll"};
   bool loaded_ = false;
 };
 

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "toolkit/system/system_library.h"
+
 namespace vex {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr std::uintptr_t kLastHandle = 0x4000;
 }  // namespace
 
 struct ConnectionCutter::Sockets {
-  HMODULE module = nullptr;
+  win::SystemLibrary library{L"ws2_32.dll"};
   bool started = false;
   decltype(&WSAStartup) startup = nullptr;
   decltype(&WSACleanup) cleanup = nullptr;
@@ -24,37 +26,22 @@ struct ConnectionCutter::Sockets {
   decltype(&getsockopt) option = nullptr;
   decltype(&getpeername) peer = nullptr;
   decltype(&shutdown) shut = nullptr;
-
-  template <typename Function>
-  bool take(Function& function, const char* name) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    return function != nullptr;
-  }
 };
 
 ConnectionCutter::ConnectionCutter() {
-  wchar_t folder[MAX_PATH];
-  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return;
   auto s = std::make_unique<Sockets>();
-  s->module = LoadLibraryW((std::wstring(folder, n) + L"\\ws2_32.dll").c_str());
-  if (!s->module) return;
-  if (!s->take(s->startup, "WSAStartup") || !s->take(s->cleanup, "WSACleanup") ||
-      !s->take(s->resolve, "getaddrinfo") || !s->take(s->freeResolved, "freeaddrinfo") ||
-      !s->take(s->option, "getsockopt") || !s->take(s->peer, "getpeername") ||
-      !s->take(s->shut, "shutdown")) {
-    FreeLibrary(s->module);
+  const win::SystemLibrary& l = s->library;
+  if (!l.take(s->startup, "WSAStartup") || !l.take(s->cleanup, "WSACleanup") ||
+      !l.take(s->resolve, "getaddrinfo") || !l.take(s->freeResolved, "freeaddrinfo") ||
+      !l.take(s->option, "getsockopt") || !l.take(s->peer, "getpeername") || !l.take(s->shut, "shutdown"))
     return;
-  }
   WSADATA data;
   s->started = s->startup(MAKEWORD(2, 2), &data) == 0;
   sockets_ = std::move(s);
 }
 
 ConnectionCutter::~ConnectionCutter() {
-  if (!sockets_) return;
-  if (sockets_->started) sockets_->cleanup();
-  FreeLibrary(sockets_->module);
+  if (sockets_ && sockets_->started) sockets_->cleanup();
 }
 
 void ConnectionCutter::remember(const std::string& host, int port) {

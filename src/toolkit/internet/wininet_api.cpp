@@ -6,9 +6,12 @@
 
 #include <string>
 
+#include "toolkit/system/system_library.h"
+
 namespace vex {
 
 struct WinInetApi::Functions {
+  win::SystemLibrary library{L"wininet.dll"};
   decltype(&InternetOpenA) open = nullptr;
   decltype(&InternetConnectA) connect = nullptr;
   decltype(&HttpOpenRequestA) openRequest = nullptr;
@@ -23,36 +26,22 @@ namespace {
 
 const char* orNull(const std::optional<std::string>& text) { return text ? text->c_str() : nullptr; }
 
-template <typename Function>
-bool take(HMODULE module, Function& function, const char* name) {
-  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-  return function != nullptr;
-}
-
 }  // namespace
 
-// By full path from the system folder, as bcrypt.dll is: the executable
-// imports none of it and never picks up a copy planted beside it.
+// Loaded while the object lives: the executable imports none of it.
 WinInetApi::WinInetApi() {
-  wchar_t folder[MAX_PATH];
-  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return;
-  HMODULE module = LoadLibraryW((std::wstring(folder, n) + L"\\wininet.dll").c_str());
-  if (!module) return;
-  module_ = module;
   auto f = std::make_unique<Functions>();
-  if (take(module, f->open, "InternetOpenA") && take(module, f->connect, "InternetConnectA") &&
-      take(module, f->openRequest, "HttpOpenRequestA") && take(module, f->setOption, "InternetSetOptionA") &&
-      take(module, f->sendRequest, "HttpSendRequestA") && take(module, f->readFile, "InternetReadFile") &&
-      take(module, f->queryInfo, "HttpQueryInfoA") && take(module, f->close, "InternetCloseHandle")) {
+  const win::SystemLibrary& l = f->library;
+  if (l.take(f->open, "InternetOpenA") && l.take(f->connect, "InternetConnectA") &&
+      l.take(f->openRequest, "HttpOpenRequestA") && l.take(f->setOption, "InternetSetOptionA") &&
+      l.take(f->sendRequest, "HttpSendRequestA") && l.take(f->readFile, "InternetReadFile") &&
+      l.take(f->queryInfo, "HttpQueryInfoA") && l.take(f->close, "InternetCloseHandle")) {
     functions_ = std::move(f);
   }
 }
 
-WinInetApi::~WinInetApi() {
-  functions_.reset();
-  if (module_) FreeLibrary(static_cast<HMODULE>(module_));
-}
+// WinInet goes before the cutter's sockets, loaded before it.
+WinInetApi::~WinInetApi() { functions_.reset(); }
 
 InternetHandle WinInetApi::open(const std::string& agent, std::uint32_t access_type,
                                 const std::optional<std::string>& proxy_name,

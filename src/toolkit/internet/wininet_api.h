@@ -39,7 +39,6 @@ class WinInetApi : public InternetApi {
   struct Functions;
 
  private:
-  void* module_ = nullptr;
   std::unique_ptr<const Functions> functions_;
   ConnectionCutter cutter_;
 };
