@@ -213,6 +213,16 @@ void FaultServer::serve(std::uintptr_t socket) {
       }
       break;
     }
+    case Fault::Paced: {
+      const std::string& body = answer.body;
+      if (!sendAll(s, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n"))
+        break;
+      const std::size_t piece = body.size() / 20 + 1;
+      for (std::size_t at = 0; at < body.size() && !waitStopped(100); at += piece) {
+        if (!sendAll(s, body.substr(at, piece), &bytesSent_)) break;
+      }
+      break;
+    }
     case Fault::GarbageHeaders: {
       std::string junk = "\x16\x03\x01 garbage\r\n::::\r\nno colon here\r\n\xff\xfe\x01\x02: \r\n\r\n";
       for (int i = 0; i < 300; ++i) junk += static_cast<char>((i * 37 + 11) & 0xFF);

@@ -26,6 +26,7 @@ enum class Fault {
   Redirect,        // 302 to the answer's body
   Endless,         // a 200 head without a length, then bytes as fast as they go
   Huge,            // a 200 head announcing 100 MiB, then bytes as fast as they go
+  Paced,           // a 200 head with the body's length, then the body in 20 pieces 100 ms apart
 };
 
 struct Answer {

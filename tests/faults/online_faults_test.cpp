@@ -15,6 +15,7 @@
 #include "online/self_update.h"
 #include "online/usage_beacon.h"
 #include "online/version_check.h"
+#include "toolkit/download/download_host.h"
 #include "toolkit/download/downloader.h"
 #include "toolkit/internet/bounded_internet.h"
 #include "toolkit/internet/wininet_api.h"
@@ -335,6 +336,30 @@ TEST_P(HostileServers, DownloadFailsOnTimeAndLeavesNoFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, HostileServers, ::testing::ValuesIn(kHostile), hostileCaseName);
+
+// Two jobs to one peer: the page, whose server says nothing, ends at its
+// deadline, and the download running meanwhile finishes with every byte.
+TEST(OnlineJobs, ADeadlineEndsOnlyItsOwnJob) {
+  std::string payload(200000, '\0');
+  for (std::size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<char>((i * 131) >> 3);
+  FaultServer server([&payload](const std::string& path) {
+    return path == "/vexbox/new.exe" ? Answer{Fault::Paced, payload} : Answer{Fault::Stall, ""};
+  });
+  ASSERT_TRUE(server.listening());
+  const std::string file = tempPath("vex two jobs ");
+  EndNotice end;
+  win::Downloader downloader;
+  ASSERT_TRUE(downloader.start(fileDownload(server.url("/vexbox/new.exe"), file, end)));
+  for (Stopwatch clock; server.paths().empty() && clock.ms() < kBoundMs;) Sleep(10);
+  Stopwatch clock;
+  EXPECT_TRUE(online::fetch_version_page(server.url("/vexbox/Version.html"), kShortDeadline).empty());
+  EXPECT_LT(clock.ms(), kGivenUpMs);
+  ASSERT_TRUE(end.wait(kBoundMs));
+  EXPECT_EQ(end.notice.failure, DownloadFailure::None);
+  const auto got = win::readWholeFile(file);
+  EXPECT_TRUE(got && std::string(got->begin(), got->end()) == payload);
+  DeleteFileA(file.c_str());
+}
 
 // A CR LF inside the page's download address never reaches the wire: the
 // player is told the address is wrong and the server sees no request.

@@ -68,9 +68,9 @@ class InternetApi {
   virtual bool queryInfo(InternetHandle request, std::uint32_t info_level, std::span<char> buffer,
                          std::uint32_t& length) = 0;
   virtual void close(InternetHandle handle) = 0;
-  // Shuts every connection opened through this object so that calls
-  // blocked on them return. The library's own close waits for those calls
-  // and may first read the rest of a body; this does neither.
+  // Shuts the connections this object's requests opened, and no others,
+  // so that calls blocked on them return: Wine's library does not end them
+  // when their handles close (see WineSocketCutter).
   virtual void cutConnections() {}
 };
 

@@ -75,6 +75,9 @@ bool WinInetApi::setOption(InternetHandle handle, std::uint32_t option, std::uin
 bool WinInetApi::sendRequest(InternetHandle request, const std::string& headers,
                              std::span<const std::uint8_t> optional_data) {
   if (!functions_) return false;
+  // The request's connection is opened inside the send: the watch takes it
+  // for this job's.
+  const WineSocketCutter::Watch watch(cutter_);
   // The library takes the optional data as non-const but only reads it.
   void* data = optional_data.empty() ? nullptr : const_cast<std::uint8_t*>(optional_data.data());
   return functions_->sendRequest(request, headers.empty() ? nullptr : headers.c_str(),

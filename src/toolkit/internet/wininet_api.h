@@ -4,8 +4,8 @@
 #pragma once
 #include <memory>
 
-#include "toolkit/internet/connection_cutter.h"
 #include "toolkit/internet/internet_api.h"
+#include "toolkit/internet/wine_socket_cutter.h"
 
 namespace vex {
 
@@ -40,7 +40,7 @@ class WinInetApi : public InternetApi {
 
  private:
   std::unique_ptr<const Functions> functions_;
-  ConnectionCutter cutter_;
+  WineSocketCutter cutter_;  // this job's sockets only
 };
 
 }  // namespace vex
