@@ -7,7 +7,8 @@
 #include "net/set_cookies.h"
 #include "net/text_extract.h"
 #include "net/text_ops.h"
-#include "net/url_parts.h"
+#include "toolkit/internet/fetch.h"
+#include "toolkit/internet/url_parts.h"
 
 namespace vex {
 namespace {
@@ -77,61 +78,59 @@ Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs
   const bool secure = text::to_lower(text::left(url, 8)) == "https://";
   const std::string agent = agent_from_headers(headers);
 
-  std::uint32_t access = inet::kAccessDirect;
-  std::optional<std::string> proxyName, proxyBypass;
+  Request request{.agent = agent,
+                  .secure = secure,
+                  .host = url_host(url),
+                  .port = url_port(url),
+                  .path = url_path(url),
+                  .verb = verb,
+                  .flags = inet::kFlagReload | inet::kFlagNeedFile,
+                  .followRedirects = !args.no_redirect.value_or(false),
+                  .requestOptions = {{inet::kOptionSecurityFlags, inet::kLenientCertificates}}};
   if (!proxy.empty()) {
-    access = inet::kAccessNamedProxy;
-    proxyName = secure ? proxy : "http=" + proxy;
-    proxyBypass = "";
+    request.access = inet::kAccessNamedProxy;
+    request.proxy = secure ? proxy : "http=" + proxy;
+    request.proxyBypass = "";
   }
-  ScopedInternetHandle root(api, api.open(agent, access, proxyName, proxyBypass, 0));
-  if (!root) return {};
-  ScopedInternetHandle connection(
-      api, api.connect(root.get(), url_host(url), url_port(url), inet::kServiceHttp, 0, 0));
-  if (!connection) return {};
+  if (cookiesGiven) request.flags |= inet::kFlagNoCookies;
+  if (!secure) request.flags |= inet::kFlagIgnoreRedirectToHttps;
 
-  std::uint32_t flags = inet::kFlagReload | inet::kFlagNeedFile;
-  if (cookiesGiven) flags |= inet::kFlagNoCookies;
-  if (args.no_redirect.value_or(false)) flags |= inet::kFlagNoAutoRedirect;
-  flags |= secure ? inet::kFlagSecure : inet::kFlagIgnoreRedirectToHttps;
-  ScopedInternetHandle request(api,
-                               api.openRequest(connection.get(), verb, url_path(url), "HTTP/1.1", flags, 0));
-  if (!request) return {};
-  api.setOption(request.get(), inet::kOptionSecurityFlags, inet::kLenientCertificates);
-
-  if (args.complete_headers.value_or(true)) completeHeaders(headers, url, method);
-  if (args.fix_header_case.value_or(true)) headers = normalize_header_names(headers);
+  // The header block and the body as sent; they reach the caller's
+  // variables only once the request is open.
+  std::string sentHeaders = headers;
+  if (args.complete_headers.value_or(true)) completeHeaders(sentHeaders, url, method);
+  if (args.fix_header_case.value_or(true)) sentHeaders = normalize_header_names(sentHeaders);
   // After the re-casing, so the cookie line goes out as the caller wrote it.
   if (cookiesGiven && !args.send_cookies->empty()) {
     const std::string& cookies = *args.send_cookies;
-    headers += text::find(cookies, "Cookie:") == -1 ? "\r\nCookie: " : "\r\n";
-    headers += cookies;
+    sentHeaders += text::find(cookies, "Cookie:") == -1 ? "\r\nCookie: " : "\r\n";
+    sentHeaders += cookies;
   }
+  Bytes sentForm = formBytes;
+  if (method != 0 && sentForm.empty()) {
+    const std::string form = args.form_text.value_or("");
+    sentForm.assign(form.begin(), form.begin() + text::length(form));
+  }
+  request.headers = sentHeaders;
+  if (method != 0) request.body = sentForm;
 
-  if (method == 0) {
-    api.sendRequest(request.get(), headers, {});
-  } else {
-    if (formBytes.empty()) {
-      const std::string form = args.form_text.value_or("");
-      formBytes.assign(form.begin(), form.begin() + text::length(form));
-    }
-    api.sendRequest(request.get(), headers, formBytes);
-  }
+  Exchange exchange = fetch(api, request);
+  if (!exchange.opened()) return {};
+  headers = std::move(sentHeaders);
+  if (method != 0) formBytes = std::move(sentForm);
 
   Bytes body;
   std::array<std::uint8_t, kChunk> chunk{};
   std::uint32_t read = 0;
   do {
     read = 0;  // a failed read must end the loop, not repeat the last chunk
-    api.readFile(request.get(), chunk, read);
+    api.readFile(exchange.request(), chunk, read);
     if (read > chunk.size()) read = static_cast<std::uint32_t>(chunk.size());
     body.insert(body.end(), chunk.begin(), chunk.begin() + read);
   } while (read != 0);
 
-  gotHeaders = queryRawHeaders(api, request.get());
-  request.reset();
-  connection.reset();
-  root.reset();
+  gotHeaders = queryRawHeaders(api, exchange.request());
+  exchange.close();
 
   gotCookies = collect_set_cookies(gotHeaders);
   if (args.auto_merge_cookies.value_or(true) && cookiesGiven) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "net/http_request.h"
-#include "net/url_parts.h"
+#include "toolkit/internet/url_parts.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "fuzz_input.h"
 #include "toolkit/download/download_page.h"
 #include "toolkit/download/download_plan.h"
-#include "toolkit/download/download_url.h"
+#include "toolkit/internet/url_parts.h"
 
 using namespace vex;
 using fuzz::require;
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(judgeCompletion(plan.total, *plan.total) == DownloadFailure::None);
   }
 
-  if (const auto url = splitDownloadUrl(p[3])) {
+  if (const auto url = splitWebAddress(p[3])) {
     require(!url->host.empty() && url->port > 0);
     require(!url->path.empty() && url->path[0] == '/');
     require(url->host.find_first_of(" /\\@#") == std::string::npos);

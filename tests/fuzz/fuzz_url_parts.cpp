@@ -2,7 +2,7 @@
 
 #include "fuzz_input.h"
 #include "net/text_ops.h"
-#include "net/url_parts.h"
+#include "toolkit/internet/url_parts.h"
 
 using namespace vex;
 using fuzz::require;

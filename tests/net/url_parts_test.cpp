@@ -1,4 +1,4 @@
-#include "net/url_parts.h"
+#include "toolkit/internet/url_parts.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +38,50 @@ TEST(UrlParts, SplitsHostPortAndPath) {
     EXPECT_EQ(url_host(a.address, true), a.hostWithPort);
     EXPECT_EQ(url_port(a.address), a.port);
     EXPECT_EQ(url_path(a.address), a.path);
+  }
+}
+
+// The same reading where an address comes from a server: refused unless
+// it can mean only one thing.
+struct Strict {
+  const char* address;
+  bool secure;
+  const char* host;  // null: refused
+  int port;
+  const char* path;
+};
+
+const Strict kStrict[] = {
+    {"http://example.test/a/b.exe?x=1#frag", false, "example.test", 80, "/a/b.exe?x=1"},
+    {"HTTPS://Host:8443", true, "host", 8443, "/"},
+    {"http://h:/x", false, "h", 80, "/x"},
+    {"", false, nullptr, 0, ""},
+    {"host/x", false, nullptr, 0, ""},
+    {"ftp://h/x", false, nullptr, 0, ""},
+    {"http://", false, nullptr, 0, ""},
+    {"http:///x", false, nullptr, 0, ""},
+    {"#http://h/", false, nullptr, 0, ""},
+    {"http://h:0/", false, nullptr, 0, ""},
+    {"http://h:99999/", false, nullptr, 0, ""},
+    {"http://h:8a/", false, nullptr, 0, ""},
+    {"http://h: 42/", false, nullptr, 0, ""},
+    {"http://a b/", false, nullptr, 0, ""},
+    {"http://user:pw@127.0.0.1:8443/", false, nullptr, 0, ""},
+    {"http://h?q", false, nullptr, 0, ""},
+    {"http://[::1]:80/", false, nullptr, 0, ""},
+    {"http://h\\x/", false, nullptr, 0, ""},
+};
+
+TEST(UrlParts, ServerAddressesOnlyWhereTheyMeanOneThing) {
+  for (const Strict& a : kStrict) {
+    SCOPED_TRACE(a.address);
+    const auto url = splitWebAddress(a.address);
+    ASSERT_EQ(url.has_value(), a.host != nullptr);
+    if (!url) continue;
+    EXPECT_EQ(url->secure, a.secure);
+    EXPECT_EQ(url->host, a.host);
+    EXPECT_EQ(url->port, a.port);
+    EXPECT_EQ(url->path, a.path);
   }
 }
 

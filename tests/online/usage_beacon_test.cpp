@@ -4,8 +4,8 @@
 
 #include "../net/recording_internet_api.h"
 #include "net/http_request.h"
-#include "net/url_parts.h"
 #include "toolkit/internet/bounded_internet.h"
+#include "toolkit/internet/url_parts.h"
 #include "vexbox_config.h"
 
 namespace vex {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/download/download_url.h"
-
 namespace vex {
 namespace {
 
@@ -93,28 +91,6 @@ TEST(DownloadPlan, CompletionNeedsEveryAnnouncedByte) {
   EXPECT_EQ(judgeCompletion(std::nullopt, 5), DownloadFailure::NoLength);
   EXPECT_EQ(judgeCompletion(std::nullopt, 0), DownloadFailure::Empty);
   EXPECT_EQ(judgeCompletion(0, 0), DownloadFailure::Empty);
-}
-
-TEST(DownloadUrl, Splits) {
-  auto u = splitDownloadUrl("http://example.test/a/b.exe?x=1#frag");
-  ASSERT_TRUE(u);
-  EXPECT_FALSE(u->secure);
-  EXPECT_EQ(u->host, "example.test");
-  EXPECT_EQ(u->port, 80);
-  EXPECT_EQ(u->path, "/a/b.exe?x=1");
-  u = splitDownloadUrl("HTTPS://user:pw@127.0.0.1:8443");
-  ASSERT_TRUE(u);
-  EXPECT_TRUE(u->secure);
-  EXPECT_EQ(u->host, "127.0.0.1");
-  EXPECT_EQ(u->port, 8443);
-  EXPECT_EQ(u->path, "/");
-  u = splitDownloadUrl("http://h?q");
-  ASSERT_TRUE(u);
-  EXPECT_EQ(u->path, "/?q");
-  for (const char* bad : {"", "ftp://h/x", "http://", "http:///x", "http://h:0/", "http://h:99999/",
-                          "http://h:8a/", "#http://h/", "http://a b/"}) {
-    EXPECT_FALSE(splitDownloadUrl(bad)) << bad;
-  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "toolkit/download/download_handles.h"
+#include "toolkit/system/handles.h"
 #include "toolkit/system/message_box.h"
 #include "toolkit/system/wide_text.h"
 
@@ -36,8 +36,8 @@ std::string ownFileName() {
 unsigned oemCodePage() { return GetOEMCP(); }
 
 bool writeWholeFile(const std::string& path, const Bytes& bytes) {
-  FileHandle file(CreateFileW(wideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueHandle file = openedFile(CreateFileW(wideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
   return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -45,8 +45,8 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes) {
 }
 
 std::optional<Bytes> readWholeFile(const std::string& path) {
-  FileHandle file(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueHandle file = openedFile(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   Bytes bytes;
   std::vector<std::uint8_t> chunk(1 << 16);
@@ -107,8 +107,8 @@ bool runHiddenAndWait(const std::string& commandLine, const std::string& directo
                       dir.empty() ? nullptr : dir.c_str(), &startup, &info)) {
     return false;
   }
-  FileHandle process(info.hProcess);
-  FileHandle thread(info.hThread);
+  const UniqueHandle process(info.hProcess);
+  const UniqueHandle thread(info.hThread);
   WaitForSingleObject(process.get(), INFINITE);
   return true;
 }

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/download/download_handles.h"
 #include "toolkit/download/download_host.h"
 #include "toolkit/download/download_plan.h"
-#include "toolkit/download/download_url.h"
 #include "toolkit/internet/bounded_internet.h"
+#include "toolkit/internet/fetch.h"
 #include "toolkit/internet/internet_query.h"
+#include "toolkit/internet/url_parts.h"
 #include "toolkit/internet/wininet_api.h"
+#include "toolkit/system/handles.h"
 
 namespace vex::win {
 
@@ -70,7 +71,7 @@ struct Downloader::Job {
   enum class State { Transferring, Telling, Idle };
 
   DownloadTask task;
-  DownloadUrl url;
+  WebAddress url;
   // WinInet is loaded while the transfer runs and let go before the end is
   // told; `netMutex` guards the two against a stop from another thread.
   std::mutex netMutex;
@@ -80,13 +81,12 @@ struct Downloader::Job {
   std::atomic<bool> abandoned{false};  // one range failed: the others give up
   std::atomic<std::int64_t> received{0};
   std::int64_t total = 0;
-  std::optional<ScopedInternetHandle> session;
 
   std::mutex noticeMutex;
   ULONGLONG lastNotice = 0;  // GetTickCount64 of the last progress notice
 
   std::shared_mutex fileMutex;
-  FileHandle file;
+  UniqueHandle file;
 
   mutable std::mutex stateMutex;
   std::condition_variable stateChanged;
@@ -115,28 +115,22 @@ struct Downloader::Job {
 
 namespace {
 
-// One GET on a connection of its own: the connection outlives the request.
-struct Exchange {
-  std::optional<ScopedInternetHandle> connection;
-  std::optional<ScopedInternetHandle> request;
-  InternetHandle get() const { return request->get(); }
-};
-
-// Connects, opens and sends the request with `header` (may be empty).
-DownloadFailure sendGet(Downloader::Job& job, Exchange& x, const std::string& header) {
-  BoundedInternet& net = *job.net;
-  x.connection.emplace(net,
-                       net.connect(job.session->get(), job.url.host, job.url.port, inet::kServiceHttp, 0, 0));
-  if (!*x.connection) return DownloadFailure::Connect;
-  std::uint32_t flags =
-      inet::kFlagReload | inet::kFlagNoCacheWrite | inet::kFlagPragmaNoCache | inet::kFlagKeepConnection;
-  if (job.url.secure) flags |= inet::kFlagSecure;
-  x.request.emplace(net, net.openRequest(x.connection->get(), "GET", job.url.path, "HTTP/1.1", flags, 0));
-  if (!*x.request) return DownloadFailure::Connect;
-  if (!net.sendRequest(x.get(), "Accept: */*\r\n" + header, {})) {
-    return job.stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
-  }
-  return DownloadFailure::None;
+// One GET of the task's address with `header` (may be empty), on a
+// connection of its own.
+DownloadFailure sendGet(Downloader::Job& job, std::optional<Exchange>& x, const std::string& header) {
+  const auto connections = static_cast<std::uint32_t>(std::clamp(job.task.connections, 1, 16) + 1);
+  x.emplace(fetch(*job.net, {.agent = kAgent,
+                             .secure = job.url.secure,
+                             .host = job.url.host,
+                             .port = job.url.port,
+                             .path = job.url.path,
+                             .flags = inet::kFlagReload | inet::kFlagNoCacheWrite | inet::kFlagPragmaNoCache |
+                                      inet::kFlagKeepConnection,
+                             .rootOptions = {{inet::kOptionMaxConnsPerServer, connections},
+                                             {inet::kOptionMaxConnsPer10Server, connections}},
+                             .headers = "Accept: */*\r\n" + header}));
+  if (x->sent()) return DownloadFailure::None;
+  return x->opened() && job.stopping ? DownloadFailure::Stopped : DownloadFailure::Connect;
 }
 
 }  // namespace
@@ -201,30 +195,25 @@ DownloadFailure Downloader::Job::readInto(InternetHandle request, std::int64_t o
 DownloadFailure Downloader::Job::fetchRange(ByteRange range) {
   const std::string header =
       "Range: bytes=" + std::to_string(range.first) + "-" + std::to_string(range.last) + "\r\n";
-  Exchange x;
+  std::optional<Exchange> x;
   DownloadFailure failure = sendGet(*this, x, header);
   if (failure != DownloadFailure::None) return failure;
-  if (queryStatus(*net, x.get()) != 206) return DownloadFailure::BadRange;
-  const auto answer = parseContentRange(queryText(*net, x.get(), inet::kQueryContentRange));
+  if (queryStatus(*net, x->request()) != 206) return DownloadFailure::BadRange;
+  const auto answer = parseContentRange(queryText(*net, x->request(), inet::kQueryContentRange));
   if (!answer || answer->first != range.first || answer->last != range.last || answer->total != total) {
     return DownloadFailure::BadRange;
   }
   std::int64_t got = 0;
-  return readInto(x.get(), range.first, range.size(), &got);
+  return readInto(x->request(), range.first, range.size(), &got);
 }
 
 DownloadFailure Downloader::Job::transfer(int* status) {
-  const auto split = splitDownloadUrl(task.address);
+  const auto split = splitWebAddress(task.address);
   if (!split || !printableAddress(task.address)) return DownloadFailure::BadAddress;
   url = *split;
-  session.emplace(*net, net->open(kAgent, inet::kAccessDirect, std::nullopt, std::nullopt, 0));
-  if (!*session) return DownloadFailure::Connect;
   const int connections = std::clamp(task.connections, 1, 16);
-  net->setOption(session->get(), inet::kOptionMaxConnsPerServer, static_cast<std::uint32_t>(connections + 1));
-  net->setOption(session->get(), inet::kOptionMaxConnsPer10Server,
-                 static_cast<std::uint32_t>(connections + 1));
 
-  file = FileHandle(CreateFileW(wideFromGbk(task.file).c_str(), GENERIC_WRITE,
+  file = openedFile(CreateFileW(wideFromGbk(task.file).c_str(), GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return DownloadFailure::File;
@@ -234,13 +223,13 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   const std::int64_t probeBytes = connections > 1 ? kProbeBytes : 0;
   const std::string header =
       probeBytes > 0 ? "Range: bytes=0-" + std::to_string(probeBytes - 1) + "\r\n" : "";
-  Exchange x;
+  std::optional<Exchange> x;
   DownloadFailure failure = sendGet(*this, x, header);
   if (failure != DownloadFailure::None) return failure;
   FirstResponse first;
-  first.status = *status = queryStatus(*net, x.get());
-  first.contentLength = parseContentLength(queryText(*net, x.get(), inet::kQueryContentLength));
-  first.contentRange = parseContentRange(queryText(*net, x.get(), inet::kQueryContentRange));
+  first.status = *status = queryStatus(*net, x->request());
+  first.contentLength = parseContentLength(queryText(*net, x->request(), inet::kQueryContentLength));
+  first.contentRange = parseContentRange(queryText(*net, x->request(), inet::kQueryContentRange));
   const ResponsePlan plan = judgeFirstResponse(first, probeBytes);
   if (plan.failure != DownloadFailure::None) {
     // Closing now, not after the library has drained what was refused.
@@ -259,13 +248,13 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   std::int64_t got = 0;
   if (!plan.ranged) {
     // No ranges: the whole file on this one connection.
-    failure = readInto(x.get(), 0, plan.total.value_or(-1), &got);
+    failure = readInto(x->request(), 0, plan.total.value_or(-1), &got);
     if (failure != DownloadFailure::None) return failure;
     // One more read tells a body longer than announced.
     if (plan.total) {
       std::uint8_t extra = 0;
       std::uint32_t n = 0;
-      if (net->readFile(x.get(), std::span(&extra, 1), n) && n > 0) return DownloadFailure::WrongLength;
+      if (net->readFile(x->request(), std::span(&extra, 1), n) && n > 0) return DownloadFailure::WrongLength;
     }
     return judgeCompletion(plan.total, got);
   }
@@ -294,8 +283,8 @@ DownloadFailure Downloader::Job::transfer(int* status) {
       if (results[i + 1] != DownloadFailure::None) abandoned = true;
     });
   }
-  results[0] = readInto(x.get(), 0, plan.probed, &got);
-  x.request.reset();
+  results[0] = readInto(x->request(), 0, plan.probed, &got);
+  x.reset();
   if (results[0] != DownloadFailure::None) {
     abandoned = true;
   } else if (!ranges.empty()) {
@@ -321,7 +310,6 @@ void Downloader::Job::run() {
   // Close every handle and let go of WinInet before the end is told: the
   // file may be renamed next, and a message box may keep this thread.
   net->stop();
-  session.reset();
   {
     std::lock_guard lock(netMutex);
     net.reset();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "toolkit/download/download_url.h"
 #include "toolkit/internet/internet_query.h"
+#include "toolkit/internet/url_parts.h"
 
 namespace vex {
 
@@ -211,7 +211,7 @@ bool BoundedInternet::followRedirect(InternetHandle token, std::string_view loca
     const std::string absolute = location.starts_with("//")
                                      ? (secure ? "https:" : "http:") + std::string(location)
                                      : std::string(location);
-    const auto url = splitDownloadUrl(absolute);
+    const auto url = splitWebAddress(absolute);
     if (!url) return false;
     secure = url->secure;
     host = url->host;

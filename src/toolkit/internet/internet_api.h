@@ -5,7 +5,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <utility>
 
 namespace vex {
 
@@ -72,31 +71,6 @@ class InternetApi {
   // so that calls blocked on them return: Wine's library does not end them
   // when their handles close (see WineSocketCutter).
   virtual void cutConnections() {}
-};
-
-// Owns one handle and closes it through the library, a failed (null) one
-// included, as the library's callers always have.
-class ScopedInternetHandle {
- public:
-  ScopedInternetHandle(InternetApi& api, InternetHandle handle) : api_(&api), handle_(handle) {}
-  ScopedInternetHandle(const ScopedInternetHandle&) = delete;
-  ScopedInternetHandle& operator=(const ScopedInternetHandle&) = delete;
-  ScopedInternetHandle(ScopedInternetHandle&& other) noexcept
-      : api_(other.api_), handle_(other.handle_), owned_(std::exchange(other.owned_, false)) {}
-  ScopedInternetHandle& operator=(ScopedInternetHandle&&) = delete;
-  ~ScopedInternetHandle() { reset(); }
-
-  InternetHandle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void reset() {
-    if (owned_) api_->close(handle_);
-    owned_ = false;
-  }
-
- private:
-  InternetApi* api_;
-  InternetHandle handle_;
-  bool owned_ = true;
 };
 
 }  // namespace vex

@@ -4,36 +4,11 @@
 // commctrl.h builds on the types of windows.h.
 #include <commctrl.h>
 
-#include <utility>
+#include "toolkit/common/unique.h"
 
 namespace vex::win {
 
-template <typename H, typename Free>
-class Unique {
- public:
-  Unique() = default;
-  explicit Unique(H h) : h_(h) {}
-  ~Unique() { reset(); }
-  Unique(const Unique&) = delete;
-  Unique& operator=(const Unique&) = delete;
-  Unique(Unique&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  Unique& operator=(Unique&& o) noexcept {
-    if (this != &o) reset(std::exchange(o.h_, nullptr));
-    return *this;
-  }
-
-  H get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  // Gives up ownership, e.g. when the system has destroyed the object itself.
-  H release() { return std::exchange(h_, nullptr); }
-  void reset(H h = nullptr) {
-    if (h_ && h_ != h) Free{}(h_);
-    h_ = h;
-  }
-
- private:
-  H h_ = nullptr;
-};
+using vex::Unique;
 
 struct DestroyWindowFree {
   void operator()(HWND h) const { DestroyWindow(h); }
@@ -50,6 +25,9 @@ struct DestroyIconFree {
 struct DeleteDcFree {
   void operator()(HDC h) const { DeleteDC(h); }
 };
+struct CloseHandleFree {
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
 
 using UniqueWindow = Unique<HWND, DestroyWindowFree>;
 using UniqueFont = Unique<HFONT, DeleteObjectFree>;
@@ -58,6 +36,11 @@ using UniqueBrush = Unique<HBRUSH, DeleteObjectFree>;
 using UniqueImageList = Unique<HIMAGELIST, ImageListFree>;
 using UniqueIcon = Unique<HICON, DestroyIconFree>;
 using UniqueDc = Unique<HDC, DeleteDcFree>;
+// A kernel object: a file, a process, a thread.
+using UniqueHandle = Unique<HANDLE, CloseHandleFree>;
+
+// CreateFile tells a failure by INVALID_HANDLE_VALUE, not by null.
+inline UniqueHandle openedFile(HANDLE h) { return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 
 // A window's (or, for null, the screen's) DC for one scope.
 class WindowDc {

@@ -1,0 +1,65 @@
+// The one way a request of an online job is made: the root, connection and
+// request handles, their options and the send. The bounds of the whole
+// exchange (deadline, idle limit, byte cap, redirect count) belong to the
+// job's BoundedInternet that `api` is, which a download's ranges share.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "toolkit/common/unique.h"
+#include "toolkit/internet/internet_api.h"
+
+namespace vex {
+
+struct Request {
+  std::string agent;
+  std::uint32_t access = inet::kAccessDirect;
+  std::optional<std::string> proxy{}, proxyBypass{};  // absent for direct access
+  bool secure = false;                                // adds kFlagSecure
+  std::string host;
+  std::int32_t port = 80;
+  std::string path = "/";
+  std::string verb = "GET";
+  std::string version = "HTTP/1.1";
+  std::uint32_t flags = 0;
+  bool followRedirects = true;  // false adds kFlagNoAutoRedirect
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> rootOptions{}, requestOptions{};
+  std::string headers{};
+  std::span<const std::uint8_t> body{};
+};
+
+// Closes a handle through the library that made it.
+struct InternetClose {
+  InternetApi* api = nullptr;
+  void operator()(InternetHandle handle) const { api->close(handle); }
+};
+using ScopedInternetHandle = Unique<InternetHandle, InternetClose>;
+
+// The handles of one request; the request goes first, then its
+// connection, then the root.
+class Exchange {
+ public:
+  bool opened() const { return static_cast<bool>(request_); }
+  bool sent() const { return sent_; }
+  InternetHandle request() const { return request_.get(); }
+  void close() {
+    request_.reset();
+    connection_.reset();
+    root_.reset();
+  }
+
+ private:
+  friend Exchange fetch(InternetApi& api, const Request& request);
+  ScopedInternetHandle root_, connection_, request_;
+  bool sent_ = false;
+};
+
+// Opens, sets the options and sends. A handle the library could not make
+// ends the fetch and is closed as well (null), as its callers always have.
+Exchange fetch(InternetApi& api, const Request& request);
+
+}  // namespace vex
