@@ -215,7 +215,8 @@ void FaultServer::serve(std::uintptr_t socket) {
     }
     case Fault::Paced: {
       const std::string& body = answer.body;
-      if (!sendAll(s, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n"))
+      if (!sendAll(s, "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
+                          std::to_string(body.size()) + "\r\n\r\n"))
         break;
       const std::size_t piece = body.size() / 20 + 1;
       for (std::size_t at = 0; at < body.size() && !waitStopped(100); at += piece) {
