@@ -1,12 +1,12 @@
-// The text operations the HTTP client and the online services share. Texts
-// are GBK byte strings: a byte of 0x80 or above starts a two-byte character,
-// and the first NUL ends the text. Positions are 1-based byte positions;
-// -1 means "not found". Every operation is pure.
+// The text operations the HTTP client and the online services share, over
+// the positions and searches of toolkit/common/gbk_text.h (which says how
+// texts are read). Every operation is pure.
 #pragma once
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "toolkit/common/gbk_text.h"
 #include "toolkit/common/one_based_list.h"
 
 namespace vex {
@@ -14,19 +14,6 @@ namespace vex {
 using TextList = OneBasedList<std::string>;
 
 namespace text {
-
-int length(std::string_view text);
-std::string left(std::string_view text, int n);
-std::string right(std::string_view text, int n);
-std::string middle(std::string_view text, int start, int n);
-
-// Walks character by character, so a match never starts on a trail byte.
-// A start below 1 counts as 1; a start past the end gives -1.
-int find(std::string_view text, std::string_view part, int start = 1, bool ignore_case = false);
-int find_last(std::string_view text, std::string_view part);
-
-std::string to_lower(std::string_view text);
-std::string to_upper(std::string_view text);
 
 // Blanks are the ASCII space and the GBK full-width space A1 A1; tabs,
 // CR and LF are not.

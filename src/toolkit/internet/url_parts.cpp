@@ -3,81 +3,20 @@
 #include <cstdint>
 #include <limits>
 
+#include "toolkit/common/gbk_text.h"
+
 namespace vex {
 namespace {
 
-// Texts are GBK: a byte from 0x80 on starts a two-byte character, so a
-// search steps over whole characters and never matches inside one; a
-// text ends at its first NUL. Positions are 1-based, -1 for none.
-
-std::string_view cut(std::string_view text) { return text.substr(0, text.find('\0')); }
-
-std::size_t width(std::string_view t, std::size_t i) {
-  return static_cast<unsigned char>(t[i]) >= 0x80 && i + 1 < t.size() ? 2 : 1;
-}
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool matchesAt(std::string_view t, std::size_t i, std::string_view part, bool ignoreCase) {
-  if (part.size() > t.size() - i) return false;
-  for (std::size_t k = 0; k < part.size(); ++k) {
-    if (ignoreCase ? lower(t[i + k]) != lower(part[k]) : t[i + k] != part[k]) return false;
-  }
-  return true;
-}
-
-int find(std::string_view text, std::string_view part, int start = 1, bool ignoreCase = false) {
-  const std::string_view t = cut(text), p = cut(part);
-  if (start < 1) start = 1;
-  if (static_cast<std::size_t>(start) > t.size()) return -1;
-  if (p.empty()) return 1;
-  for (std::size_t i = static_cast<std::size_t>(start) - 1; i < t.size(); i += width(t, i)) {
-    if (matchesAt(t, i, p, ignoreCase)) return static_cast<int>(i) + 1;
-  }
-  return -1;
-}
-
-int findLast(std::string_view text, std::string_view part) {
-  const std::string_view t = cut(text), p = cut(part);
-  int last = -1;
-  for (std::size_t i = 0; i < t.size(); i += width(t, i)) {
-    if (matchesAt(t, i, p, false)) last = static_cast<int>(i) + 1;
-  }
-  return last;
-}
-
-// ASCII letters only; the bytes of a two-byte character stay as they are.
-std::string toLower(std::string_view text) {
-  const std::string_view t = cut(text);
-  std::string out(t);
-  for (std::size_t i = 0; i < t.size(); i += width(t, i)) {
-    if (width(t, i) == 1) out[i] = lower(t[i]);
-  }
-  return out;
-}
-
-std::string left(std::string_view text, int n) {
-  return n <= 0 ? std::string() : std::string(cut(text).substr(0, static_cast<std::size_t>(n)));
-}
-
-std::string right(std::string_view text, int n) {
-  const std::string_view t = cut(text);
-  if (n <= 0) return {};
-  return std::string(t.substr(t.size() - std::min<std::size_t>(static_cast<std::size_t>(n), t.size())));
-}
-
-int length(std::string_view text) { return static_cast<int>(cut(text).size()); }
-
 // The text between the first `leftDelimiter` and the next `rightDelimiter`.
 std::string between(std::string_view text, std::string_view leftDelimiter, std::string_view rightDelimiter) {
-  const int p1 = find(text, leftDelimiter);
+  const int p1 = text::find(text, leftDelimiter);
   if (p1 == -1) return {};
-  const long long s = static_cast<long long>(p1) + length(leftDelimiter);
-  if (s > length(text)) return {};
-  const int p2 = find(text, rightDelimiter, static_cast<int>(s));
+  const long long s = static_cast<long long>(p1) + text::length(leftDelimiter);
+  if (s > text::length(text)) return {};
+  const int p2 = text::find(text, rightDelimiter, static_cast<int>(s));
   if (p2 == -1) return {};
-  if (p2 - s <= 0) return {};
-  return std::string(cut(text).substr(static_cast<std::size_t>(s) - 1, static_cast<std::size_t>(p2 - s)));
+  return text::middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
 }
 
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -100,43 +39,43 @@ std::int32_t leadingInteger(std::string_view s) {
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && matchesAt(text, 0, prefix, true);
+  return text.size() >= prefix.size() && text::matchesAt(text, 0, prefix, true);
 }
 
 }  // namespace
 
 std::string url_host(std::string_view address, bool keep_port) {
-  std::string u = toLower(address);
-  if (right(u, 1) != "/") u += '/';
+  std::string u = text::to_lower(address);
+  if (text::right(u, 1) != "/") u += '/';
   std::string host;
-  if (left(u, 8) == "https://") {
+  if (text::left(u, 8) == "https://") {
     host = between(u, "https://", "/");
   } else {
-    if (find(u, "http://") == -1) u = "http://" + u;
+    if (text::find(u, "http://") == -1) u = "http://" + u;
     host = between(u, "http://", "/");
   }
   if (keep_port) return host;
-  const int p = find(host, ":");
-  return p == -1 ? host : left(host, p - 1);
+  const int p = text::find(host, ":");
+  return p == -1 ? host : text::left(host, p - 1);
 }
 
 std::int32_t url_port(std::string_view address) {
   const std::string h = url_host(address, true);
-  const int p = findLast(h, ":");
-  if (p == -1) return left(toLower(address), 5) == "https" ? 443 : 80;
-  return leadingInteger(right(h, length(h) - p));
+  const int p = text::find_last(h, ":");
+  if (p == -1) return text::left(text::to_lower(address), 5) == "https" ? 443 : 80;
+  return leadingInteger(text::right(h, text::length(h) - p));
 }
 
 std::string url_path(std::string_view address) {
   const std::string h = url_host(address);
   // Look for the host after a leading scheme: a host such as "t" or "p"
   // would otherwise be found inside "http" and put the scheme in the path.
-  const std::string scheme = toLower(left(address, 8));
-  const int from = scheme == "https://" ? 9 : left(scheme, 7) == "http://" ? 8 : 1;
-  const int a = find(address, h, from, true);
-  const int b = find(address, "/", a < 1 ? 1 : a, true);
+  const std::string scheme = text::to_lower(text::left(address, 8));
+  const int from = scheme == "https://" ? 9 : text::left(scheme, 7) == "http://" ? 8 : 1;
+  const int a = text::find(address, h, from, true);
+  const int b = text::find(address, "/", a < 1 ? 1 : a, true);
   if (b == -1) return "/";
-  return right(address, length(address) - b + 1);
+  return text::right(address, text::length(address) - b + 1);
 }
 
 std::optional<WebAddress> splitWebAddress(std::string_view address) {
@@ -147,7 +86,7 @@ std::optional<WebAddress> splitWebAddress(std::string_view address) {
   // thing: no user, query or second colon in the host, no control bytes.
   const std::string hostAndPort = url_host(rest, true);
   if (hostAndPort.find_first_of("?@\\") != std::string::npos ||
-      findLast(hostAndPort, ":") != find(hostAndPort, ":"))
+      text::find_last(hostAndPort, ":") != text::find(hostAndPort, ":"))
     return std::nullopt;
   for (char c : hostAndPort) {
     if (static_cast<unsigned char>(c) <= ' ') return std::nullopt;
@@ -157,7 +96,7 @@ std::optional<WebAddress> splitWebAddress(std::string_view address) {
                  .port = static_cast<std::uint16_t>(secure ? 443 : 80),
                  .path = url_path(rest)};
   if (url.host.empty()) return std::nullopt;
-  if (const int colon = find(hostAndPort, ":"); colon != -1) {
+  if (const int colon = text::find(hostAndPort, ":"); colon != -1) {
     const std::string digits = hostAndPort.substr(static_cast<std::size_t>(colon));
     if (!digits.empty()) {
       unsigned long port = 0;
