@@ -105,16 +105,20 @@ std::vector<WineSocketCutter::Found> WineSocketCutter::scan() {
   return found;
 }
 
+void WineSocketCutter::shut(std::uintptr_t socket) {
+  const SOCKET s = static_cast<SOCKET>(socket);
+  sockets_->shut(s, SD_BOTH);
+  // A wait already under way for a silent peer sees no end of stream;
+  // cancelling it makes the blocked call return now.
+  CancelIoEx(reinterpret_cast<HANDLE>(s), nullptr);
+}
+
 void WineSocketCutter::cut() {
   const std::vector<Found> found = scan();
   std::lock_guard lock(mutex_);
+  cut_ = true;
   for (const Found& f : found) {
-    if (!contains(claimed_, f.identity)) continue;
-    const SOCKET s = static_cast<SOCKET>(f.socket);
-    sockets_->shut(s, SD_BOTH);
-    // A wait already under way for a silent peer sees no end of stream;
-    // cancelling it makes the blocked call return now.
-    CancelIoEx(reinterpret_cast<HANDLE>(s), nullptr);
+    if (contains(claimed_, f.identity)) shut(f.socket);
   }
 }
 
@@ -141,6 +145,8 @@ bool WineSocketCutter::Watch::claimNew() {
     if (contains(before_, f.identity)) continue;
     before_.push_back(f.identity);
     if (!contains(cutter_.claimed_, f.identity)) cutter_.claimed_.push_back(f.identity);
+    // Found only after the job was cut: it goes the same way.
+    if (cutter_.cut_) cutter_.shut(f.socket);
     found_ = true;
   }
   return found_;

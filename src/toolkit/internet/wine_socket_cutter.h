@@ -70,11 +70,13 @@ class WineSocketCutter {
     std::string identity;  // handle, local and peer address
   };
   std::vector<Found> scan();
+  void shut(std::uintptr_t socket);
 
   std::unique_ptr<Sockets> sockets_;
   std::mutex mutex_;
   std::vector<std::string> peers_;    // raw socket addresses
   std::vector<std::string> claimed_;  // identities of the job's sockets
+  bool cut_ = false;
 };
 
 }  // namespace vex
