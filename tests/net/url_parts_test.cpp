@@ -70,6 +70,7 @@ const Strict kStrict[] = {
     {"http://h?q", false, nullptr, 0, ""},
     {"http://[::1]:80/", false, nullptr, 0, ""},
     {"http://h\\x/", false, nullptr, 0, ""},
+    {"https://use\xF2/1/x", false, nullptr, 0, ""},
 };
 
 TEST(UrlParts, ServerAddressesOnlyWhereTheyMeanOneThing) {

@@ -83,13 +83,16 @@ std::optional<WebAddress> splitWebAddress(std::string_view address) {
   const bool secure = startsWithNoCase(rest, "https://");
   if (!secure && !startsWithNoCase(rest, "http://")) return std::nullopt;
   // The parts the request routine takes, where they can mean only one
-  // thing: no user, query or second colon in the host, no control bytes.
+  // thing: an ASCII host without a user, query or second colon, and no
+  // blank or control byte.
   const std::string hostAndPort = url_host(rest, true);
   if (hostAndPort.find_first_of("?@\\") != std::string::npos ||
       text::find_last(hostAndPort, ":") != text::find(hostAndPort, ":"))
     return std::nullopt;
   for (char c : hostAndPort) {
-    if (static_cast<unsigned char>(c) <= ' ') return std::nullopt;
+    // A host name is ASCII; a byte from 0x80 on would also swallow the
+    // next one, a "/" among them, as a two-byte character.
+    if (static_cast<unsigned char>(c) <= ' ' || static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
   }
   WebAddress url{.secure = secure,
                  .host = url_host(rest),

@@ -26,8 +26,8 @@ struct WebAddress {
 
 // The same reading where only one meaning is possible, for the addresses
 // the program takes from a server (a download, a redirect's Location):
-// "http://" or "https://" (in any case), a host without a user, query or
-// second colon, and a port of 1 to 65535 when one is written. Everything
+// "http://" or "https://" (in any case), an ASCII host without a user,
+// query or second colon, and a port of 1 to 65535 when one is written. Everything
 // from the first "#" on is ignored. Anything else gives nothing.
 std::optional<WebAddress> splitWebAddress(std::string_view address);
 
