@@ -4,6 +4,7 @@
 // the durations.
 #include <condition_variable>
 
+#include "online/release_statement.h"
 #include "online/version_page.h"
 #include "toolkit/internet/internet_api.h"
 #include "vexbox_config.h"
@@ -20,11 +21,18 @@ Bytes fetch_version_page(InternetApi& api, const Text& address,
                          std::chrono::milliseconds deadline = kVersionPageDeadline);
 
 #ifdef _WIN32
+// The release the page offers to a program of edition `current` whose
+// built-in key is `publicKey`: announcedRelease, and the statement's
+// signature verifies with that key. With no key (a loopback build made
+// without one) the signature is not asked for.
+std::optional<ReleaseStatement> offeredRelease(const VersionInfo& info, std::string_view current,
+                                               std::string_view publicKey);
+
 // Through WinInet, loaded for the call.
 Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline = kVersionPageDeadline);
 
 // Fetches the page from `host`, replaces the fields of `info` and returns
-// whether a new version is announced.
+// whether it offers an update to this program (offeredRelease).
 bool fetch_version_info(VersionInfo& info, const Text& host = vex::config::kUpdateHost,
                         std::chrono::milliseconds deadline = kVersionPageDeadline);
 #endif

@@ -11,7 +11,7 @@ Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline
 
 bool fetch_version_info(VersionInfo& info, const Text& host, std::chrono::milliseconds deadline) {
   info = parseVersionPage(versionPageText(fetch_version_page(versionPageAddress(host), deadline)));
-  return announcesNewVersion(info);
+  return offeredRelease(info, CURRENT_VERSION, config::kUpdatePublicKey).has_value();
 }
 
 }  // namespace vex::online

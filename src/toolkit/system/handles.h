@@ -8,17 +8,22 @@
 
 namespace vex::win {
 
+// `Free` may carry state, such as the entry point of a library loaded at run
+// time; the handle is freed with the `Free` it came with.
 template <typename H, typename Free>
 class Unique {
  public:
   Unique() = default;
-  explicit Unique(H h) : h_(h) {}
+  explicit Unique(H h, Free free = {}) : h_(h), free_(free) {}
   ~Unique() { reset(); }
   Unique(const Unique&) = delete;
   Unique& operator=(const Unique&) = delete;
-  Unique(Unique&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  Unique(Unique&& o) noexcept : h_(std::exchange(o.h_, nullptr)), free_(o.free_) {}
   Unique& operator=(Unique&& o) noexcept {
-    if (this != &o) reset(std::exchange(o.h_, nullptr));
+    if (this != &o) {
+      reset(std::exchange(o.h_, nullptr));
+      free_ = o.free_;
+    }
     return *this;
   }
 
@@ -27,12 +32,13 @@ class Unique {
   // Gives up ownership, e.g. when the system has destroyed the object itself.
   H release() { return std::exchange(h_, nullptr); }
   void reset(H h = nullptr) {
-    if (h_ && h_ != h) Free{}(h_);
+    if (h_ && h_ != h) free_(h_);
     h_ = h;
   }
 
  private:
   H h_ = nullptr;
+  [[no_unique_address]] Free free_{};
 };
 
 struct DestroyWindowFree {
