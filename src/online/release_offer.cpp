@@ -5,13 +5,12 @@
 
 namespace vex::online {
 
-std::optional<ReleaseStatement> offeredRelease(const VersionInfo& info, std::string_view current,
-                                               std::string_view publicKey) {
-  auto release = announcedRelease(info, current);
+std::optional<ReleaseStatement> offeredRelease(const VersionInfo& info, const UpdateTrust& trust) {
+  auto release = announcedRelease(info, trust.current);
   if (!release) return std::nullopt;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(info.statement.data());
-  if (!publicKey.empty() &&
-      !win::signedBy({bytes, info.statement.size()}, info.statementSignature, publicKey))
+  if (!trust.publicKey.empty() &&
+      !win::signedBy({bytes, info.statement.size()}, info.statementSignature, trust.publicKey))
     return std::nullopt;
   return release;
 }

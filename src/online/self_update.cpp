@@ -48,7 +48,7 @@ void tellFailure(SelfUpdate& update, void* owner, const char* text) {
 void start_update_download(SelfUpdate& update, const VersionInfo& info, void* messageOwner,
                            std::function<void(int percent)> progress) {
   if (update.downloader.running()) return;
-  const auto release = offeredRelease(info, update.currentVersion, update.publicKey);
+  const auto release = offeredRelease(info, update.trust);
   if (!release) {
     tellFailure(update, messageOwner, kUpdateUnverifiedText);
     return;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "online/release_statement.h"
+#include "online/version_check.h"
 #include "online/version_page.h"
 #include "toolkit/download/download_host.h"
 #include "toolkit/download/download_task.h"
@@ -38,8 +39,7 @@ struct SelfUpdate {
   DownloadTask task;                          // the record with its start-up defaults
   std::atomic<int> percent{0};                // last progress, 0..100, readable from any thread
   ReleaseStatement release;                   // what the download must be, from the verified statement
-  Text publicKey = config::kUpdatePublicKey;  // PEM; when set, only a release it signed is taken
-  Text currentVersion = CURRENT_VERSION;      // only a newer release is taken
+  UpdateTrust trust;                          // only a newer release its key signed is taken
   void* messageOwner = nullptr;               // native handle of the window that owns the end message
   std::function<void(int percent)> progress;  // runs on a downloader thread
   // Runs once the player has dismissed the box that says why an update did
@@ -53,7 +53,7 @@ struct SelfUpdate {
 
 // Fills the task for the announced download and starts it; returns at once.
 // Starts nothing and says so (kUpdateUnverifiedText) unless the page offers
-// a release (offeredRelease with the update's key and current version), or
+// a release (offeredRelease under the update's trust), or
 // (kUpdateRenameText) when the update script could not carry the own file
 // name.
 // `progress` (may be empty) gets 0..100 on a downloader thread; post it to

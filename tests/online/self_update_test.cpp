@@ -30,7 +30,7 @@ class SelfUpdateTest : public ::testing::Test {
     GetCurrentDirectoryW(MAX_PATH, previous);
     SetCurrentDirectoryW(dir.c_str());
     temp = win::currentDirectory() + "\\" + kUpdateTempName;
-    update.publicKey = test::kReleaseKey;
+    update.trust.publicKey = test::kReleaseKey;
     update.showMessage = [this](void*, const Text& text, const Text& title, win::MessageIcon icon) {
       std::lock_guard lock(mutex);
       messages.push_back(text);
@@ -260,7 +260,7 @@ TEST_F(SelfUpdateTest, OnlyASignedNewerStatementIsOfferedAndOnlyItsFileTaken) {
     info.edition = c.edition;
     info.statement = c.statement;
     info.statementSignature = c.signature;
-    const auto release = offeredRelease(info, c.current, test::kReleaseKey);
+    const auto release = offeredRelease(info, {c.current, test::kReleaseKey});
     EXPECT_EQ(release.has_value(), c.offered);
     if (release) {
       win::writeWholeFile(temp, bytesOf(c.file));
@@ -270,7 +270,7 @@ TEST_F(SelfUpdateTest, OnlyASignedNewerStatementIsOfferedAndOnlyItsFileTaken) {
     }
     // Started anyway: said so, nothing fetched, nothing written, no question.
     messages.clear();
-    update.currentVersion = c.current;
+    update.trust.current = c.current;
     start_update_download(update, info, nullptr);
     EXPECT_FALSE(update.downloader.running());
     EXPECT_EQ(messages, std::vector<Text>{kUpdateUnverifiedText});
@@ -280,9 +280,9 @@ TEST_F(SelfUpdateTest, OnlyASignedNewerStatementIsOfferedAndOnlyItsFileTaken) {
   // Without a built-in key the statement is still needed, not its signature.
   VersionInfo unsigned_ = offering("");
   unsigned_.statementSignature.clear();
-  EXPECT_TRUE(offeredRelease(unsigned_, "2.1", ""));
+  EXPECT_TRUE(offeredRelease(unsigned_, {"2.1", ""}));
   unsigned_.statement.clear();
-  EXPECT_FALSE(offeredRelease(unsigned_, "2.1", ""));
+  EXPECT_FALSE(offeredRelease(unsigned_, {"2.1", ""}));
 }
 
 TEST_F(SelfUpdateTest, ScriptThatCannotBeWrittenKillsNothing) {
