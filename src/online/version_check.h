@@ -39,7 +39,8 @@ Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline
 // Fetches the page from `host`, replaces the fields of `info` and returns
 // whether it offers an update to this program (offeredRelease).
 bool fetch_version_info(VersionInfo& info, const Text& host = vex::config::kUpdateHost,
-                        std::chrono::milliseconds deadline = kVersionPageDeadline, const UpdateTrust& trust = {});
+                        std::chrono::milliseconds deadline = kVersionPageDeadline,
+                        const UpdateTrust& trust = {});
 #endif
 
 }  // namespace vex::online

@@ -111,9 +111,10 @@ TEST_P(AppFaults, AboutShowsNoLatestVersionAndUpdateNowSaysCurrent) {
 TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
   // The page offers a mandatory signed update; the download is what fails.
   const int downloadPort = GetParam().refuse ? FaultServer::closedPort() : kFixedPort;
-  const std::string page = pageOf("[edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(downloadPort) +
-                                      "/vexbox/new.exe[/dowload][update]Y[/update]",
-                                  kStatementNew, kStatementNewSignature);
+  const std::string page =
+      pageOf("[edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(downloadPort) +
+                 "/vexbox/new.exe[/dowload][update]Y[/update]",
+             kStatementNew, kStatementNewSignature);
   const Fault fault = GetParam().fault;
   FaultServer server(
       [&](const std::string& path) {
@@ -179,10 +180,10 @@ TEST_F(AppFaults, ForgedPagesOfferNothing) {
       [&](const std::string& path) {
         const ForgedPage& p = kForgedPages[shown];
         if (path != "/vexbox/Version.html") return Answer{Fault::None, "MZ"};
-        return Answer{Fault::None, pageOf(std::string("[edition]") + p.edition +
-                                              "[/edition][dowload]http://127.0.0.1:" + std::to_string(kFixedPort) +
-                                              "/vexbox/new.exe[/dowload][update]N[/update]",
-                                          p.statement, p.signature)};
+        return Answer{Fault::None,
+                      pageOf(std::string("[edition]") + p.edition + "[/edition][dowload]http://127.0.0.1:" +
+                                 std::to_string(kFixedPort) + "/vexbox/new.exe[/dowload][update]N[/update]",
+                             p.statement, p.signature)};
       },
       kFixedPort);
   ASSERT_TRUE(server.listening());
@@ -194,7 +195,8 @@ TEST_F(AppFaults, ForgedPagesOfferNothing) {
     const int before = boxes.count();
     openAbout(run);
     ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
-    EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption, std::string("最新版本：V") + p.edition);
+    EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption,
+              std::string("最新版本：V") + p.edition);
     click(run, {layout::kAboutWindow, ab::超级按钮1}, 0);
     pumpUntil([&] { return boxes.count() > before; });
     pump(300);
