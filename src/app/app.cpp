@@ -35,8 +35,8 @@ void enterProgramDirectory() {
 }  // namespace
 
 App::App()
-    : shell_(ui_, state_.update), views_{ui_,           shell_,        state_.tables,
-                                         state_.lineup, state_.picker, state_.chart} {}
+    : shell_(ui_, state_.update),
+      views_{ui_, shell_, state_.tables, state_.lineup, state_.picker, state_.chart} {}
 
 App::~App() { exitSteps(); }
 
@@ -65,15 +65,16 @@ void App::start() {
     });
   };
   bindViewHandlers(views_, [this] {
-    online::start_update_download(
-        state_.update.selfUpdate, state_.update.versionInfo, ui_.nativeHandle(layout::kAboutWindow),
-        [this, alive = alive_](int percent) {
-          // On a downloader thread: the bar is set on the UI thread.
-          if (!*alive) return;
-          backend_->dispatcher().post([this, alive, percent] {
-            if (*alive) ui_.setProgress({layout::kUpdateWindow, layout::update_window::进度条1}, percent);
-          });
-        });
+    online::start_update_download(state_.update.selfUpdate, state_.update.versionInfo,
+                                  ui_.nativeHandle(layout::kAboutWindow), [this, alive = alive_](int percent) {
+                                    // On a downloader thread: the bar is set on the UI thread.
+                                    if (!*alive) return;
+                                    backend_->dispatcher().post([this, alive, percent] {
+                                      if (*alive)
+                                        ui_.setProgress({layout::kUpdateWindow, layout::update_window::进度条1},
+                                                        percent);
+                                    });
+                                  });
   });
   ui_.setClosedHook([](std::int32_t window) {
     if (window == layout::kMainWindow) quit(0);
