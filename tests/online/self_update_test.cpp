@@ -7,7 +7,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "../toolkit/download_test_server.h"
+#include "../support/loopback_server.h"
 #include "online/update_script.h"
 #include "online/version_check.h"
 #include "toolkit/download/download_verify.h"
@@ -16,8 +16,8 @@
 namespace vex::online {
 namespace {
 
+using test::LoopbackServer;
 using test::patternBytes;
-using test::TestHttpServer;
 
 // Runs each test in a fresh program directory of its own.
 class SelfUpdateTest : public ::testing::Test {
@@ -95,7 +95,7 @@ TEST_F(SelfUpdateTest, TaskRecordHoldsItsStartDefaults) {
 }
 
 TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
-  TestHttpServer server;
+  LoopbackServer server;
   start_update_download(update, offering("\xA1\xA1 " + server.url("/missing.exe") + "  "), nullptr);
   const DownloadTask& t = update.task;
   EXPECT_EQ(t.kind, 4096);
@@ -116,7 +116,7 @@ TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
 }
 
 TEST_F(SelfUpdateTest, SecondStartWhileDownloadingIsIgnored) {
-  TestHttpServer server;
+  LoopbackServer server;
   server.serve("/slow.exe", {.body = patternBytes(300000), .bytesPerSecond = 100000});
   const VersionInfo info = offering(server.url("/slow.exe"));
   start_update_download(update, info, nullptr);
@@ -124,7 +124,7 @@ TEST_F(SelfUpdateTest, SecondStartWhileDownloadingIsIgnored) {
   start_update_download(update, offering(server.url("/other.exe")), nullptr);
   EXPECT_EQ(update.task.address, info.download);
   update.downloader.stop();
-  for (const auto& r : server.requests()) EXPECT_EQ(r.find("/other.exe"), std::string::npos);
+  for (const auto& r : server.requests()) EXPECT_EQ(r.head.find("/other.exe"), std::string::npos);
   EXPECT_FALSE(win::fileExists(temp));
 }
 
@@ -253,7 +253,7 @@ const StatementCase kStatementCases[] = {
 };
 
 TEST_F(SelfUpdateTest, OnlyASignedNewerStatementIsOfferedAndOnlyItsFileTaken) {
-  TestHttpServer server;
+  LoopbackServer server;
   for (const auto& c : kStatementCases) {
     SCOPED_TRACE(c.name);
     VersionInfo info = offering(server.url("/new.exe"));
