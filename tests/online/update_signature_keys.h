@@ -1,6 +1,7 @@
 // A throwaway P-256 key's public half and signatures it made with
 // `openssl dgst -sha256 -sign`; the private half was never kept.
 #pragma once
+#include <string>
 
 namespace vex::test {
 
@@ -76,5 +77,13 @@ inline constexpr char kStatementOldSignature[] =
 // before statements.
 inline constexpr char kSignedTextSignature[] =
     "MEUCIASmwseOzvXegsU0xB8E0FCVtH3fq6bhK84Rg8tnEREvAiEApuAjG3zklBrqrmm+LCBpHl4Y7IGRC0t3gVRbDU++Wlk=";
+
+// A version page that offers kSignedText as 2.2 from `download`, with the
+// statement kReleaseKey signed; a program shown it must trust that key.
+inline std::string signedTestPage(const std::string& download, const char* update) {
+  return std::string("[start][edition]2.2[/edition][dowload]") + download + "[/dowload][update]" + update +
+         "[/update][statement]" + kStatementNew + "[/statement][statement-signature]" +
+         kStatementNewSignature + "[/statement-signature][end]";
+}
 
 }  // namespace vex::test
