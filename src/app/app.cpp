@@ -56,6 +56,14 @@ void App::start() {
 
   layout::registerLayouts(ui_);
   bindMainWindow();
+  // After a failed update the box says why; once it is dismissed the
+  // update window goes too, and 立即更新 can start again.
+  state_.update.selfUpdate.afterFailure = [this, alive = alive_] {
+    if (!*alive) return;
+    backend_->dispatcher().post([this, alive] {
+      if (*alive && ui_.isOpen(layout::kUpdateWindow)) ui_.close(layout::kUpdateWindow);
+    });
+  };
   bindViewHandlers(views_, [this] {
     online::start_update_download(state_.update.selfUpdate, state_.update.versionInfo,
                                   ui_.nativeHandle(layout::kAboutWindow), [this, alive = alive_](int percent) {

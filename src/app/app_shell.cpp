@@ -50,7 +50,10 @@ void AppShell::openUrl(const Text& url) {
 bool AppShell::fetchVersionInfo() {
   online::VersionInfo fetched;
   bool announced = false;
-  runWhilePainting([&] { announced = online::fetch_version_info(fetched); });
+  runWhilePainting([&] {
+    announced = online::fetch_version_info(fetched, config::kUpdateHost, online::kVersionPageDeadline,
+                                           update_.selfUpdate.trust);
+  });
   update_.versionInfo = fetched;
   return announced;
 }

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "online/update_script.h"
+#include "online/version_check.h"
 #include "toolkit/download/download_plan.h"
-#include "toolkit/download/download_signature.h"
 #include "toolkit/download/download_verify.h"
 
 namespace vex::online {
@@ -27,24 +27,20 @@ std::optional<SwapNames> swapNames() {
   return names;
 }
 
-// The whole check of a file's bytes against what the page published.
-bool bytesAcceptable(const Bytes& bytes, const Text& expectedSha256, const Text& signature,
-                     const Text& publicKey) {
+// The whole check of a file's bytes against the release's statement.
+bool bytesAcceptable(const Bytes& bytes, const ReleaseStatement& release) {
   // A server that answers with no HTTP head at all still reads as "200"
   // with its bytes as the body; whatever replaces the program must at least
   // be a Windows executable.
   if (bytes.size() < 2 || bytes[0] != 'M' || bytes[1] != 'Z') return false;
-  if (static_cast<std::int64_t>(bytes.size()) > kMaxDownloadBytes) return false;
-  if (expectedSha256.empty() && publicKey.empty()) return true;
+  if (static_cast<std::int64_t>(bytes.size()) != release.length) return false;
   const auto digest = win::sha256(bytes);
-  if (!digest) return false;
-  if (!expectedSha256.empty() && !digestMatches(*digest, expectedSha256)) return false;
-  if (publicKey.empty()) return true;
-  const auto key = p256KeyFromPem(publicKey);
-  const auto der = base64Decode(signature);
-  if (!key || !der) return false;
-  const auto raw = p256SignatureFromDer(*der);
-  return raw && win::verifyP256(*key, *digest, *raw);
+  return digest && *digest == release.sha256;
+}
+
+void tellFailure(SelfUpdate& update, void* owner, const char* text) {
+  update.showMessage(owner, text, kUpdateTitle, win::MessageIcon::Warning);
+  if (update.afterFailure) update.afterFailure();
 }
 
 }  // namespace
@@ -52,10 +48,15 @@ bool bytesAcceptable(const Bytes& bytes, const Text& expectedSha256, const Text&
 void start_update_download(SelfUpdate& update, const VersionInfo& info, void* messageOwner,
                            std::function<void(int percent)> progress) {
   if (update.downloader.running()) return;
+  const auto release = offeredRelease(info, update.trust);
+  if (!release) {
+    tellFailure(update, messageOwner, kUpdateUnverifiedText);
+    return;
+  }
   // A name the swap cannot carry is declined before anything is fetched
   // or ended.
   if (!swapNames()) {
-    update.showMessage(messageOwner, kUpdateRenameText, kUpdateTitle, win::MessageIcon::Warning);
+    tellFailure(update, messageOwner, kUpdateRenameText);
     return;
   }
   DownloadTask& task = update.task;
@@ -69,18 +70,16 @@ void start_update_download(SelfUpdate& update, const VersionInfo& info, void* me
   task.readBufferBytes = 10240;
   task.file = inProgramDirectory(kUpdateTempName);
   task.notify = [&update](const DownloadNotice& notice) { return on_download_notice(update, notice); };
-  update.expectedSha256 = trimBlanks(info.sha256);
-  update.signature = trimBlanks(info.signature);
+  update.release = *release;
   update.messageOwner = messageOwner;
   update.progress = std::move(progress);
   update.percent = 0;
   update.downloader.start(task);
 }
 
-bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256, const Text& signature,
-                              const Text& publicKey) {
+bool downloadedFileAcceptable(const Text& path, const ReleaseStatement& release) {
   const auto bytes = win::readWholeFile(path);
-  return bytes && bytesAcceptable(*bytes, expectedSha256, signature, publicKey);
+  return bytes && bytesAcceptable(*bytes, release);
 }
 
 int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
@@ -92,19 +91,18 @@ int on_download_notice(SelfUpdate& update, const DownloadNotice& notice) {
   }
   if (notice.kind != kNoticeEnded) return 0;
   const Text temp = update.task.file;
-  // Never swap in a partial, foreign or unsigned file, and never start a
-  // swap whose script is not whole: the running executable stays.
-  if (notice.value == 1 &&
-      downloadedFileAcceptable(temp, update.expectedSha256, update.signature, update.publicKey) &&
-      write_update_script()) {
+  // Never swap in a partial or foreign file, nor one the verified statement
+  // does not name, and never start a swap whose script is not whole: the
+  // running executable stays.
+  if (notice.value == 1 && downloadedFileAcceptable(temp, update.release) && write_update_script()) {
     update.percent = 100;
     if (update.progress) update.progress(100);
     update.showMessage(update.messageOwner, kUpdateDoneText, kUpdateTitle, win::MessageIcon::Information);
     swap_and_restart();
   }
   win::deleteFile(temp);
-  const char* text = notice.value == 1 ? kUpdateFailedText : updateFailureText(notice.failure);
-  update.showMessage(update.messageOwner, text, kUpdateTitle, win::MessageIcon::Warning);
+  tellFailure(update, update.messageOwner,
+              notice.value == 1 ? kUpdateFailedText : updateFailureText(notice.failure));
   return 0;
 }
 

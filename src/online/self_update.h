@@ -4,6 +4,8 @@
 #include <atomic>
 #include <functional>
 
+#include "online/release_statement.h"
+#include "online/version_check.h"
 #include "online/version_page.h"
 #include "toolkit/download/download_host.h"
 #include "toolkit/download/download_task.h"
@@ -22,6 +24,8 @@ inline constexpr char kUpdateTooLargeText[] =
     "升级失败：服务器给出的文件太大，不是阵匣的新版本，已停止下载。";
 inline constexpr char kUpdateRedirectsText[] = "升级失败：服务器转向次数太多，已停止下载。";
 inline constexpr char kUpdateAddressText[] = "升级失败：版本页面给出的下载地址不正确。";
+inline constexpr char kUpdateUnverifiedText[] =
+    "升级失败：版本页面给出的新版本没有通过签名检查，或不比当前版本新，已停止。";
 inline constexpr char kUpdateFileText[] =
     "升级失败：无法在程序所在的文件夹里写入新版本，请检查文件夹是否可写。";
 
@@ -34,19 +38,24 @@ struct SelfUpdate {
   win::Downloader downloader;
   DownloadTask task;                          // the record with its start-up defaults
   std::atomic<int> percent{0};                // last progress, 0..100, readable from any thread
-  Text expectedSha256;                        // copied from the version page at start
-  Text signature;                             // likewise: base64 DER signature of the new file
-  Text publicKey = config::kUpdatePublicKey;  // PEM; when set, only a file it signed is swapped in
+  ReleaseStatement release;                   // what the download must be, from the verified statement
+  UpdateTrust trust;                          // only a newer release its key signed is taken
   void* messageOwner = nullptr;               // native handle of the window that owns the end message
   std::function<void(int percent)> progress;  // runs on a downloader thread
+  // Runs once the player has dismissed the box that says why an update did
+  // not happen, on the thread that showed it; the program closes the update
+  // window there.
+  std::function<void()> afterFailure;
   // The end messages; replaceable so an unattended run need not answer a box.
   std::function<void(void* owner, const Text& text, const Text& title, win::MessageIcon icon)> showMessage =
       win::showMessage;
 };
 
 // Fills the task for the announced download and starts it; returns at once.
-// When the update script could not carry the own file name it starts
-// nothing and asks the player (kUpdateRenameText) to rename the program.
+// Starts nothing and says so (kUpdateUnverifiedText) unless the page offers
+// a release (offeredRelease under the update's trust), or
+// (kUpdateRenameText) when the update script could not carry the own file
+// name.
 // `progress` (may be empty) gets 0..100 on a downloader thread; post it to
 // the UI thread before touching a control. A task that already runs is left
 // alone.
@@ -69,11 +78,8 @@ bool write_update_script();
 // the script and the temporary file are gone and nothing was touched.
 bool swap_and_restart();
 
-// True when the file at `path` may replace the program: a complete Windows
-// executable of at most kMaxDownloadBytes whose digest matches a published
-// one, and, when `publicKey` is set, that it signed (`signature`, base64
-// DER over the file's exact bytes).
-bool downloadedFileAcceptable(const Text& path, const Text& expectedSha256, const Text& signature = {},
-                              const Text& publicKey = {});
+// True when the file at `path` may replace the program: a Windows
+// executable of exactly the release's length and SHA-256.
+bool downloadedFileAcceptable(const Text& path, const ReleaseStatement& release);
 
 }  // namespace vex::online

@@ -4,6 +4,7 @@
 // the durations.
 #include <condition_variable>
 
+#include "online/release_statement.h"
 #include "online/version_page.h"
 #include "toolkit/internet/internet_api.h"
 #include "vexbox_config.h"
@@ -19,14 +20,27 @@ inline constexpr std::chrono::milliseconds kVersionPageDeadline{10000};
 Bytes fetch_version_page(InternetApi& api, const Text& address,
                          std::chrono::milliseconds deadline = kVersionPageDeadline);
 
+// Who an update is for: the program's own edition and the key (PEM) its
+// releases must be signed with.
+struct UpdateTrust {
+  Text current = CURRENT_VERSION;
+  Text publicKey = config::kUpdatePublicKey;
+};
+
 #ifdef _WIN32
+// The release the page offers under `trust`: announcedRelease, and the
+// statement's signature verifies with the key. With no key (a loopback
+// build made without one) the signature is not asked for.
+std::optional<ReleaseStatement> offeredRelease(const VersionInfo& info, const UpdateTrust& trust);
+
 // Through WinInet, loaded for the call.
 Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline = kVersionPageDeadline);
 
 // Fetches the page from `host`, replaces the fields of `info` and returns
-// whether a new version is announced.
+// whether it offers an update to this program (offeredRelease).
 bool fetch_version_info(VersionInfo& info, const Text& host = vex::config::kUpdateHost,
-                        std::chrono::milliseconds deadline = kVersionPageDeadline);
+                        std::chrono::milliseconds deadline = kVersionPageDeadline,
+                        const UpdateTrust& trust = {});
 #endif
 
 }  // namespace vex::online

@@ -9,9 +9,10 @@ Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline
   return fetch_version_page(api, address, deadline);
 }
 
-bool fetch_version_info(VersionInfo& info, const Text& host, std::chrono::milliseconds deadline) {
+bool fetch_version_info(VersionInfo& info, const Text& host, std::chrono::milliseconds deadline,
+                        const UpdateTrust& trust) {
   info = parseVersionPage(versionPageText(fetch_version_page(versionPageAddress(host), deadline)));
-  return announcesNewVersion(info);
+  return offeredRelease(info, trust).has_value();
 }
 
 }  // namespace vex::online

@@ -25,13 +25,9 @@ VersionInfo parseVersionPage(const Text& page) {
   info.edition = between(body, "[edition]", "[/edition]");
   info.download = between(body, "[dowload]", "[/dowload]");
   info.update = between(body, "[update]", "[/update]");
-  info.sha256 = between(body, "[sha256]", "[/sha256]");
-  info.signature = between(body, "[signature]", "[/signature]");
+  info.statement = between(body, "[statement]", "[/statement]");
+  info.statementSignature = between(body, "[statement-signature]", "[/statement-signature]");
   return info;
-}
-
-bool announcesNewVersion(const VersionInfo& info) {
-  return !info.edition.empty() && info.edition != CURRENT_VERSION;
 }
 
 std::size_t versionReadBufferSize(const std::string& contentLength) {

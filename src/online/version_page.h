@@ -14,11 +14,11 @@ inline constexpr char kVersionPagePath[] = "/vexbox/Version.html";
 
 // The last parse of the page; lives for the whole run (program-wide state).
 struct VersionInfo {
-  Text edition;    // as written, not trimmed
-  Text download;   // address of the new executable (trimmed when used)
-  Text update;     // "Y" means mandatory
-  Text sha256;     // optional digest of the new executable, hex
-  Text signature;  // base64 DER ECDSA signature of the new executable's bytes
+  Text edition;             // as written, not trimmed
+  Text download;            // address of the new executable (trimmed when used)
+  Text update;              // "Y" means mandatory
+  Text statement;           // the signed release statement (release_statement.h)
+  Text statementSignature;  // base64 DER ECDSA signature of the statement's bytes
 };
 
 // The fetched bytes up to the first NUL.
@@ -27,9 +27,6 @@ Text versionPageText(const Bytes& fetched);
 // Fields between "[start]" and "[end]", tags in any case, first occurrence,
 // nothing trimmed; a missing tag leaves its field empty.
 VersionInfo parseVersionPage(const Text& page);
-
-// A non-empty edition that is not byte for byte CURRENT_VERSION.
-bool announcesNewVersion(const VersionInfo& info);
 
 // Read buffer of the page fetch from the raw Content-Length header text
 // (empty when the header is missing): value + 1, at most 102400; 10240 when

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../online/update_signature_keys.h"
 #include "../support/box_watcher.h"
 #include "../support/loopback_server.h"
 #include "../views/native_probe.h"
@@ -162,14 +163,15 @@ class Access : public ::testing::Test {
     server = std::make_unique<LoopbackServer>(
         [](const std::string& path) {
           if (path == "/vexbox/new.exe") return Reply{Fault::Stall, ""};
-          return Reply{Fault::None, path == "/vexbox/Version.html"
-                                        ? "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" +
-                                              std::to_string(kUpdatePort) +
-                                              "/vexbox/new.exe[/dowload][update]Y[/update][end]"
-                                        : "ok"};
+          return Reply{
+              Fault::None,
+              path == "/vexbox/Version.html"
+                  ? signedTestPage("http://127.0.0.1:" + std::to_string(kUpdatePort) + "/vexbox/new.exe", "Y")
+                  : "ok"};
         },
         kUpdatePort);
     ASSERT_TRUE(server->listening());
+    run.app().state().update.selfUpdate.trust.publicKey = kReleaseKey;
   }
   void TearDown() override { run.app().exitSteps(); }
 

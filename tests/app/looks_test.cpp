@@ -14,6 +14,7 @@
 #include <iterator>
 #include <string>
 
+#include "../online/update_signature_keys.h"
 #include "../support/box_watcher.h"
 #include "../support/loopback_server.h"
 #include "../views/native_probe.h"
@@ -132,8 +133,7 @@ class Looks : public ::testing::Test {
 class OnlineLooks : public Looks {
  protected:
   static std::string page() {
-    return "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(kUpdatePort) +
-           "/vexbox/new.exe[/dowload][update]Y[/update][end]";
+    return signedTestPage("http://127.0.0.1:" + std::to_string(kUpdatePort) + "/vexbox/new.exe", "Y");
   }
   void SetUp() override {
     for (int i = 0; i < 200 && LoopbackServer::portAnswers(kUpdatePort); ++i) Sleep(100);
@@ -146,6 +146,7 @@ class OnlineLooks : public Looks {
         },
         kUpdatePort);
     ASSERT_TRUE(server->listening());
+    run.app().state().update.selfUpdate.trust.publicKey = kReleaseKey;
   }
   void TearDown() override { run.app().exitSteps(); }
 

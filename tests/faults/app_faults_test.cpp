@@ -7,6 +7,7 @@
 #include <atomic>
 #include <thread>
 
+#include "../online/update_signature_keys.h"
 #include "../support/box_watcher.h"
 #include "../support/fault_cases.h"
 #include "../views/native_probe.h"
@@ -23,6 +24,20 @@ namespace mw = layout::main_window;
 
 constexpr ULONGLONG kBoundMs = 20000;
 constexpr int kFixedPort = 18631;
+
+// A version page whose body is `fields`, with a statement and its signature.
+std::string pageOf(const std::string& fields, const std::string& statement, const std::string& signature) {
+  return "[start]" + fields + "[statement]" + statement + "[/statement][statement-signature]" + signature +
+         "[/statement-signature][end]";
+}
+
+// The program trusts the test key, whose statements the pages carry.
+void trustTestKey(RunningApp& run) { run.app().state().update.selfUpdate.trust.publicKey = kReleaseKey; }
+
+std::size_t pageFetches(const LoopbackServer& server) {
+  const auto paths = server.paths();
+  return static_cast<std::size_t>(std::count(paths.begin(), paths.end(), "/vexbox/Version.html"));
+}
 
 // Pumps until `done` or the bound; returns the time taken.
 template <typename Done>
@@ -78,11 +93,12 @@ TEST_P(AppFaults, AboutShowsNoLatestVersionAndUpdateNowSaysCurrent) {
 }
 
 TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
-  // The page announces a mandatory update; the download is what fails.
+  // The page offers a mandatory signed update; the download is what fails.
   const int downloadPort = GetParam().refuse ? LoopbackServer::closedPort() : kFixedPort;
   const std::string page =
-      "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(downloadPort) +
-      "/vexbox/new.exe[/dowload][update]Y[/update][end]";
+      pageOf("[edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(downloadPort) +
+                 "/vexbox/new.exe[/dowload][update]Y[/update]",
+             kStatementNew, kStatementNewSignature);
   const Fault fault = GetParam().fault;
   LoopbackServer server(
       [&](const std::string& path) {
@@ -94,6 +110,7 @@ TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
   ASSERT_TRUE(server.listening());
   BoxWatcher boxes(IDOK);
   RunningApp run;
+  trustTestKey(run);
   const Text temp = win::currentDirectory() + "\\" + online::kUpdateTempName;
   openAbout(run);
   ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
@@ -102,14 +119,81 @@ TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
   const ULONGLONG told = pumpUntil([&] { return boxes.count() > 0; });
   std::printf("update %s: failure told after %llu ms\n", GetParam().name, told);
   EXPECT_LT(told, kBoundMs);
-  EXPECT_TRUE(run.ui().isOpen(layout::kUpdateWindow));
+  EXPECT_EQ(pageFetches(server), 2u) << "one fetch at opening, one for the click";
   pump(300);
   ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{win::widen(online::kUpdateFailedText)});
+  EXPECT_FALSE(run.ui().isOpen(layout::kUpdateWindow)) << "closed once the box was dismissed";
   EXPECT_FALSE(win::fileExists(temp)) << "no partial file is left beside the program";
+  if (GetParam().refuse) {
+    // And the update can be tried again at once.
+    click(run, {layout::kAboutWindow, ab::超级按钮1}, 0);
+    pumpUntil([&] { return boxes.count() > 1; });
+    pump(300);
+    EXPECT_EQ(boxes.count(), 2);
+    EXPECT_FALSE(run.ui().isOpen(layout::kUpdateWindow));
+  }
   expectUsable(run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, AppFaults, ::testing::ValuesIn(kFaultCases), faultCaseName);
+
+// Pages someone between the player and the maker may serve: the page's
+// edition is shown as the latest, and 立即更新 says the program is current
+// without asking anything or fetching a file.
+struct ForgedPage {
+  const char* name;
+  const char* edition;
+  std::string statement, signature;
+};
+
+std::string edited(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+const ForgedPage kForgedPages[] = {
+    {"old release replayed", "2.0", kStatementOld, kStatementOldSignature},
+    {"old release under a new label", "9.9", kStatementOld, kStatementOldSignature},
+    {"edition changed after signing", "9.9", edited(kStatementNew, "2.2", "9.9"), kStatementNewSignature},
+    {"this very edition", "2.1", kStatementEqual, kStatementEqualSignature},
+    {"file signature, no statement", "2.2", "", kSignedTextSignature},
+};
+
+TEST_F(AppFaults, ForgedPagesOfferNothing) {
+  std::atomic<int> shown{0};
+  LoopbackServer server(
+      [&](const std::string& path) {
+        const ForgedPage& p = kForgedPages[shown];
+        if (path != "/vexbox/Version.html") return Reply{Fault::None, "MZ"};
+        return Reply{Fault::None,
+                     pageOf(std::string("[edition]") + p.edition + "[/edition][dowload]http://127.0.0.1:" +
+                                std::to_string(kFixedPort) + "/vexbox/new.exe[/dowload][update]N[/update]",
+                            p.statement, p.signature)};
+      },
+      kFixedPort);
+  ASSERT_TRUE(server.listening());
+  BoxWatcher boxes(IDOK);
+  RunningApp run;
+  trustTestKey(run);
+  for (const ForgedPage& p : kForgedPages) {
+    SCOPED_TRACE(p.name);
+    const int before = boxes.count();
+    openAbout(run);
+    ASSERT_TRUE(run.ui().isOpen(layout::kAboutWindow));
+    EXPECT_EQ(run.ui().control({layout::kAboutWindow, ab::标签5}).caption,
+              std::string("最新版本：V") + p.edition);
+    click(run, {layout::kAboutWindow, ab::超级按钮1}, 0);
+    pumpUntil([&] { return boxes.count() > before; });
+    pump(300);
+    ASSERT_EQ(boxes.count(), before + 1);
+    EXPECT_EQ(boxes.texts().back(), win::widen("当前已是最新版本"));
+    EXPECT_FALSE(run.ui().isOpen(layout::kUpdateWindow));
+    run.ui().close(layout::kAboutWindow);
+    pump(100);
+    ++shown;
+  }
+  const auto paths = server.paths();
+  EXPECT_EQ(std::count(paths.begin(), paths.end(), "/vexbox/new.exe"), 0);
+}
 
 // A version page that trickles is given up at its deadline, and meanwhile
 // the windows go on painting and answering.

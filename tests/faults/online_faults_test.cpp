@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../online/update_signature_keys.h"
 #include "../support/fault_cases.h"
 #include "net/http_request.h"
 #include "online/self_update.h"
@@ -57,6 +58,17 @@ class Endpoint {
 };
 
 class OnlineFaults : public ::testing::TestWithParam<FaultCase> {};
+
+// A page that offers the test key's signed 2.2 from `address`, and an update
+// that trusts that key.
+online::VersionInfo signedOffer(const std::string& address) {
+  online::VersionInfo info;
+  info.edition = "2.2";
+  info.download = address;
+  info.statement = kStatementNew;
+  info.statementSignature = kStatementNewSignature;
+  return info;
+}
 
 // As the beacon calls it: the library's own defaults let a silent server
 // hold a request as long as it stays silent.
@@ -184,17 +196,15 @@ TEST_P(OnlineFaults, SelfUpdateSaysItFailedAndKeepsTheProgram) {
   Endpoint at(GetParam());
   ASSERT_TRUE(at.usable());
   online::SelfUpdate update;
+  update.trust.publicKey = kReleaseKey;
   std::mutex mutex;
   std::vector<std::string> said;
   update.showMessage = [&](void*, const std::string& text, const std::string&, win::MessageIcon) {
     std::lock_guard lock(mutex);
     said.push_back(text);
   };
-  online::VersionInfo info;
-  info.edition = "2.2";
-  info.download = "  " + at.url("/vexbox/new.exe") + " ";
   Stopwatch clock;
-  online::start_update_download(update, info, nullptr);
+  online::start_update_download(update, signedOffer("  " + at.url("/vexbox/new.exe") + " "), nullptr);
   ULONGLONG took = 0;
   for (;;) {
     {
@@ -349,15 +359,15 @@ TEST(HostileServersInput, ControlBytesInTheDownloadAddressAreRefused) {
   LoopbackServer server(Fault::None);
   ASSERT_TRUE(server.listening());
   online::SelfUpdate update;
+  update.trust.publicKey = kReleaseKey;
   std::mutex mutex;
   std::vector<std::string> said;
   update.showMessage = [&](void*, const std::string& text, const std::string&, win::MessageIcon) {
     std::lock_guard lock(mutex);
     said.push_back(text);
   };
-  const std::string page = "[start][edition]2.2[/edition][dowload] " + server.url("/new.exe") +
-                           "\r\nX-Injected: yes\r\nX-Pad: [/dowload][end]";
-  online::start_update_download(update, online::parseVersionPage(page), nullptr);
+  online::start_update_download(
+      update, signedOffer(" " + server.url("/new.exe") + "\r\nX-Injected: yes\r\nX-Pad: "), nullptr);
   Stopwatch clock;
   for (;;) {
     {

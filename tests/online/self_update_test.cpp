@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
 #include "../support/loopback_server.h"
 #include "online/update_script.h"
+#include "online/version_check.h"
 #include "toolkit/download/download_verify.h"
 #include "update_signature_keys.h"
 
@@ -28,7 +30,7 @@ class SelfUpdateTest : public ::testing::Test {
     GetCurrentDirectoryW(MAX_PATH, previous);
     SetCurrentDirectoryW(dir.c_str());
     temp = win::currentDirectory() + "\\" + kUpdateTempName;
-    update.publicKey.clear();  // the unsigned path unless a test sets a key
+    update.trust.publicKey = test::kReleaseKey;
     update.showMessage = [this](void*, const Text& text, const Text& title, win::MessageIcon icon) {
       std::lock_guard lock(mutex);
       messages.push_back(text);
@@ -36,6 +38,7 @@ class SelfUpdateTest : public ::testing::Test {
       icons.push_back(icon);
       said.notify_all();
     };
+    update.afterFailure = [this] { ++failuresTold; };
   }
   void TearDown() override {
     update.downloader.stop();
@@ -62,7 +65,18 @@ class SelfUpdateTest : public ::testing::Test {
   std::condition_variable said;
   std::vector<Text> messages, titles;
   std::vector<win::MessageIcon> icons;
+  std::atomic<int> failuresTold{0};
 };
+
+// A page that offers kSignedText as edition 2.2 from `address`.
+VersionInfo offering(const Text& address) {
+  VersionInfo info;
+  info.edition = "2.2";
+  info.download = address;
+  info.statement = test::kStatementNew;
+  info.statementSignature = test::kStatementNewSignature;
+  return info;
+}
 
 TEST_F(SelfUpdateTest, TaskRecordHoldsItsStartDefaults) {
   const DownloadTask t;
@@ -82,9 +96,7 @@ TEST_F(SelfUpdateTest, TaskRecordHoldsItsStartDefaults) {
 
 TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
   LoopbackServer server;
-  VersionInfo info;
-  info.download = "\xA1\xA1 " + server.url("/missing.exe") + "  ";
-  start_update_download(update, info, nullptr);
+  start_update_download(update, offering("\xA1\xA1 " + server.url("/missing.exe") + "  "), nullptr);
   const DownloadTask& t = update.task;
   EXPECT_EQ(t.kind, 4096);
   EXPECT_EQ(t.address, server.url("/missing.exe"));
@@ -106,13 +118,10 @@ TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
 TEST_F(SelfUpdateTest, SecondStartWhileDownloadingIsIgnored) {
   LoopbackServer server;
   server.serve("/slow.exe", {.body = patternBytes(300000), .bytesPerSecond = 100000});
-  VersionInfo info;
-  info.download = server.url("/slow.exe");
+  const VersionInfo info = offering(server.url("/slow.exe"));
   start_update_download(update, info, nullptr);
   ASSERT_TRUE(update.downloader.running());
-  VersionInfo other;
-  other.download = server.url("/other.exe");
-  start_update_download(update, other, nullptr);
+  start_update_download(update, offering(server.url("/other.exe")), nullptr);
   EXPECT_EQ(update.task.address, info.download);
   update.downloader.stop();
   for (const auto& r : server.requests()) EXPECT_EQ(r.head.find("/other.exe"), std::string::npos);
@@ -164,22 +173,26 @@ Bytes executableBytes(std::size_t size) {
 
 Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-TEST_F(SelfUpdateTest, PublishedDigestMustMatch) {
+TEST_F(SelfUpdateTest, FileMustBeTheStatedOneByteForByte) {
+  const ReleaseStatement release = *parseReleaseStatement(test::kStatementNew);
+  const Text text = test::kSignedText;
+  win::writeWholeFile(temp, bytesOf(text));
+  EXPECT_TRUE(downloadedFileAcceptable(temp, release));
+  win::writeWholeFile(temp, bytesOf(text + "x"));
+  EXPECT_FALSE(downloadedFileAcceptable(temp, release));
+  Text changed = text;
+  changed[5] ^= 1;
+  win::writeWholeFile(temp, bytesOf(changed));
+  EXPECT_FALSE(downloadedFileAcceptable(temp, release));
+
+  // Through the end notice: told as a failed download, the file gone.
   update.task.file = temp;
-  const Bytes body = executableBytes(5000);
-  win::writeWholeFile(temp, body);
-  update.expectedSha256 = std::string(64, '0');
+  update.release = release;
   on_download_notice(update, ended(true));
   EXPECT_FALSE(win::fileExists(temp));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], kUpdateFailedText);
-
-  Text hex = hexDigest(*win::sha256(body));
-  for (char& c : hex) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  win::writeWholeFile(temp, body);
-  EXPECT_TRUE(downloadedFileAcceptable(temp, hex));
-  EXPECT_FALSE(downloadedFileAcceptable(temp, hex.substr(1)));
-  EXPECT_TRUE(downloadedFileAcceptable(temp, ""));
+  EXPECT_EQ(failuresTold, 1);
 }
 
 TEST_F(SelfUpdateTest, SystemDigestKnownVectors) {
@@ -199,38 +212,77 @@ TEST_F(SelfUpdateTest, SystemDigestKnownVectors) {
   EXPECT_FALSE(digestMatches(d, ""));
 }
 
-TEST_F(SelfUpdateTest, SignedBuildTakesOnlyTheFileItsKeySigned) {
-  const Text key = test::kTestPublicKey;
-  win::writeWholeFile(temp, bytesOf(test::kSignedText));
-  EXPECT_TRUE(downloadedFileAcceptable(temp, "", test::kSignature, key));
-  EXPECT_TRUE(downloadedFileAcceptable(temp, "", test::kShortSSignature, key));
-  // A digest published beside the signature must match as well.
-  EXPECT_FALSE(downloadedFileAcceptable(temp, std::string(64, '0'), test::kSignature, key));
-  EXPECT_FALSE(downloadedFileAcceptable(temp, "", "", key));
-  EXPECT_FALSE(downloadedFileAcceptable(temp, "", "not base64!", key));
-  EXPECT_FALSE(downloadedFileAcceptable(temp, "", test::kOtherSignature, key));
-  EXPECT_FALSE(downloadedFileAcceptable(temp, "", test::kSignature, test::kP384PublicKey));
-  Text flipped = test::kSignature;
-  flipped[20] = flipped[20] == 'A' ? 'B' : 'A';
-  EXPECT_FALSE(downloadedFileAcceptable(temp, "", flipped, key));
-  // Another executable that comes with a good signature of a different file.
-  win::writeWholeFile(temp, bytesOf(test::kOtherText));
-  EXPECT_TRUE(downloadedFileAcceptable(temp, "", test::kOtherSignature, key));
-  EXPECT_FALSE(downloadedFileAcceptable(temp, "", test::kSignature, key));
+// Pages as someone between the player and the maker may serve them. Only a
+// statement the key signed, naming the page's edition, newer than the
+// program, is offered, and then only its own file is taken.
+struct StatementCase {
+  const char* name;
+  const char* edition;  // the page's [edition]
+  Text statement, signature;
+  const char* current;  // the program's edition
+  const char* file;     // what the download brings
+  bool offered, taken;
+};
 
-  // Through the end notice: told as a failed download, the file gone.
-  update.task.file = temp;
-  update.publicKey = key;
-  update.signature = test::kSignature;
-  on_download_notice(update, ended(true));
-  EXPECT_FALSE(win::fileExists(temp));
-  update.signature.clear();
-  win::writeWholeFile(temp, bytesOf(test::kSignedText));
-  on_download_notice(update, ended(true));
-  EXPECT_FALSE(win::fileExists(temp));
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0], kUpdateFailedText);
-  EXPECT_EQ(messages[1], kUpdateFailedText);
+Text edited(Text text, const Text& from, const Text& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+const StatementCase kStatementCases[] = {
+    {"signed newer release", "2.2", test::kStatementNew, test::kStatementNewSignature, "2.1",
+     test::kSignedText, true, true},
+    {"2.9 to 2.10", "2.10", test::kStatementTen, test::kStatementTenSignature, "2.9", test::kSignedText, true,
+     true},
+    {"a file that matches another statement", "2.2", test::kStatementNew, test::kStatementNewSignature, "2.1",
+     test::kOtherText, true, false},
+    {"edition changed after signing", "9.9", edited(test::kStatementOld, "2.0", "9.9"),
+     test::kStatementOldSignature, "2.1", test::kOtherText, false, false},
+    {"old statement replayed", "2.0", test::kStatementOld, test::kStatementOldSignature, "2.1",
+     test::kOtherText, false, false},
+    {"old statement under a newer label", "9.9", test::kStatementOld, test::kStatementOldSignature, "2.1",
+     test::kOtherText, false, false},
+    {"equal edition", "2.1", test::kStatementEqual, test::kStatementEqualSignature, "2.1", test::kSignedText,
+     false, false},
+    {"2.10 is older than 2.11", "2.10", test::kStatementTen, test::kStatementTenSignature, "2.11",
+     test::kSignedText, false, false},
+    {"another statement's signature", "2.2", test::kStatementNew, test::kStatementOtherSignature, "2.1",
+     test::kSignedText, false, false},
+    {"valid file signature but no statement", "2.2", "", test::kSignedTextSignature, "2.1", test::kSignedText,
+     false, false},
+    {"statement but no signature", "2.2", test::kStatementNew, "", "2.1", test::kSignedText, false, false},
+};
+
+TEST_F(SelfUpdateTest, OnlyASignedNewerStatementIsOfferedAndOnlyItsFileTaken) {
+  LoopbackServer server;
+  for (const auto& c : kStatementCases) {
+    SCOPED_TRACE(c.name);
+    VersionInfo info = offering(server.url("/new.exe"));
+    info.edition = c.edition;
+    info.statement = c.statement;
+    info.statementSignature = c.signature;
+    const auto release = offeredRelease(info, {c.current, test::kReleaseKey});
+    EXPECT_EQ(release.has_value(), c.offered);
+    if (release) {
+      win::writeWholeFile(temp, bytesOf(c.file));
+      EXPECT_EQ(downloadedFileAcceptable(temp, *release), c.taken);
+      win::deleteFile(temp);
+      continue;
+    }
+    // Started anyway: said so, nothing fetched, nothing written, no question.
+    messages.clear();
+    update.trust.current = c.current;
+    start_update_download(update, info, nullptr);
+    EXPECT_FALSE(update.downloader.running());
+    EXPECT_EQ(messages, std::vector<Text>{kUpdateUnverifiedText});
+    EXPECT_FALSE(win::fileExists(temp));
+  }
+  EXPECT_TRUE(server.requests().empty());
+  // Without a built-in key the statement is still needed, not its signature.
+  VersionInfo unsigned_ = offering("");
+  unsigned_.statementSignature.clear();
+  EXPECT_TRUE(offeredRelease(unsigned_, {"2.1", ""}));
+  unsigned_.statement.clear();
+  EXPECT_FALSE(offeredRelease(unsigned_, {"2.1", ""}));
 }
 
 TEST_F(SelfUpdateTest, ScriptThatCannotBeWrittenKillsNothing) {

@@ -1,12 +1,12 @@
 """The self-update end to end: an old probe build in a folder whose path has
 blanks and Chinese characters updates itself from a loopback server to a
 signed new build, under the shipped name and under a renamed one, with the
-console in code page 936 and in 437. Hostile names swap without touching
+console in code page 936 and in 437. A replayed old release, an unsigned or
+wrongly signed statement is not offered at all. Hostile names swap without touching
 what stands beside, or are declined before anything is ended. Broken, unsigned or wrongly signed
 downloads, endless, trickling and oversized answers and a new file locked
 before the swap all leave the old executable in place and runnable, with
 no temporary file, within the bounds."""
-import hashlib
 import importlib.machinery
 import importlib.util
 import os
@@ -31,7 +31,6 @@ if not signing_key or not os.path.isfile(signing_key):
     sys.exit(77)
 old_bytes = open(old_exe, "rb").read()
 new_bytes = open(new_exe, "rb").read()
-new_signature = dev.sign(new_bytes, signing_key)
 TEMP_NAME = "阵匣.exe.tmp"
 failures = []
 
@@ -91,8 +90,7 @@ class PeakMemory:
         return self.peak_kb
 
 
-def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵匣", signature=None, page=None,
-        hold=False, beside=None):
+def run(name, lang, served=None, address=None, leaf="新 目录 阵匣", page=None, hold=False, beside=None):
     """Runs one update; returns (base, folder, exit code, log, seconds, peak kB).
     `beside` maps names to put in the folder first to bytes, or None for a
     folder (with a file inside)."""
@@ -106,10 +104,8 @@ def run(name, lang, served=None, address=None, sha256=None, leaf="新 目录 阵
     server.serve("/new.exe", served if served is not None else dev.Served(new_bytes))
     if address is None:
         address = server.url("/new.exe")
-    if signature is None:
-        signature = new_signature
     if page is None:
-        page = dev.Served(dev.version_page("2.0", address, sha256, signature=signature), ranges=False)
+        page = dev.Served(dev.signed_page("2.0", address, new_bytes, signing_key), ranges=False)
     server.serve(dev.VERSION_PATH, page)
     env = dict(os.environ)
     env.pop("LANG", None)
@@ -175,7 +171,7 @@ def report(label, folder, log):
 
 
 def swap_case(name, lang, oemcp, beside=None, **kw):
-    label = "%s, OEM %s%s" % (name, oemcp, ", sha256" if kw.get("sha256") else "")
+    label = "%s, OEM %s" % (name, oemcp)
     base, folder, code, log, _, _ = run(name, lang, beside=beside, **kw)
     if beside:
         report(label, folder, log)
@@ -241,9 +237,8 @@ def locked_new_file_case():
     shutil.rmtree(base, ignore_errors=True)
 
 
-digest = hashlib.sha256(new_bytes).hexdigest()
 swap_case("阵匣.exe", "zh_CN.UTF-8", 936)
-swap_case("my box.exe", "zh_CN.UTF-8", 936, sha256=digest.upper())
+swap_case("my box.exe", "zh_CN.UTF-8", 936)
 # C.UTF-8: the console reads batch files in code page 437, which cannot
 # spell a Chinese name; the script names the files through its environment.
 swap_case("阵匣.exe", "C.UTF-8", 437)
@@ -271,10 +266,7 @@ failure_case("whole file without a length", served=dev.Served(new_bytes, ranges=
 failure_case("wrong length", served=dev.Served(new_bytes, ranges=False, announce=len(new_bytes) + 1000))
 failure_case("1 TiB announced", served=dev.Served(new_bytes, ranges=False, announce=1 << 40))
 failure_case("1 TiB in the range total", served=dev.Served(new_bytes, announce_total=1 << 40))
-failure_case("wrong sha256", sha256="0" * 64)
-failure_case("page without a signature", signature="")
-failure_case("another executable with the new one's signature", served=dev.Served(old_bytes + b"\0" * 16))
-failure_case("the new executable with another file's signature", signature=dev.sign(old_bytes, signing_key))
+failure_case("another executable than the statement's", served=dev.Served(old_bytes + b"\0" * 16))
 failure_case("empty address", address="")
 # With LANG unset Wine cannot name "阵匣.exe.tmp" at all.
 failure_case("no Chinese file names", name="my box.exe", lang=None, leaf="plain folder")
@@ -284,6 +276,21 @@ endless_kb = page_failure_case("endless version page", dev.Served(
 page_failure_case("trickling version page", dev.Served(
     dev.version_page("2.0", "http://127.0.0.1:1/x.exe"), ranges=False, rate=1), 30)
 locked_new_file_case()
+
+
+def statement_page(statement, signature, edition="2.0"):
+    return dev.Served(dev.version_page(edition, "http://127.0.0.1:1/x.exe", statement=statement,
+                                       statement_signature=signature), ranges=False)
+
+
+# The maker's own signed page of an older release, served again: signed, but
+# not newer than the running 1.0.
+page_failure_case("a replayed old release", dev.Served(
+    dev.signed_page("0.9", "http://127.0.0.1:1/x.exe", old_bytes, signing_key), ranges=False), 30)
+new_statement = dev.release_statement("2.0", new_bytes)
+page_failure_case("statement without a signature", statement_page(new_statement, ""), 30)
+page_failure_case("statement with another statement's signature", statement_page(
+    new_statement, dev.sign(dev.release_statement("2.0", old_bytes).encode(), signing_key)), 30)
 
 print("%d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)

@@ -78,8 +78,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   note("updating " VEX_PROBE_VERSION " " + name + " oemcp " + std::to_string(GetOEMCP()));
+  // The probe's own edition is the current one.
+  const vex::online::UpdateTrust trust{.current = VEX_PROBE_VERSION};
   vex::online::VersionInfo info;
-  if (!vex::online::fetch_version_info(info, argv[2])) {
+  if (!vex::online::fetch_version_info(info, argv[2], vex::online::kVersionPageDeadline, trust)) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
@@ -89,6 +91,7 @@ int main(int argc, char** argv) {
   note("edition " + info.edition);
   g_ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   static vex::online::SelfUpdate update;
+  update.trust = trust;
   update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text&,
                           vex::win::MessageIcon) {
     note("message " + utf8FromGbk(text));

@@ -1,6 +1,7 @@
 // A throwaway P-256 key's public half and signatures it made with
 // `openssl dgst -sha256 -sign`; the private half was never kept.
 #pragma once
+#include <string>
 
 namespace vex::test {
 
@@ -38,5 +39,51 @@ inline constexpr char kCompressedPublicKey[] =
     "MDkwEwYHKoZIzj0CAQYIKoZIzj0DAQcDIgACnYdTuEsfT1FOETMKhNFwqytkkz7i\n"
     "GtJi6XaNZNcWysQ=\n"
     "-----END PUBLIC KEY-----\n";
+
+// A second throwaway key, whose private half was dropped as well, and the
+// release statements it signed: kSignedText as 2.2, as 2.1 (this build's
+// own edition) and as 2.10, and kOtherText as 2.2 and as the older 2.0.
+inline constexpr char kReleaseKey[] =
+    "-----BEGIN PUBLIC KEY-----\n"
+    "MFkwEwYHKoZIzj0CAQYIKoZIzj0DAQcDQgAEoOh772+UdARyFfnzgMkQXWYe9hEV\n"
+    "rJrgGp4rVh8Ec3xJc1XeWyF16GkynTTxjEBYmQ9FGJVqg1P6QXbas5FqIg==\n"
+    "-----END PUBLIC KEY-----\n";
+inline constexpr char kStatementNew[] =
+    "vexbox-release edition=2.2 length=33 "
+    "sha256=4ca3dcc5d680d038daccd24b7266de1a440ac597e2737f39770c996d70259d09";
+inline constexpr char kStatementNewSignature[] =
+    "MEUCIFu+iVsxTkyClXGM+nwj1IIZpl3AMXvIEz/XNvO8quKmAiEA3SdTIVGptgR9DX1+xWTjXlGtETdsPG4rZ/3rR3U99u0=";
+inline constexpr char kStatementEqual[] =
+    "vexbox-release edition=2.1 length=33 "
+    "sha256=4ca3dcc5d680d038daccd24b7266de1a440ac597e2737f39770c996d70259d09";
+inline constexpr char kStatementEqualSignature[] =
+    "MEQCICqxnTjvh6B8OeURY6i/SJwBvsPXCbyXsbj6XTDI056+AiBycwwGk3GkMsf2H4DU4/7Or4EvVpoPXIegFlydhKxumA==";
+inline constexpr char kStatementTen[] =
+    "vexbox-release edition=2.10 length=33 "
+    "sha256=4ca3dcc5d680d038daccd24b7266de1a440ac597e2737f39770c996d70259d09";
+inline constexpr char kStatementTenSignature[] =
+    "MEYCIQC32x81hQfLV7lf52WLGJNzk612gkRKnK4kMiBN68KjaAIhAL6brqZdJHKUZOIRH++clv//CMYsIY8Ialj4MmYiZa8h";
+inline constexpr char kStatementOther[] =
+    "vexbox-release edition=2.2 length=22 "
+    "sha256=72bbb1b1abe000a0b70000fe202d2d3d81e29144c8fe0ce005e1cb440da10026";
+inline constexpr char kStatementOtherSignature[] =
+    "MEUCIDwbHgWG0XxOJ4RNgSC3VCKQaG1CC4iOtkiQrktWOtCGAiEApLxLo8+PsYgt1jYYUG9LTcKjnmFDUA0Pn5J6zThXe2Y=";
+inline constexpr char kStatementOld[] =
+    "vexbox-release edition=2.0 length=22 "
+    "sha256=72bbb1b1abe000a0b70000fe202d2d3d81e29144c8fe0ce005e1cb440da10026";
+inline constexpr char kStatementOldSignature[] =
+    "MEUCIQDaBUS1VT6bwPcWm66QYMcAcw/Gdu02/0CI/sJc03yPlQIgPT8Wu3PTm6U70LslSf5g1SwiuAVfs1J0JHjK9W22/yA=";
+// The key's signature of kSignedText's bytes themselves, as pages carried
+// before statements.
+inline constexpr char kSignedTextSignature[] =
+    "MEUCIASmwseOzvXegsU0xB8E0FCVtH3fq6bhK84Rg8tnEREvAiEApuAjG3zklBrqrmm+LCBpHl4Y7IGRC0t3gVRbDU++Wlk=";
+
+// A version page that offers kSignedText as 2.2 from `download`, with the
+// statement kReleaseKey signed; a program shown it must trust that key.
+inline std::string signedTestPage(const std::string& download, const char* update) {
+  return std::string("[start][edition]2.2[/edition][dowload]") + download + "[/dowload][update]" + update +
+         "[/update][statement]" + kStatementNew + "[/statement][statement-signature]" +
+         kStatementNewSignature + "[/statement-signature][end]";
+}
 
 }  // namespace vex::test

@@ -59,34 +59,37 @@ TEST(VersionFetch, PageLongerThanTheBufferIsReadWhole) {
     server.serve(kVersionPagePath, {.body = bytesOf(page), .acceptRanges = false, .sendLength = length});
     EXPECT_EQ(fetch_version_page(server.url(kVersionPagePath)).size(), page.size());
     VersionInfo info;
-    EXPECT_TRUE(fetch_version_info(info, "127.0.0.1:" + std::to_string(server.port())));
+    fetch_version_info(info, "127.0.0.1:" + std::to_string(server.port()));
     EXPECT_EQ(info.edition, "2.3");
   }
 }
 
-TEST(VersionFetch, FillsVersionInfoAndComparesWithTheCurrentVersion) {
+// The fields are read whatever the page offers; a page without a signed
+// statement (this one) offers nothing.
+TEST(VersionFetch, FillsVersionInfo) {
   LoopbackServer server;
   const std::string host = "127.0.0.1:" + std::to_string(server.port());
   VersionInfo info;
   server.serve(kVersionPagePath, {.body = bytesOf(kPage)});
-  EXPECT_TRUE(fetch_version_info(info, host));
+  EXPECT_FALSE(fetch_version_info(info, host));
   EXPECT_EQ(info.edition, "2.2");
   EXPECT_EQ(info.download, "http://h/new.exe");
   EXPECT_EQ(info.update, "N");
 
   server.serve(kVersionPagePath, {.body = bytesOf("[start][edition]2.1[/edition][end]")});
-  EXPECT_FALSE(fetch_version_info(info, host));
+  fetch_version_info(info, host);
   EXPECT_EQ(info.download, "");  // every parse replaces every field
 
   std::string withNul = "[start][edition]2.2[/edition]";
   withNul += '\0';
   withNul += "[end]";
   server.serve(kVersionPagePath, {.body = bytesOf(withNul)});
-  EXPECT_FALSE(fetch_version_info(info, host));
+  fetch_version_info(info, host);
   EXPECT_EQ(info.edition, "");
 
   server.serve(kVersionPagePath, {.body = bytesOf(kPage), .status = 404});
-  EXPECT_TRUE(fetch_version_info(info, host));  // the page text is parsed whatever the status
+  fetch_version_info(info, host);
+  EXPECT_EQ(info.edition, "2.2");  // the page text is parsed whatever the status
 }
 
 TEST(VersionFetch, NoServerGivesNothingQuickly) {

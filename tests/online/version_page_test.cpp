@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "online/edition_order.h"
+#include "online/release_statement.h"
+#include "update_signature_keys.h"
+
 namespace vex::online {
 namespace {
 
@@ -13,7 +17,6 @@ TEST(VersionPage, ReadsTheThreeFieldsInAnyOrder) {
   EXPECT_EQ(info.edition, "2.2");
   EXPECT_EQ(info.download, "http://h/v.exe");
   EXPECT_EQ(info.update, "N");
-  EXPECT_TRUE(announcesNewVersion(info));
 }
 
 TEST(VersionPage, TagsMatchInAnyCaseAndTheFirstOccurrenceWins) {
@@ -32,21 +35,81 @@ TEST(VersionPage, FieldsOutsideTheBodyOrWithoutEndAreIgnored) {
   const auto info = parse("[start][edition]2.2[/edition][dowload]a[/dowload]");
   EXPECT_EQ(info.edition, "");
   EXPECT_EQ(info.download, "");
-  EXPECT_FALSE(announcesNewVersion(info));
   EXPECT_EQ(parse("[start][edition]2.2[end]").edition, "");
 }
 
-TEST(VersionPage, ComparisonIsByteForByte) {
+TEST(VersionPage, EditionsCompareAsNumbers) {
   struct Case {
     const char* edition;
-    bool isNew;
-  } cases[] = {{"2.1", false}, {"", false}, {" 2.1", true}, {"2.10", true}, {"2.0", true}, {"2.1 ", true}};
-  for (const auto& c : cases) {
-    VersionInfo info;
-    info.edition = c.edition;
-    EXPECT_EQ(announcesNewVersion(info), c.isNew) << "'" << c.edition << "'";
-  }
-  EXPECT_FALSE(announcesNewVersion(parse("[start][edition]2.1[/edition][end]")));
+    const char* current;
+    bool newer;
+  } cases[] = {
+      {"2.2", "2.1", true},
+      {"2.10", "2.9", true},
+      {"2.9", "2.10", false},
+      {"3", "2.99", true},
+      {"2.1", "2.1", false},
+      {"2.1.0", "2.1", false},
+      {"2.1.1", "2.1", true},
+      {"2.0", "2.1", false},
+      {" 2.2", "2.1", false},
+      {"2.2 ", "2.1", false},
+      {"2.02", "2.1", false},
+      {"2..2", "2.1", false},
+      {"", "2.1", false},
+      {"2.2", "", false},
+      {"v2.2", "2.1", false},
+      {"1000000000", "2.1", false},
+      {"1.2.3.4.5.6.7.8", "1", true},
+      {"1.2.3.4.5.6.7.8.9", "1", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(editionNewer(c.edition, c.current), c.newer) << c.edition << " vs " << c.current;
+}
+
+TEST(VersionPage, StatementHasOneSpelling) {
+  const auto release = parseReleaseStatement(test::kStatementTen);
+  ASSERT_TRUE(release);
+  EXPECT_EQ(release->edition, "2.10");
+  EXPECT_EQ(release->length, 33);
+  EXPECT_EQ(hexDigest(release->sha256), "4ca3dcc5d680d038daccd24b7266de1a440ac597e2737f39770c996d70259d09");
+  EXPECT_EQ(releaseStatementText(*release), test::kStatementTen);
+  const std::string good = test::kStatementTen;
+  auto edited = [&](const char* from, const char* to) {
+    std::string text = good;
+    text.replace(text.find(from), std::string(from).size(), to);
+    return parseReleaseStatement(text).has_value();
+  };
+  EXPECT_FALSE(edited("length=33", "length=033"));
+  EXPECT_FALSE(edited("length=33", "length=0"));
+  EXPECT_FALSE(edited("length=33", "length=67108865"));  // over the download cap
+  EXPECT_FALSE(edited("4ca3", "4CA3"));
+  EXPECT_FALSE(edited("edition=2.10", "edition=2.1 0"));
+  EXPECT_FALSE(edited("edition=2.10", "edition= 2.10"));
+  EXPECT_FALSE(edited("vexbox-release", "vexbox-releases"));
+  EXPECT_FALSE(edited(" sha256", "  sha256"));
+  EXPECT_FALSE(parseReleaseStatement(good + "\n"));
+  EXPECT_FALSE(parseReleaseStatement(good.substr(0, good.size() - 1)));
+  EXPECT_FALSE(parseReleaseStatement(""));
+}
+
+// What the page may offer before its signature is looked at: the statement
+// names the page's edition, and that edition is newer than the program's.
+TEST(VersionPage, PageOffersOnlyANewerStatedEdition) {
+  auto page = [](const char* edition, const char* statement) {
+    return parse(std::string("[start][edition]") + edition + "[/edition][statement]" + statement +
+                 "[/statement][end]");
+  };
+  EXPECT_TRUE(announcedRelease(page("2.2", test::kStatementNew), CURRENT_VERSION));
+  EXPECT_TRUE(announcedRelease(page("2.10", test::kStatementTen), "2.9"));
+  EXPECT_FALSE(announcedRelease(page("2.10", test::kStatementTen), "2.10"));
+  EXPECT_FALSE(announcedRelease(page("2.1", test::kStatementEqual), CURRENT_VERSION));
+  EXPECT_FALSE(announcedRelease(page("2.0", test::kStatementOld), CURRENT_VERSION));
+  // The label and the statement must name the same edition.
+  EXPECT_FALSE(announcedRelease(page("9.9", test::kStatementOld), CURRENT_VERSION));
+  EXPECT_FALSE(announcedRelease(page(" 2.2", test::kStatementNew), CURRENT_VERSION));
+  EXPECT_FALSE(announcedRelease(parse("[start][edition]2.2[/edition][end]"), CURRENT_VERSION));
+  EXPECT_EQ(parse("[start][statement-signature]AbC[/statement-signature][end]").statementSignature, "AbC");
 }
 
 TEST(VersionPage, TextEndsAtTheFirstNul) {
@@ -73,11 +136,6 @@ TEST(VersionPage, TagsAreNotMatchedInsideTwoByteCharacters) {
   EXPECT_EQ(parse(page).edition, "");
   page = "\xB5\xC4[start][edition]2.2[/edition][end]";
   EXPECT_EQ(parse(page).edition, "2.2");
-}
-
-TEST(VersionPage, OptionalDigestField) {
-  EXPECT_EQ(parse("[start][edition]2.2[/edition][SHA256]AbC[/sha256][end]").sha256, "AbC");
-  EXPECT_EQ(parse("[start][edition]2.2[/edition][end][sha256]abc[/sha256]").sha256, "");
 }
 
 TEST(VersionPage, ReadBufferFollowsContentLength) {

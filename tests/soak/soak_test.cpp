@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../online/update_signature_keys.h"
 #include "../support/box_watcher.h"
 #include "../support/loopback_server.h"
 #include "../support/process_counts.h"
@@ -232,8 +233,7 @@ TEST(Soak, ThousandRandomActionsOverAllWindows) {
   // The build's server: a newer version is announced, and its download
   // fails, so the update prompt and UpdateWindow are reached and never swap.
   const std::string page =
-      "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(kFixedPort) +
-      "/vexbox/new.exe[/dowload][update]N[/update][end]";
+      signedTestPage("http://127.0.0.1:" + std::to_string(kFixedPort) + "/vexbox/new.exe", "N");
   LoopbackServer server(
       [&](const std::string& path) {
         if (path == "/vexbox/Version.html") return Reply{Fault::None, page};
@@ -245,6 +245,7 @@ TEST(Soak, ThousandRandomActionsOverAllWindows) {
   BoxWatcher boxes(IDOK);
 
   RunningApp run;
+  run.app().state().update.selfUpdate.trust.publicKey = kReleaseKey;
   pump(500);
   const ProcessCounts before = measureProcess();
   print("after start", before);

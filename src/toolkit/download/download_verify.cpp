@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/system/handles.h"
 #include "toolkit/system/system_library.h"
 
 namespace vex::win {
@@ -47,68 +48,49 @@ class Bcrypt {
   bool loaded_ = false;
 };
 
-class Algorithm {
- public:
-  Algorithm(const Bcrypt& api, const wchar_t* name) : api_(api) {
-    if (!api_.loaded() || !ok(api_.openAlgorithm(&handle_, name, nullptr, 0))) handle_ = nullptr;
-  }
-  ~Algorithm() {
-    if (handle_) api_.closeAlgorithm(handle_, 0);
-  }
-  Algorithm(const Algorithm&) = delete;
-  Algorithm& operator=(const Algorithm&) = delete;
-  BCRYPT_ALG_HANDLE get() const { return handle_; }
-
- private:
-  const Bcrypt& api_;
-  BCRYPT_ALG_HANDLE handle_ = nullptr;
+// Frees a bcrypt handle through the entry point of the loaded library.
+template <typename H, typename Function>
+struct BcryptFree {
+  Function free = nullptr;
+  void operator()(H h) const { free(h); }
 };
-
-class Hash {
- public:
-  Hash(const Bcrypt& api, BCRYPT_ALG_HANDLE algorithm) : api_(api) {
-    if (!ok(api_.createHash(algorithm, &handle_, nullptr, 0, nullptr, 0, 0))) handle_ = nullptr;
-  }
-  ~Hash() {
-    if (handle_) api_.destroyHash(handle_);
-  }
-  Hash(const Hash&) = delete;
-  Hash& operator=(const Hash&) = delete;
-  BCRYPT_HASH_HANDLE get() const { return handle_; }
-
- private:
-  const Bcrypt& api_;
-  BCRYPT_HASH_HANDLE handle_ = nullptr;
+struct CloseAlgorithm {
+  decltype(&BCryptCloseAlgorithmProvider) close = nullptr;
+  void operator()(BCRYPT_ALG_HANDLE h) const { close(h, 0); }
 };
+using Algorithm = Unique<BCRYPT_ALG_HANDLE, CloseAlgorithm>;
+using Hash = Unique<BCRYPT_HASH_HANDLE, BcryptFree<BCRYPT_HASH_HANDLE, decltype(&BCryptDestroyHash)>>;
+using Key = Unique<BCRYPT_KEY_HANDLE, BcryptFree<BCRYPT_KEY_HANDLE, decltype(&BCryptDestroyKey)>>;
 
-class Key {
- public:
-  Key(const Bcrypt& api, BCRYPT_ALG_HANDLE algorithm, std::vector<UCHAR>& blob) : api_(api) {
-    if (!ok(api_.importKeyPair(algorithm, nullptr, BCRYPT_ECCPUBLIC_BLOB, &handle_, blob.data(),
-                               static_cast<ULONG>(blob.size()), 0))) {
-      handle_ = nullptr;
-    }
-  }
-  ~Key() {
-    if (handle_) api_.destroyKey(handle_);
-  }
-  Key(const Key&) = delete;
-  Key& operator=(const Key&) = delete;
-  BCRYPT_KEY_HANDLE get() const { return handle_; }
+Algorithm openAlgorithm(const Bcrypt& api, const wchar_t* name) {
+  BCRYPT_ALG_HANDLE handle = nullptr;
+  if (!api.loaded() || !ok(api.openAlgorithm(&handle, name, nullptr, 0))) return {};
+  return Algorithm(handle, {api.closeAlgorithm});
+}
 
- private:
-  const Bcrypt& api_;
-  BCRYPT_KEY_HANDLE handle_ = nullptr;
-};
+Hash createHash(const Bcrypt& api, BCRYPT_ALG_HANDLE algorithm) {
+  BCRYPT_HASH_HANDLE handle = nullptr;
+  if (!ok(api.createHash(algorithm, &handle, nullptr, 0, nullptr, 0, 0))) return {};
+  return Hash(handle, {api.destroyHash});
+}
+
+Key importPublicKey(const Bcrypt& api, BCRYPT_ALG_HANDLE algorithm, std::vector<UCHAR>& blob) {
+  BCRYPT_KEY_HANDLE handle = nullptr;
+  if (!ok(api.importKeyPair(algorithm, nullptr, BCRYPT_ECCPUBLIC_BLOB, &handle, blob.data(),
+                            static_cast<ULONG>(blob.size()), 0))) {
+    return {};
+  }
+  return Key(handle, {api.destroyKey});
+}
 
 }  // namespace
 
 std::optional<Sha256Digest> sha256(std::span<const std::uint8_t> bytes) {
   const Bcrypt api;
-  const Algorithm algorithm(api, BCRYPT_SHA256_ALGORITHM);
-  if (!algorithm.get()) return std::nullopt;
-  const Hash hash(api, algorithm.get());
-  if (!hash.get()) return std::nullopt;
+  const Algorithm algorithm = openAlgorithm(api, BCRYPT_SHA256_ALGORITHM);
+  if (!algorithm) return std::nullopt;
+  const Hash hash = createHash(api, algorithm.get());
+  if (!hash) return std::nullopt;
   // HashData takes a ULONG count: big inputs go in pieces.
   constexpr std::size_t kPiece = std::size_t{1} << 30;
   for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
@@ -125,18 +107,29 @@ std::optional<Sha256Digest> sha256(std::span<const std::uint8_t> bytes) {
 
 bool verifyP256(const P256PublicKey& key, const Sha256Digest& digest, const P256Signature& signature) {
   const Bcrypt api;
-  const Algorithm algorithm(api, BCRYPT_ECDSA_P256_ALGORITHM);
-  if (!algorithm.get()) return false;
+  const Algorithm algorithm = openAlgorithm(api, BCRYPT_ECDSA_P256_ALGORITHM);
+  if (!algorithm) return false;
   BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, 32};
   std::vector<UCHAR> blob(sizeof header + key.size());
   std::copy_n(reinterpret_cast<const UCHAR*>(&header), sizeof header, blob.begin());
   std::copy(key.begin(), key.end(), blob.begin() + sizeof header);
-  const Key imported(api, algorithm.get(), blob);
-  if (!imported.get()) return false;
+  const Key imported = importPublicKey(api, algorithm.get(), blob);
+  if (!imported) return false;
   Sha256Digest hashed = digest;
   P256Signature signed_ = signature;
   return api.verifySignature(imported.get(), nullptr, hashed.data(), static_cast<ULONG>(hashed.size()),
                              signed_.data(), static_cast<ULONG>(signed_.size()), 0) == 0;
+}
+
+bool signedBy(std::span<const std::uint8_t> message, std::string_view signatureBase64,
+              std::string_view publicKeyPem) {
+  const auto key = p256KeyFromPem(publicKeyPem);
+  const auto der = base64Decode(signatureBase64);
+  if (!key || !der) return false;
+  const auto raw = p256SignatureFromDer(*der);
+  if (!raw) return false;
+  const auto digest = sha256(message);
+  return digest && verifyP256(*key, *digest, *raw);
 }
 
 }  // namespace vex::win

@@ -3,6 +3,7 @@
 #pragma once
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "toolkit/download/download_digest.h"
 #include "toolkit/download/download_signature.h"
@@ -14,5 +15,10 @@ std::optional<Sha256Digest> sha256(std::span<const std::uint8_t> bytes);
 
 // True only when `signature` is `key`'s signature of `digest`.
 bool verifyP256(const P256PublicKey& key, const Sha256Digest& digest, const P256Signature& signature);
+
+// True only when `signatureBase64` (the DER form `openssl dgst -sha256 -sign`
+// writes, in base64) is the PEM key's signature of `message`'s exact bytes.
+bool signedBy(std::span<const std::uint8_t> message, std::string_view signatureBase64,
+              std::string_view publicKeyPem);
 
 }  // namespace vex::win
