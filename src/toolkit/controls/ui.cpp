@@ -65,29 +65,22 @@ void Ui::close(std::int32_t id) {
     if (w->owner == id) owned.push_back(other);
   for (std::int32_t other : owned) close(other);
 
-  if (backend_) backend_->destroyWindow(id);
-  windows_.erase(id);
+  auto node = windows_.extract(id);
+  if (backend_) backend_->destroyWindow(std::move(node.mapped()));
   if (closedHook_) closedHook_(id);
 }
 
 void Ui::noteClosed(std::int32_t id) {
-  // The native window is gone already; drop the state without asking the
-  // backend to destroy it again.
-  auto it = windows_.find(id);
-  if (it == windows_.end()) return;
-  windows_.erase(it);
+  // The native window is gone already (the system ends owned windows with
+  // their owner): the backend takes the state back as for close.
+  auto node = windows_.extract(id);
+  if (node.empty()) return;
+  if (backend_) backend_->destroyWindow(std::move(node.mapped()));
   if (closedHook_) closedHook_(id);
 }
 
 void Ui::minimise(std::int32_t id) {
-  WindowState* w = window(id);
-  if (!w) return;
-  w->minimised = true;
-  if (backend_) backend_->minimiseWindow(id);
-}
-
-void Ui::noteMinimised(std::int32_t id, bool minimised) {
-  if (WindowState* w = window(id)) w->minimised = minimised;
+  if (backend_ && isOpen(id)) backend_->minimiseWindow(id);
 }
 
 const WindowState* Ui::window(std::int32_t id) const {
@@ -176,7 +169,7 @@ const ControlState& Ui::control(ControlRef ref) const {
 std::pair<int, int> Ui::windowPosition(ControlRef ref) const {
   int x = 0, y = 0;
   const ControlState* c = &control(ref);
-  for (int depth = 0; c && depth < 16; ++depth) {
+  for (int depth = 0; c && depth < kMaxBoxDepth; ++depth) {
     x += c->left;
     y += c->top;
     if (c->parent == 0) break;
@@ -232,7 +225,7 @@ void Ui::setProgress(ControlRef ref, int position) {
   VEX_SET(Change::Progress, c->progress, std::clamp(position, c->progressMin, c->progressMax));
 }
 void Ui::setTimerInterval(ControlRef ref, int milliseconds) {
-  VEX_SET(Change::Timer, c->timerInterval, milliseconds);
+  if (ControlState* c = writable(ref)) c->timerInterval = milliseconds;
 }
 
 void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSet) {
@@ -247,6 +240,7 @@ void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSe
 void Ui::listClear(ControlRef ref) {
   ControlState* c = writable(ref);
   if (!c || (c->list.rows.empty() && c->list.selected < 0)) return;
+  c->list.changed.addAll(static_cast<int>(c->list.rows.size()));
   c->list.rows.clear();
   c->list.selected = -1;
   changed(ref, Change::ListContent);
@@ -256,39 +250,31 @@ int Ui::listAppendRow(ControlRef ref) {
   ControlState* c = writable(ref);
   if (!c) return -1;
   c->list.rows.emplace_back(c->list.columns.size());
+  const int row = static_cast<int>(c->list.rows.size()) - 1;
+  c->list.changed.add(row);
   changed(ref, Change::ListContent);
-  return static_cast<int>(c->list.rows.size()) - 1;
+  return row;
 }
 
-namespace {
-ListCell* cellOf(ControlState* c, int row, int column) {
-  if (!c || row < 0 || column < 0 || row >= static_cast<int>(c->list.rows.size()) ||
-      column >= static_cast<int>(c->list.columns.size()))
-    return nullptr;
-  return &c->list.rows[row][column];
-}
-}  // namespace
+// A cell write of the value held is dropped; any other marks its row.
+#define VEX_SET_CELL(field, value)                               \
+  do {                                                           \
+    ControlState* c = writable(ref);                             \
+    ListCell* cell = c ? c->list.cell(row, column) : nullptr;    \
+    if (!cell || cell->field == (value)) return;                 \
+    cell->field = value;                                         \
+    c->list.changed.add(row);                                    \
+    changed(ref, Change::ListContent);                           \
+  } while (0)
 
-void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) {
-  ListCell* cell = cellOf(writable(ref), row, column);
-  if (!cell || cell->text == text) return;
-  cell->text = text;
-  changed(ref, Change::ListContent);
-}
+void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) { VEX_SET_CELL(text, text); }
+void Ui::listSetCellImage(ControlRef ref, int row, int column, int image) { VEX_SET_CELL(image, image); }
 
-void Ui::listSetCellImage(ControlRef ref, int row, int column, int image) {
-  ListCell* cell = cellOf(writable(ref), row, column);
-  if (!cell || cell->image == image) return;
-  cell->image = image;
-  changed(ref, Change::ListContent);
-}
+#undef VEX_SET_CELL
 
 Text Ui::listCell(ControlRef ref, int row, int column) const {
-  const ControlState& c = control(ref);
-  if (row < 0 || column < 0 || row >= static_cast<int>(c.list.rows.size()) ||
-      column >= static_cast<int>(c.list.columns.size()))
-    return {};
-  return c.list.rows[row][column].text;
+  const ListCell* cell = control(ref).list.cell(row, column);
+  return cell ? cell->text : Text{};
 }
 
 int Ui::listRowCount(ControlRef ref) const { return static_cast<int>(control(ref).list.rows.size()); }
@@ -313,6 +299,7 @@ void Ui::sortListByColumn(ControlRef ref, int column) {
   };
   if (c->list.selected < 0 && std::is_sorted(c->list.rows.begin(), c->list.rows.end(), before)) return;
   std::stable_sort(c->list.rows.begin(), c->list.rows.end(), before);
+  c->list.changed.addAll(static_cast<int>(c->list.rows.size()));
   c->list.selected = -1;
   changed(ref, Change::ListContent);
 }
@@ -328,7 +315,11 @@ void Ui::raise(ControlRef ref, Event event) {
   if (it == handlers_.end()) return;
   // A copy: the handler may rebind or close the window it belongs to.
   Handler h = it->second;
-  if (h) h();
+  if (!h) return;
+  if (backend_)
+    backend_->handle(h);
+  else
+    h();
 }
 
 }  // namespace vex

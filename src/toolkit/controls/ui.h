@@ -26,8 +26,7 @@ enum class Change {
   Pointer,
   ListContent,
   ListSelection,
-  Progress,
-  Timer
+  Progress
 };
 
 class UiBackend {
@@ -40,12 +39,17 @@ class UiBackend {
   // The created handler has run (placement and keying done): a backend that
   // created the window hidden shows it now, so it never flashes elsewhere.
   virtual void windowReady(std::int32_t /*window*/) {}
-  virtual void destroyWindow(std::int32_t window) = 0;
+  // Ends the window; its state is the backend's from now on, kept as long
+  // as anything of the native window may still read it.
+  virtual void destroyWindow(std::unique_ptr<WindowState> window) = 0;
   virtual void minimiseWindow(std::int32_t window) = 0;
   virtual void bringToFront(std::int32_t window) = 0;
   virtual void moveWindow(std::int32_t window, int left, int top) = 0;
   virtual void controlChanged(ControlRef ref, Change what) = 0;
   virtual void* nativeHandle(std::int32_t window) = 0;
+  // Runs `handler` as one message of the backend: what it writes reaches
+  // the screen once, when it has returned.
+  virtual void handle(const std::function<void()>& handler) { handler(); }
 };
 
 using Handler = std::function<void()>;
@@ -103,6 +107,7 @@ class Ui {
   void setBackColour(ControlRef ref, ButtonState state, Colour colour);
   void setPointer(ControlRef ref, Pointer pointer);
   void setProgress(ControlRef ref, int position);
+  // Kept for reading back only: see ControlState::timerInterval.
   void setTimerInterval(ControlRef ref, int milliseconds);
 
   // --- list views (rows and columns from 0)
@@ -126,7 +131,6 @@ class Ui {
   // For the backend: the user moved a window / picked a list row.
   void noteWindowMoved(std::int32_t window, int left, int top);
   void noteListSelection(ControlRef ref, int row);
-  void noteMinimised(std::int32_t window, bool minimised);
   // For the backend: the user closed a window natively (e.g. Alt+F4).
   void noteClosed(std::int32_t window);
 

@@ -2,6 +2,7 @@
 // Layout tables are written in these types; views read and write them
 // through Ui; the Win32 side draws them. Nothing here knows the game.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -40,12 +41,42 @@ struct ListCell {
   bool operator==(const ListCell&) const = default;
 };
 
+// Deeper nesting of boxes than this is a broken layout, not a design.
+inline constexpr int kMaxBoxDepth = 16;
+
+// The rows written since the native list last caught up, which it clears
+// then: one span, as views write a refill or a re-sort top to bottom.
+struct ChangedRows {
+  int first = -1, last = -1;
+  void add(int row) {
+    first = first < 0 ? row : std::min(first, row);
+    last = std::max(last, row);
+  }
+  void addAll(int count) {
+    if (count > 0) add(0), add(count - 1);
+  }
+  bool any() const { return first >= 0; }
+  void clear() { first = last = -1; }
+};
+
 struct ListViewState {
   std::vector<ListColumn> columns;
   std::vector<std::vector<ListCell>> rows;  // rows[r][c], every row has columns.size() cells
   int selected = -1;
   std::span<const std::uint8_t> pictureSet;  // compiled-in picture set bytes, or empty
   Colour background = 0x00FFFFFF;
+  ChangedRows changed;
+
+  // The one bounds check of a cell: null outside the rows and columns.
+  const ListCell* cell(int row, int column) const {
+    if (row < 0 || column < 0 || row >= static_cast<int>(rows.size()) ||
+        column >= static_cast<int>(columns.size()))
+      return nullptr;
+    return &rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  }
+  ListCell* cell(int row, int column) {
+    return const_cast<ListCell*>(static_cast<const ListViewState&>(*this).cell(row, column));
+  }
 };
 
 struct ControlState {
@@ -72,6 +103,8 @@ struct ControlState {
 
   ListViewState list;
   int progressMin = 0, progressMax = 100, progress = 0;
+  // A timer keeps its interval only: no table binds its tick to a
+  // handler, so the toolkit sets no system timer for it.
   int timerInterval = 0;
 
   bool hasEvent(Event e) const {
@@ -83,14 +116,12 @@ struct ControlState {
 
 struct WindowState {
   std::int32_t id = 0;
-  std::int32_t pseudoId = 0;  // the id the window answers to as a control
   Text caption;
   int width = 0, height = 0;  // client size
   int left = 0, top = 0;      // screen position
   bool centred = false;
   Colour background = 0;
   std::int32_t owner = 0;  // window id of the owner, 0 = none
-  bool minimised = false;
   // Control whose left-button drag moves the window (its title strip), 0 = none.
   std::int32_t dragControl = 0;
   std::vector<ControlState> controls;  // creation order

@@ -106,7 +106,6 @@ WindowLayout window(std::int32_t id, const char* caption, int width, int height,
                     int designTop, bool centred, Colour background, std::int32_t titleStrip) {
   WindowLayout w;
   w.id = id;
-  w.pseudoId = pseudoControlId(id);
   w.caption = caption;
   w.width = width;
   w.height = height;

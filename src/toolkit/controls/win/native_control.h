@@ -64,8 +64,10 @@ class NativeControl {
   virtual void dpiChanged() {}
   // Painted kinds draw into `box`, their box moved to the origin.
   virtual void draw(HDC, const RECT& /*box*/) const {}
-  virtual bool painted() const { return true; }
+  // A timer has nothing to draw.
+  virtual bool painted() const { return state_.kind != ControlKind::Timer; }
   virtual HWND hwnd() const { return nullptr; }
+  bool isButton() const { return state_.kind == ControlKind::SuperBtn; }
   // Labels and pictures let the mouse through to what lies beneath.
   bool takesMouse() const {
     return state_.kind == ControlKind::ShapeBox || state_.kind == ControlKind::SuperBtn;

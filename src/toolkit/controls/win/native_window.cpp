@@ -14,15 +14,12 @@ namespace vex::win {
 namespace {
 
 constexpr wchar_t kClass[] = L"VexWindow";
-constexpr UINT kRaiseLater = WM_APP + 2;
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kTipWidth = 400;  // the widest tooltip, before it wraps
 // Newer than the headers' target system.
 constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
 constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
-// Deeper nesting of boxes than this is a broken layout, not a design.
-constexpr int kMaxDepth = 16;
 
 // The drag follows the pointer's screen position as the message saw it:
 // where moves land late, the window's own position lags the pointer.
@@ -30,8 +27,6 @@ POINT messageScreenPoint() {
   const DWORD pos = GetMessagePos();
   return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
 }
-
-bool isButton(const NativeControl* c) { return c && c->kind() == ControlKind::SuperBtn; }
 
 // Pre-order: a control is placed before what lies in it.
 template <typename F>
@@ -148,8 +143,8 @@ void NativeWindow::createControls() {
   // A chain that loops or runs too deep puts the control straight on the window.
   for (const auto& c : controls_) {
     int depth = 0;
-    for (const NativeControl* p = c->parent(); p && depth <= kMaxDepth; p = p->parent()) ++depth;
-    if (depth > kMaxDepth) c->setParent(nullptr);
+    for (const NativeControl* p = c->parent(); p && depth <= kMaxBoxDepth; p = p->parent()) ++depth;
+    if (depth > kMaxBoxDepth) c->setParent(nullptr);
   }
   std::vector<NativeControl*> roots;
   for (const auto& c : controls_)
@@ -282,7 +277,10 @@ WindowPixels NativeWindow::drawnPixels() {
 }
 
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {
-  PostMessageW(hwnd(), kRaiseLater, static_cast<WPARAM>(c.index()), static_cast<LPARAM>(e));
+  // By reference: the window may be closed before the queue runs.
+  backend_.later([&ui = ui_, ref = c.ref(), e] {
+    if (ui.isOpen(ref.window)) ui.raise(ref, e);
+  });
 }
 
 void NativeWindow::notify(DWORD event, const NativeControl& c) const {
@@ -322,7 +320,7 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
       leftUp(p);
       return true;
     case WM_RBUTTONDOWN:
-      if (NativeControl* c = hitTest(p); isButton(c)) ui_.raise(c->ref(), Event::RightButtonPressed);
+      if (NativeControl* c = hitTest(p); c && c->isButton()) ui_.raise(c->ref(), Event::RightButtonPressed);
       return true;
     case WM_MOUSELEAVE:
       tracking_ = false;
@@ -365,7 +363,7 @@ void NativeWindow::mouseMoved(POINT p) {
   if (pressed_)
     light(hot_, over == pressed_ ? pressed_ : nullptr);
   else
-    light(hot_, isButton(over) ? over : nullptr);
+    light(hot_, over && over->isButton() ? over : nullptr);
 }
 
 void NativeWindow::leftDown(POINT p) {
@@ -382,7 +380,7 @@ void NativeWindow::leftDown(POINT p) {
       dragging_ = true;
     }
     ui_.raise(c->ref(), Event::LeftButtonPressed);
-  } else if (isButton(c)) {
+  } else if (c && c->isButton()) {
     setFocus(c);
     SetCapture(hwnd());
     light(pressed_, c);
@@ -401,7 +399,7 @@ void NativeWindow::leftUp(POINT p) {
   light(pressed_, nullptr);
   if (GetCapture() == hwnd()) ReleaseCapture();
   NativeControl* over = hitTest(p);
-  light(hot_, isButton(over) ? over : nullptr);
+  light(hot_, over && over->isButton() ? over : nullptr);
   // Last: the handler may close this very window.
   if (over == b) ui_.raise(b->ref(), Event::Clicked);
 }
@@ -467,10 +465,6 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE:
       noteMoved();
       return 0;
-    case WM_SIZE:
-      if (wp == SIZE_MINIMIZED) ui_.noteMinimised(state_.id, true);
-      if (wp == SIZE_RESTORED) ui_.noteMinimised(state_.id, false);
-      return 0;
     case kDpiChanged:
       // Moved to a display of another scale: the system suggests where.
       applyDpi(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
@@ -488,11 +482,6 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       // Through Ui, so owned windows and the closed hook follow.
       ui_.close(state_.id);
-      return 0;
-    case WM_TIMER:
-      return 0;
-    case kRaiseLater:
-      if (wp < controls_.size()) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));
       return 0;
     case WM_GETOBJECT:
       // Wine passes the id zero-extended: compared unconverted it never matches.

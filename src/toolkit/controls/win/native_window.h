@@ -65,6 +65,9 @@ class NativeWindow {
   NativeControl* hitTest(POINT p) const;
   // Every control, parallel to the state's control table.
   const std::vector<std::unique_ptr<NativeControl>>& controls() const { return controls_; }
+  // The first tab stop after table row `index` going by `step` (1 or -1):
+  // round the table for Tab, to its end for a reader's navigation.
+  NativeControl* stopAfter(int index, int step, bool round) const;
   // Moves the window to `left`, `top` in layout units.
   void moveTo(int left, int top);
 
@@ -80,8 +83,9 @@ class NativeWindow {
   void forget(const NativeControl& c);
   void settleFocus();
   void updateTip(const NativeControl& c);
-  // Raises an event once the current message has been answered, for events
-  // that a stock control reports from inside its own processing.
+  // Raises an event once the outermost message has ended, for events that
+  // a stock control reports from inside its own processing, and a reader's
+  // default action, which must not run inside its call.
   void raiseLater(const NativeControl& c, Event e);
   // Tells screen readers (WinEvent hooks) that `c` changed.
   void notify(DWORD event, const NativeControl& c) const;
