@@ -257,14 +257,14 @@ int Ui::listAppendRow(ControlRef ref) {
 }
 
 // A cell write of the value held is dropped; any other marks its row.
-#define VEX_SET_CELL(field, value)                               \
-  do {                                                           \
-    ControlState* c = writable(ref);                             \
-    ListCell* cell = c ? c->list.cell(row, column) : nullptr;    \
-    if (!cell || cell->field == (value)) return;                 \
-    cell->field = value;                                         \
-    c->list.changed.add(row);                                    \
-    changed(ref, Change::ListContent);                           \
+#define VEX_SET_CELL(field, value)                            \
+  do {                                                        \
+    ControlState* c = writable(ref);                          \
+    ListCell* cell = c ? c->list.cell(row, column) : nullptr; \
+    if (!cell || cell->field == (value)) return;              \
+    cell->field = value;                                      \
+    c->list.changed.add(row);                                 \
+    changed(ref, Change::ListContent);                        \
   } while (0)
 
 void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) { VEX_SET_CELL(text, text); }

@@ -30,13 +30,13 @@ struct ControlRef {
 };
 
 struct ListColumn {
-  Text title;
+  Text title{};
   int width = 0;
   Align align = Align::Left;
 };
 
 struct ListCell {
-  Text text;
+  Text text{};
   int image = -1;  // index into the list's picture set, -1 for none
   bool operator==(const ListCell&) const = default;
 };
@@ -60,7 +60,7 @@ struct ChangedRows {
 };
 
 struct ListViewState {
-  std::vector<ListColumn> columns;
+  std::vector<ListColumn> columns{};
   std::vector<std::vector<ListCell>> rows;  // rows[r][c], every row has columns.size() cells
   int selected = -1;
   std::span<const std::uint8_t> pictureSet;  // compiled-in picture set bytes, or empty
@@ -81,7 +81,7 @@ struct ListViewState {
 
 struct ControlState {
   std::int32_t id = 0;
-  Text name;
+  Text name{};
   ControlKind kind = ControlKind::Label;
   int left = 0, top = 0, width = 0, height = 0;  // relative to the parent box
   std::int32_t parent = 0;                       // id of the containing ShapeBox, 0 = none
@@ -89,19 +89,19 @@ struct ControlState {
   bool disabled = false;
   bool tabStop = false;
   Pointer pointer = Pointer::Arrow;
-  std::vector<Event> events;  // the events the layout binds for this control
+  std::vector<Event> events{};  // the events the layout binds for this control
 
-  Text caption;
-  Text hint;
-  Bytes picture;       // resting picture: PNG, JPEG, ICO or BMP file bytes
-  Bytes hoverPicture;  // shown under the pointer and while pressed
+  Text caption{};
+  Text hint{};
+  Bytes picture{};                     // resting picture: PNG, JPEG, ICO or BMP file bytes
+  Bytes hoverPicture{};                // shown under the pointer and while pressed
   Colour pictureKey = kDefaultColour;  // transparent colour of the resting picture
   PictureFit fit = PictureFit::Centre;
   Colour textColour[3] = {0, 0, 0};
   Colour backColour[3] = {kDefaultColour, kDefaultColour, kDefaultColour};
   Colour fill = 0;  // ShapeBox fill
 
-  ListViewState list;
+  ListViewState list{};
   int progressMin = 0, progressMax = 100, progress = 0;
   // A timer keeps its interval only: no table binds its tick to a
   // handler, so the toolkit sets no system timer for it.
@@ -116,7 +116,7 @@ struct ControlState {
 
 struct WindowState {
   std::int32_t id = 0;
-  Text caption;
+  Text caption{};
   int width = 0, height = 0;  // client size
   int left = 0, top = 0;      // screen position
   bool centred = false;
@@ -124,7 +124,7 @@ struct WindowState {
   std::int32_t owner = 0;  // window id of the owner, 0 = none
   // Control whose left-button drag moves the window (its title strip), 0 = none.
   std::int32_t dragControl = 0;
-  std::vector<ControlState> controls;  // creation order
+  std::vector<ControlState> controls{};  // creation order
 };
 
 // A window as laid out at design time; opening copies it into live state.

@@ -334,15 +334,15 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
   return false;
 }
 
-// Hover and press each light one button: the one left and the one taken
-// both repaint.
-void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
+// Hover, press and focus each light one control: the one left and the one
+// taken both repaint where the look shows (the focus only with its cues).
+void NativeWindow::light(NativeControl*& slot, NativeControl* c, bool shows) {
   if (c == slot) return;
   NativeControl* before = std::exchange(slot, c);
   // Told after the change: a reader's hook may ask the state at once.
   for (NativeControl* changed : {before, c}) {
     if (!changed) continue;
-    changed->repaint();
+    if (shows) changed->repaint();
     notify(EVENT_OBJECT_STATECHANGE, *changed);
   }
 }

@@ -12,9 +12,9 @@
 
 #include "toolkit/access/window_access.h"
 #include "toolkit/controls/win/back_buffer.h"
-#include "toolkit/system/device_geometry.h"
 #include "toolkit/controls/win/native_control.h"
 #include "toolkit/controls/win/window_tips.h"
+#include "toolkit/system/device_geometry.h"
 
 namespace vex::win {
 
@@ -113,7 +113,7 @@ class NativeWindow {
   void leftUp(POINT p);
   bool setCursor();
   NativeControl* underPointer() const;
-  void light(NativeControl*& slot, NativeControl* c);
+  void light(NativeControl*& slot, NativeControl* c, bool shows = true);
   // window_focus.cpp
   NativeControl* nextStop(const NativeControl* from, bool back) const;
   void restoreFocus();

@@ -1,8 +1,8 @@
 #include "toolkit/controls/win/win32_backend.h"
 
 #include "toolkit/access/oleacc_library.h"
-#include "toolkit/system/device_geometry.h"
 #include "toolkit/controls/win/native_window.h"
+#include "toolkit/system/device_geometry.h"
 #include "toolkit/system/interface_font.h"
 
 namespace vex::win {

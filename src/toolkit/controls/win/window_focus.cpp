@@ -8,7 +8,7 @@ namespace vex::win {
 void NativeWindow::setFocus(NativeControl* c) {
   if (c && !c->takesFocus()) return;
   if (c != focused_) {  // the focus has moved
-    light(focused_, c);
+    light(focused_, c, cues_);
     if (c) notify(EVENT_OBJECT_FOCUS, *c);
   }
   // Keys follow the focus while the window is active; focusing a child of
@@ -26,7 +26,8 @@ NativeControl* NativeWindow::stopAfter(int index, int step, bool round) const {
       i = (i % n + n) % n;
     else if (i < 0 || i >= n)
       break;
-    if (controls_[static_cast<std::size_t>(i)]->takesFocus()) return controls_[static_cast<std::size_t>(i)].get();
+    if (controls_[static_cast<std::size_t>(i)]->takesFocus())
+      return controls_[static_cast<std::size_t>(i)].get();
   }
   return nullptr;
 }
