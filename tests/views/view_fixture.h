@@ -81,7 +81,7 @@ class RecordingBackend final : public UiBackend {
   void minimiseWindow(std::int32_t window) override { minimised.push_back(window); }
   void bringToFront(std::int32_t) override {}
   void moveWindow(std::int32_t, int, int) override {}
-  void controlChanged(ControlRef, Change) override {}
+  void controlChanged(ControlPeer&, Change) override {}
   void* nativeHandle(std::int32_t) override { return nullptr; }
 
   std::vector<std::int32_t> minimised;

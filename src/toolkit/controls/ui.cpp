@@ -18,11 +18,8 @@ const ControlState& emptyControl() {
 }  // namespace
 
 void Ui::addLayout(WindowLayout layout) {
+  layout.indexRows();
   const std::int32_t id = layout.id;
-  auto& index = indexes_[id];
-  index.clear();
-  for (std::size_t i = 0; i < layout.controls.size(); ++i)
-    index.try_emplace(layout.controls[i].id, static_cast<int>(i));
   layouts_[id] = std::move(layout);
 }
 
@@ -127,27 +124,16 @@ void* Ui::nativeHandle(std::int32_t id) const {
   return backend_ && isOpen(id) ? backend_->nativeHandle(id) : nullptr;
 }
 
-int Ui::indexOf(ControlRef ref) const {
-  auto w = indexes_.find(ref.window);
-  if (w == indexes_.end()) return -1;
-  auto it = w->second.find(ref.control);
-  return it == w->second.end() ? -1 : it->second;
+// An open window's controls, or a closed one's layout.
+const WindowState* Ui::table(std::int32_t window) const {
+  if (const WindowState* w = this->window(window)) return w;
+  auto it = layouts_.find(window);
+  return it == layouts_.end() ? nullptr : &it->second;
 }
 
 const ControlState* Ui::find(ControlRef ref) const {
-  const WindowState* w = window(ref.window);
-  if (!w) {
-    auto it = layouts_.find(ref.window);
-    if (it == layouts_.end()) return nullptr;
-    w = &it->second;
-  }
-  const int i = indexOf(ref);
-  if (i >= 0 && i < static_cast<int>(w->controls.size()) && w->controls[i].id == ref.control)
-    return &w->controls[static_cast<std::size_t>(i)];
-  // A layout replaced while its window is open: the window keeps its table.
-  for (const ControlState& c : w->controls)
-    if (c.id == ref.control) return &c;
-  return nullptr;
+  const WindowState* w = table(ref.window);
+  return w ? w->find(ref.control) : nullptr;
 }
 
 ControlState* Ui::find(ControlRef ref) {
@@ -155,6 +141,11 @@ ControlState* Ui::find(ControlRef ref) {
 }
 
 bool Ui::exists(ControlRef ref) const { return find(ref) != nullptr; }
+
+int Ui::indexOf(ControlRef ref) const {
+  const ControlState* c = find(ref);
+  return c ? static_cast<int>(c - table(ref.window)->controls.data()) : -1;
+}
 
 const ControlState& Ui::control(ControlRef ref) const {
   const ControlState* c = find(ref);
@@ -185,8 +176,8 @@ ControlState* Ui::writable(ControlRef ref) {
   return c;
 }
 
-void Ui::changed(ControlRef ref, Change what) {
-  if (backend_) backend_->controlChanged(ref, what);
+void Ui::changed(ControlState& control, Change what) {
+  if (backend_ && control.peer) backend_->controlChanged(*control.peer, what);
 }
 
 // A write of the value a control already holds is dropped here: views
@@ -195,7 +186,7 @@ void Ui::changed(ControlRef ref, Change what) {
   do {                                                                \
     if (ControlState* c = writable(ref); c && !(target == (value))) { \
       target = std::move(value);                                      \
-      changed(ref, change);                                           \
+      changed(*c, change);                                           \
     }                                                                 \
   } while (0)
 
@@ -212,7 +203,7 @@ void Ui::setBounds(ControlRef ref, int left, int top, int width, int height) {
   ControlState* c = writable(ref);
   if (!c || (c->left == left && c->top == top && c->width == width && c->height == height)) return;
   c->left = left, c->top = top, c->width = width, c->height = height;
-  changed(ref, Change::Geometry);
+  changed(*c, Change::Geometry);
 }
 void Ui::setTextColour(ControlRef ref, ButtonState state, Colour colour) {
   VEX_SET(Change::Colours, c->textColour[state], colour);
@@ -234,7 +225,7 @@ void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSe
       (c->list.pictureSet.data() == pictureSet.data() && c->list.pictureSet.size() == pictureSet.size()))
     return;
   c->list.pictureSet = pictureSet;
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
 }
 
 void Ui::listClear(ControlRef ref) {
@@ -243,7 +234,7 @@ void Ui::listClear(ControlRef ref) {
   c->list.changed.addAll(static_cast<int>(c->list.rows.size()));
   c->list.rows.clear();
   c->list.selected = -1;
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
 }
 
 int Ui::listAppendRow(ControlRef ref) {
@@ -252,7 +243,7 @@ int Ui::listAppendRow(ControlRef ref) {
   c->list.rows.emplace_back(c->list.columns.size());
   const int row = static_cast<int>(c->list.rows.size()) - 1;
   c->list.changed.add(row);
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
   return row;
 }
 
@@ -264,7 +255,7 @@ int Ui::listAppendRow(ControlRef ref) {
     if (!cell || cell->field == (value)) return;              \
     cell->field = value;                                      \
     c->list.changed.add(row);                                 \
-    changed(ref, Change::ListContent);                        \
+    changed(*c, Change::ListContent);                        \
   } while (0)
 
 void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) { VEX_SET_CELL(text, text); }
@@ -301,7 +292,7 @@ void Ui::sortListByColumn(ControlRef ref, int column) {
   std::stable_sort(c->list.rows.begin(), c->list.rows.end(), before);
   c->list.changed.addAll(static_cast<int>(c->list.rows.size()));
   c->list.selected = -1;
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
 }
 
 #undef VEX_SET

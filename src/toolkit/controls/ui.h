@@ -8,7 +8,6 @@
 #include <map>
 #include <memory>
 #include <tuple>
-#include <unordered_map>
 
 #include "toolkit/controls/ui_types.h"
 
@@ -29,6 +28,15 @@ enum class Change {
   Progress
 };
 
+// The backend's side of one control: told of each change of its state.
+class ControlPeer {
+ public:
+  virtual void changed(Change what) = 0;
+
+ protected:
+  ~ControlPeer() = default;
+};
+
 class UiBackend {
  public:
   virtual ~UiBackend() = default;
@@ -45,7 +53,8 @@ class UiBackend {
   virtual void minimiseWindow(std::int32_t window) = 0;
   virtual void bringToFront(std::int32_t window) = 0;
   virtual void moveWindow(std::int32_t window, int left, int top) = 0;
-  virtual void controlChanged(ControlRef ref, Change what) = 0;
+  // `peer` draws a control whose state changed.
+  virtual void controlChanged(ControlPeer& peer, Change what) = 0;
   virtual void* nativeHandle(std::int32_t window) = 0;
   // Runs `handler` as one message of the backend: what it writes reaches
   // the screen once, when it has returned.
@@ -90,7 +99,8 @@ class Ui {
   // initial state; writes to it are dropped.
   const ControlState& control(ControlRef ref) const;
   bool exists(ControlRef ref) const;
-  // Where the control stands in its window's control table, -1 for none.
+  // Where the control stands in its window's control table (a reader's
+  // child id is one more), -1 for none.
   int indexOf(ControlRef ref) const;
   // Position of a control inside its window's client area (parents added up).
   std::pair<int, int> windowPosition(ControlRef ref) const;
@@ -135,15 +145,14 @@ class Ui {
   void noteClosed(std::int32_t window);
 
  private:
+  const WindowState* table(std::int32_t window) const;
   ControlState* find(ControlRef ref);
   const ControlState* find(ControlRef ref) const;
   ControlState* writable(ControlRef ref);
-  void changed(ControlRef ref, Change what);
+  void changed(ControlState& control, Change what);
 
   UiBackend* backend_ = nullptr;
   std::map<std::int32_t, WindowLayout> layouts_;
-  // Control id -> index in the table, per window (open windows copy their layout's table).
-  std::map<std::int32_t, std::unordered_map<std::int32_t, int>> indexes_;
   std::map<std::int32_t, std::unique_ptr<WindowState>> windows_;
   std::map<std::tuple<std::int32_t, std::int32_t, int>, Handler> handlers_;
   std::function<void(std::int32_t)> closedHook_;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "toolkit/common/basic_types.h"
@@ -22,6 +23,9 @@ enum class PictureFit { Centre, Stretch };
 
 // Index into the per-state colour arrays of a SuperBtn.
 enum ButtonState { kNormal = 0, kHover = 1, kPressed = 2 };
+
+// What the backend draws a control with, while its window is open.
+class ControlPeer;
 
 struct ControlRef {
   std::int32_t window = 0;
@@ -107,6 +111,10 @@ struct ControlState {
   // handler, so the toolkit sets no system timer for it.
   int timerInterval = 0;
 
+  // Set by the backend while it draws the control: a write reaches it
+  // through the record it changed.
+  ControlPeer* peer = nullptr;
+
   bool hasEvent(Event e) const {
     for (Event x : events)
       if (x == e) return true;
@@ -125,6 +133,20 @@ struct WindowState {
   // Control whose left-button drag moves the window (its title strip), 0 = none.
   std::int32_t dragControl = 0;
   std::vector<ControlState> controls{};  // creation order
+  std::unordered_map<std::int32_t, int> rows{};  // control id -> index in controls
+
+  // Lists the controls by id (once the table is complete).
+  void indexRows() {
+    rows.clear();
+    for (std::size_t i = 0; i < controls.size(); ++i) rows.try_emplace(controls[i].id, static_cast<int>(i));
+  }
+  const ControlState* find(std::int32_t control) const {
+    auto it = rows.find(control);
+    return it == rows.end() ? nullptr : &controls[static_cast<std::size_t>(it->second)];
+  }
+  ControlState* find(std::int32_t control) {
+    return const_cast<ControlState*>(static_cast<const WindowState&>(*this).find(control));
+  }
 };
 
 // A window as laid out at design time; opening copies it into live state.

@@ -31,7 +31,7 @@ struct Placement {
 // A solid fill with the stock DC brush: no brush is made per paint.
 void fillSolid(HDC dc, const RECT& r, Colour colour);
 
-class NativeControl {
+class NativeControl : public ControlPeer {
  public:
   NativeControl(NativeWindow& window, ControlState& state, int index);
   virtual ~NativeControl();
@@ -58,7 +58,7 @@ class NativeControl {
   virtual void create() {}
   // Catches up on changes it put off, before its window first shows.
   virtual void settle() {}
-  virtual void changed(Change what);
+  void changed(Change what) override;
   // The window now shows at another DPI: its placement is already new;
   // pictures, fonts and child windows follow here.
   virtual void dpiChanged() {}

@@ -28,19 +28,6 @@ POINT messageScreenPoint() {
   return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
 }
 
-// Pre-order: a control is placed before what lies in it.
-template <typename F>
-void eachInTree(NativeControl& c, F&& f) {
-  f(c);
-  for (NativeControl* child : c.children()) eachInTree(*child, f);
-}
-
-template <typename F>
-void eachInTrees(const std::vector<std::unique_ptr<NativeControl>>& controls, F&& f) {
-  for (const auto& root : controls)
-    if (!root->parent()) eachInTree(*root, f);
-}
-
 }  // namespace
 
 NativeWindow::NativeWindow(Win32Backend& backend, Ui& ui, WindowState& state, HWND owner)
@@ -107,7 +94,7 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
   if (suggested)
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  eachInTrees(controls_, [this](NativeControl& c) {
+  tree_.placementOrder([this](NativeControl& c) {
     c.place(placementOf(c));
     c.dpiChanged();
     updateTip(c);
@@ -119,7 +106,7 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
 
 void NativeWindow::show() {
   if (!hwnd() || IsWindowVisible(hwnd())) return;
-  for (const auto& c : controls_) c->settle();
+  for (const auto& c : tree_.rows()) c->settle();
   // An overlay beside the game must not take the game's keyboard focus
   // each time one of its windows opens; a click activates it as usual.
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
@@ -127,45 +114,23 @@ void NativeWindow::show() {
 }
 
 NativeControl* NativeWindow::control(std::int32_t id) const {
-  const auto i = static_cast<std::size_t>(ui_.indexOf({state_.id, id}));
-  if (i < controls_.size() && controls_[i]->state().id == id) return controls_[i].get();
-  return nullptr;
+  const ControlState* s = state_.find(id);
+  return s ? static_cast<NativeControl*>(s->peer) : nullptr;
 }
 
 void NativeWindow::createControls() {
-  controls_.clear();
+  std::vector<std::unique_ptr<NativeControl>> rows;
   for (std::size_t i = 0; i < state_.controls.size(); ++i)
-    controls_.push_back(makeControl(*this, state_.controls[i], static_cast<int>(i)));
-  for (const auto& c : controls_) {
-    NativeControl* parent = c->state().parent ? control(c->state().parent) : nullptr;
-    if (parent != c.get()) c->setParent(parent);
-  }
-  // A chain that loops or runs too deep puts the control straight on the window.
-  for (const auto& c : controls_) {
-    int depth = 0;
-    for (const NativeControl* p = c->parent(); p && depth <= kMaxBoxDepth; p = p->parent()) ++depth;
-    if (depth > kMaxBoxDepth) c->setParent(nullptr);
-  }
-  std::vector<NativeControl*> roots;
-  for (const auto& c : controls_)
-    if (!c->box()) roots.push_back(c.get());
-  paintOrder_.clear();
-  orderForPainting(roots);
-  eachInTrees(controls_, [this](NativeControl& c) { c.place(placementOf(c)); });
+    rows.push_back(makeControl(*this, state_.controls[i], static_cast<int>(i)));
+  tree_.build(std::move(rows), [this](const NativeControl& c) {
+    return c.state().parent ? control(c.state().parent) : nullptr;
+  });
+  tree_.placementOrder([this](NativeControl& c) { c.place(placementOf(c)); });
   // In painting order: each stock window made later lies above the earlier.
-  for (NativeControl* c : paintOrder_) {
-    c->create();
-    updateTip(*c);
-  }
-}
-
-// Earlier rows of the table lie above later ones; a box's children lie
-// above the box, in the same order among themselves.
-void NativeWindow::orderForPainting(const std::vector<NativeControl*>& layer) {
-  for (auto it = layer.rbegin(); it != layer.rend(); ++it) {
-    paintOrder_.push_back(*it);
-    if ((*it)->kind() == ControlKind::ShapeBox) orderForPainting((*it)->children());
-  }
+  tree_.paintOrder([this](NativeControl& c) {
+    c.create();
+    updateTip(c);
+  });
 }
 
 Placement NativeWindow::placementOf(const NativeControl& c) const {
@@ -240,18 +205,17 @@ void NativeWindow::render(HDC screen) {
   SelectClipRgn(dc, dirty_.get());
   fillSolid(dc, area, state_.background);
   // Only what meets the changed parts is drawn, each clipped to its part.
-  for (const NativeControl* c : paintOrder_) {
-    const Placement& p = c->placement();
+  tree_.paintOrder([&](const NativeControl& c) {
+    const Placement& p = c.placement();
     RECT part;
-    if (!c->painted() || !p.shown || !IntersectRect(&part, &p.clip, &area) ||
-        !RectInRegion(dirty_.get(), &part))
-      continue;
+    if (!c.painted() || !p.shown || !IntersectRect(&part, &p.clip, &area) || !RectInRegion(dirty_.get(), &part))
+      return;
     SetViewportOrgEx(dc, p.box.left, p.box.top, nullptr);
     SelectClipRgn(dc, dirty_.get());
     OffsetRect(&part, -p.box.left, -p.box.top);
     IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
-    c->draw(dc, {0, 0, p.box.right - p.box.left, p.box.bottom - p.box.top});
-  }
+    c.draw(dc, {0, 0, p.box.right - p.box.left, p.box.bottom - p.box.top});
+  });
   SetViewportOrgEx(dc, 0, 0, nullptr);
   SelectClipRgn(dc, nullptr);
   dirty_.reset();
@@ -297,13 +261,10 @@ void NativeWindow::noteMoved() {
 // The topmost control that takes the mouse gets it (hidden and disabled
 // ones, labels and pictures let it through).
 NativeControl* NativeWindow::hitTest(POINT p) const {
-  for (auto it = paintOrder_.rbegin(); it != paintOrder_.rend(); ++it) {
-    NativeControl* c = *it;
-    const Placement& where = c->placement();
-    if (c->painted() && c->takesMouse() && where.shown && !c->state().disabled && PtInRect(&where.clip, p))
-      return c;
-  }
-  return nullptr;
+  return tree_.frontmost([p](const NativeControl& c) {
+    const Placement& where = c.placement();
+    return c.painted() && c.takesMouse() && where.shown && !c.state().disabled && PtInRect(&where.clip, p);
+  });
 }
 
 bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {

@@ -12,7 +12,7 @@
 
 #include "toolkit/access/window_access.h"
 #include "toolkit/controls/win/back_buffer.h"
-#include "toolkit/controls/win/native_control.h"
+#include "toolkit/controls/win/control_tree.h"
 #include "toolkit/controls/win/window_tips.h"
 #include "toolkit/system/device_geometry.h"
 
@@ -63,8 +63,8 @@ class NativeWindow {
   bool key(UINT msg, WPARAM wp, LPARAM lp);
   // The topmost control that takes the mouse at `p` (client pixels).
   NativeControl* hitTest(POINT p) const;
-  // Every control, parallel to the state's control table.
-  const std::vector<std::unique_ptr<NativeControl>>& controls() const { return controls_; }
+  // Every control, in the table's order.
+  const std::vector<std::unique_ptr<NativeControl>>& controls() const { return tree_.rows(); }
   // The first tab stop after table row `index` going by `step` (1 or -1):
   // round the table for Tab, to its end for a reader's navigation.
   NativeControl* stopAfter(int index, int step, bool round) const;
@@ -98,7 +98,6 @@ class NativeWindow {
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
   void createControls();
-  void orderForPainting(const std::vector<NativeControl*>& layer);
   Placement placementOf(const NativeControl& c) const;
   void render(HDC screen);
   void paint();
@@ -126,8 +125,7 @@ class NativeWindow {
   HWND owner_;
   DeviceGeometry geometry_;
   HFONT font_ = nullptr;                                  // lent by the backend, one per DPI
-  std::vector<std::unique_ptr<NativeControl>> controls_;  // parallel to state_.controls
-  std::vector<NativeControl*> paintOrder_;                // back to front
+  ControlTree tree_;
   BackBuffer buffer_;
   UniqueRegion dirty_;      // of the back buffer, repainted at the next paint
   bool unflushed_ = false;  // dirty_ has grown since the system last heard

@@ -147,11 +147,9 @@ void Win32Backend::moveWindow(std::int32_t window, int left, int top) {
   if (NativeWindow* w = find(window)) w->moveTo(left, top);
 }
 
-void Win32Backend::controlChanged(ControlRef ref, Change what) {
-  if (NativeControl* c = find(ref)) {
-    MessageScope scope(*this);
-    c->changed(what);
-  }
+void Win32Backend::controlChanged(ControlPeer& peer, Change what) {
+  MessageScope scope(*this);
+  peer.changed(what);
 }
 
 void* Win32Backend::nativeHandle(std::int32_t window) { return windowHandle(window); }

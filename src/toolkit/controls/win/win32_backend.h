@@ -43,7 +43,7 @@ class Win32Backend final : public UiBackend {
   void minimiseWindow(std::int32_t window) override;
   void bringToFront(std::int32_t window) override;
   void moveWindow(std::int32_t window, int left, int top) override;
-  void controlChanged(ControlRef ref, Change what) override;
+  void controlChanged(ControlPeer& peer, Change what) override;
   void* nativeHandle(std::int32_t window) override;
   void handle(const std::function<void()>& handler) override;
 

@@ -19,15 +19,15 @@ void NativeWindow::setFocus(NativeControl* c) {
 }
 
 NativeControl* NativeWindow::stopAfter(int index, int step, bool round) const {
-  const int n = static_cast<int>(controls_.size());
+  const int n = static_cast<int>(controls().size());
   for (int k = 1; k <= n; ++k) {
     int i = index + k * step;
     if (round)
       i = (i % n + n) % n;
     else if (i < 0 || i >= n)
       break;
-    if (controls_[static_cast<std::size_t>(i)]->takesFocus())
-      return controls_[static_cast<std::size_t>(i)].get();
+    if (controls()[static_cast<std::size_t>(i)]->takesFocus())
+      return controls()[static_cast<std::size_t>(i)].get();
   }
   return nullptr;
 }
@@ -35,7 +35,7 @@ NativeControl* NativeWindow::stopAfter(int index, int step, bool round) const {
 // The next stop after `from` (before it with `back`), round the table;
 // from null the first (or last).
 NativeControl* NativeWindow::nextStop(const NativeControl* from, bool back) const {
-  const int start = from ? from->index() : back ? static_cast<int>(controls_.size()) : -1;
+  const int start = from ? from->index() : back ? static_cast<int>(controls().size()) : -1;
   return stopAfter(start, back ? -1 : 1, true);
 }
 
