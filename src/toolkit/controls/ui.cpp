@@ -186,7 +186,7 @@ void Ui::changed(ControlState& control, Change what) {
   do {                                                                \
     if (ControlState* c = writable(ref); c && !(target == (value))) { \
       target = std::move(value);                                      \
-      changed(*c, change);                                           \
+      changed(*c, change);                                            \
     }                                                                 \
   } while (0)
 
@@ -231,8 +231,12 @@ void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSe
 void Ui::listClear(ControlRef ref) {
   ControlState* c = writable(ref);
   if (!c || (c->list.rows.empty() && c->list.selected < 0)) return;
-  c->list.changed.addAll(static_cast<int>(c->list.rows.size()));
-  c->list.rows.clear();
+  ListViewState& list = c->list;
+  if (list.cleared.empty() && !list.changed.any())
+    list.cleared = std::move(list.rows);  // what the native list shows, exactly
+  else if (list.cleared.empty())
+    list.changed.addAll(static_cast<int>(list.rows.size()));
+  list.rows.clear();
   c->list.selected = -1;
   changed(*c, Change::ListContent);
 }
@@ -255,7 +259,7 @@ int Ui::listAppendRow(ControlRef ref) {
     if (!cell || cell->field == (value)) return;              \
     cell->field = value;                                      \
     c->list.changed.add(row);                                 \
-    changed(*c, Change::ListContent);                        \
+    changed(*c, Change::ListContent);                         \
   } while (0)
 
 void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) { VEX_SET_CELL(text, text); }

@@ -69,7 +69,10 @@ struct ListViewState {
   int selected = -1;
   std::span<const std::uint8_t> pictureSet;  // compiled-in picture set bytes, or empty
   Colour background = 0x00FFFFFF;
-  ChangedRows changed;
+  ChangedRows changed{};
+  // The rows a clear dropped while the native list still showed them, kept
+  // until it has caught up: a refill with the same rows redraws nothing.
+  std::vector<std::vector<ListCell>> cleared{};
 
   // The one bounds check of a cell: null outside the rows and columns.
   const ListCell* cell(int row, int column) const {
@@ -132,7 +135,7 @@ struct WindowState {
   std::int32_t owner = 0;  // window id of the owner, 0 = none
   // Control whose left-button drag moves the window (its title strip), 0 = none.
   std::int32_t dragControl = 0;
-  std::vector<ControlState> controls{};  // creation order
+  std::vector<ControlState> controls{};          // creation order
   std::unordered_map<std::int32_t, int> rows{};  // control id -> index in controls
 
   // Lists the controls by id (once the table is complete).

@@ -95,6 +95,15 @@ void ListView::sync() {
   const int rows = static_cast<int>(list.rows.size());
   int first = list.changed.first, last = list.changed.last;
   list.changed.clear();
+  // After a clear, a marked row that came back as it was is no change.
+  const auto same = [&list](int r) {
+    const auto row = static_cast<std::size_t>(r);
+    return row < list.cleared.size() && row < list.rows.size() && list.rows[row] == list.cleared[row];
+  };
+  while (first >= 0 && first <= last && same(first)) ++first;
+  while (first >= 0 && last >= first && same(last)) --last;
+  if (first > last) first = last = -1;
+  list.cleared.clear();
   const bool counted = rows != ListView_GetItemCount(h);
   const bool contentChanged = first >= 0 || counted;
   if (counted) {

@@ -94,7 +94,9 @@ void Win32Backend::bury(std::int32_t window, std::unique_ptr<WindowState> state)
 
 void Win32Backend::destroyWindow(std::unique_ptr<WindowState> window) {
   MessageScope scope(*this);
-  if (window) bury(window->id, std::move(window));
+  if (!window) return;
+  const std::int32_t id = window->id;  // read before the state moves into the burial
+  bury(id, std::move(window));
 }
 
 void Win32Backend::nativeWindowGone(std::int32_t window) {
@@ -147,10 +149,10 @@ void Win32Backend::moveWindow(std::int32_t window, int left, int top) {
   if (NativeWindow* w = find(window)) w->moveTo(left, top);
 }
 
-void Win32Backend::controlChanged(ControlPeer& peer, Change what) {
-  MessageScope scope(*this);
-  peer.changed(what);
-}
+// A write from outside any message (a test's, a benchmark's) is not made
+// one: its repaint goes out at once, and what it puts off waits for the
+// message loop, so a run of such writes still syncs a list once.
+void Win32Backend::controlChanged(ControlPeer& peer, Change what) { peer.changed(what); }
 
 void* Win32Backend::nativeHandle(std::int32_t window) { return windowHandle(window); }
 
