@@ -13,8 +13,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "../faults/box_watcher.h"
-#include "../faults/fault_server.h"
+#include "../support/box_watcher.h"
+#include "../support/loopback_server.h"
 #include "../views/native_probe.h"
 
 namespace vex::test {
@@ -156,17 +156,17 @@ class Access : public ::testing::Test {
  protected:
   void SetUp() override {
     pointerAway();
-    for (int i = 0; i < 200 && FaultServer::portAnswers(kUpdatePort); ++i) Sleep(100);
-    if (FaultServer::portAnswers(kUpdatePort)) GTEST_SKIP() << "port " << kUpdatePort << " is taken";
+    for (int i = 0; i < 200 && LoopbackServer::portAnswers(kUpdatePort); ++i) Sleep(100);
+    if (LoopbackServer::portAnswers(kUpdatePort)) GTEST_SKIP() << "port " << kUpdatePort << " is taken";
     // The update window opens from About as at a real mandatory update.
-    server = std::make_unique<FaultServer>(
+    server = std::make_unique<LoopbackServer>(
         [](const std::string& path) {
-          if (path == "/vexbox/new.exe") return Answer{Fault::Stall, ""};
-          return Answer{Fault::None, path == "/vexbox/Version.html"
-                                         ? "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" +
-                                               std::to_string(kUpdatePort) +
-                                               "/vexbox/new.exe[/dowload][update]Y[/update][end]"
-                                         : "ok"};
+          if (path == "/vexbox/new.exe") return Reply{Fault::Stall, ""};
+          return Reply{Fault::None, path == "/vexbox/Version.html"
+                                        ? "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" +
+                                              std::to_string(kUpdatePort) +
+                                              "/vexbox/new.exe[/dowload][update]Y[/update][end]"
+                                        : "ok"};
         },
         kUpdatePort);
     ASSERT_TRUE(server->listening());
@@ -194,7 +194,7 @@ class Access : public ::testing::Test {
   }
 
   BoxWatcher boxes{IDOK};
-  std::unique_ptr<FaultServer> server;
+  std::unique_ptr<LoopbackServer> server;
   RunningApp run;
 };
 

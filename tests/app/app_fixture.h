@@ -5,31 +5,12 @@
 
 #include <memory>
 
+#include "../support/pump.h"
 #include "app/app.h"
 #include "toolkit/controls/win/win32_backend.h"
 #include "ui/layout/window_ids.h"
 
 namespace vex::test {
-
-// Dispatches messages for `ms` milliseconds; returns false if WM_QUIT came
-// (its exit code in *quitCode).
-inline bool pump(int ms, int* quitCode = nullptr) {
-  // GetTickCount64 rather than <chrono>, whose literals have no GBK form.
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        if (quitCode) *quitCode = static_cast<int>(msg.wParam);
-        return false;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount64() < end);
-  return true;
-}
 
 class RunningApp {
  public:

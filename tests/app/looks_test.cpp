@@ -14,8 +14,8 @@
 #include <iterator>
 #include <string>
 
-#include "../faults/box_watcher.h"
-#include "../faults/fault_server.h"
+#include "../support/box_watcher.h"
+#include "../support/loopback_server.h"
 #include "../views/native_probe.h"
 #include "toolkit/pictures/picture_decode.h"
 
@@ -136,13 +136,13 @@ class OnlineLooks : public Looks {
            "/vexbox/new.exe[/dowload][update]Y[/update][end]";
   }
   void SetUp() override {
-    for (int i = 0; i < 200 && FaultServer::portAnswers(kUpdatePort); ++i) Sleep(100);
-    if (FaultServer::portAnswers(kUpdatePort)) GTEST_SKIP() << "port " << kUpdatePort << " is taken";
-    server = std::make_unique<FaultServer>(
+    for (int i = 0; i < 200 && LoopbackServer::portAnswers(kUpdatePort); ++i) Sleep(100);
+    if (LoopbackServer::portAnswers(kUpdatePort)) GTEST_SKIP() << "port " << kUpdatePort << " is taken";
+    server = std::make_unique<LoopbackServer>(
         [](const std::string& path) {
           // The download never moves, so the progress bar stays at its start.
-          if (path == "/vexbox/new.exe") return Answer{Fault::Stall, ""};
-          return Answer{Fault::None, path == "/vexbox/Version.html" ? page() : "ok"};
+          if (path == "/vexbox/new.exe") return Reply{Fault::Stall, ""};
+          return Reply{Fault::None, path == "/vexbox/Version.html" ? page() : "ok"};
         },
         kUpdatePort);
     ASSERT_TRUE(server->listening());
@@ -150,7 +150,7 @@ class OnlineLooks : public Looks {
   void TearDown() override { run.app().exitSteps(); }
 
   BoxWatcher boxes{IDOK};
-  std::unique_ptr<FaultServer> server;
+  std::unique_ptr<LoopbackServer> server;
 };
 
 TEST_F(Looks, MainWindowAfterStartShowsLineup83) {

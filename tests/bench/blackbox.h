@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "../support/input.h"
+
 namespace vex::bench {
+
+using test::sendMouse;
 
 inline double nowMs() {
   LARGE_INTEGER f, t;
@@ -91,19 +95,6 @@ inline POINT clientToScreen(HWND window, int x, int y) {
   POINT at{x, y};
   ClientToScreen(window, &at);
   return at;
-}
-
-inline void sendMouse(DWORD flags, POINT at = {}) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (flags & MOUSEEVENTF_MOVE) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = (at.x * 65536 + cx / 2) / cx;
-    in.mi.dy = (at.y * 65536 + cy / 2) / cy;
-    flags |= MOUSEEVENTF_ABSOLUTE;
-  }
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
 }
 
 // A left press and release in one injection, where the pointer is.

@@ -7,9 +7,9 @@
 #include <atomic>
 #include <thread>
 
+#include "../support/box_watcher.h"
+#include "../support/fault_cases.h"
 #include "../views/native_probe.h"
-#include "box_watcher.h"
-#include "fault_server.h"
 #include "online/self_update.h"
 #include "online/update_script.h"
 #include "toolkit/download/download_host.h"
@@ -24,22 +24,6 @@ namespace mw = layout::main_window;
 constexpr ULONGLONG kBoundMs = 20000;
 constexpr int kFixedPort = 18631;
 
-struct Case {
-  const char* name;
-  bool refuse;
-  Fault fault;
-};
-
-const Case kCases[] = {
-    {"Refused", true, Fault::None},
-    {"Stalled", false, Fault::Stall},
-    {"ResetMidResponse", false, Fault::Reset},
-    {"Status500", false, Fault::Status500},
-    {"GarbageHeaders", false, Fault::GarbageHeaders},
-};
-
-std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
-
 // Pumps until `done` or the bound; returns the time taken.
 template <typename Done>
 ULONGLONG pumpUntil(Done done, ULONGLONG boundMs = kBoundMs) {
@@ -48,11 +32,11 @@ ULONGLONG pumpUntil(Done done, ULONGLONG boundMs = kBoundMs) {
   return GetTickCount64() - start;
 }
 
-class AppFaults : public ::testing::TestWithParam<Case> {
+class AppFaults : public ::testing::TestWithParam<FaultCase> {
  protected:
   void SetUp() override {
-    for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
-    if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+    for (int i = 0; i < 100 && LoopbackServer::portAnswers(kFixedPort); ++i) Sleep(100);
+    if (LoopbackServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
   }
   // Opens AboutWindow through its menu button; returns how long it took.
   ULONGLONG openAbout(RunningApp& run) {
@@ -70,9 +54,9 @@ class AppFaults : public ::testing::TestWithParam<Case> {
 };
 
 TEST_P(AppFaults, AboutShowsNoLatestVersionAndUpdateNowSaysCurrent) {
-  std::unique_ptr<FaultServer> server;
+  std::unique_ptr<LoopbackServer> server;
   if (!GetParam().refuse) {
-    server = std::make_unique<FaultServer>(GetParam().fault, kFixedPort);
+    server = std::make_unique<LoopbackServer>(GetParam().fault, kFixedPort);
     ASSERT_TRUE(server->listening());
   }
   BoxWatcher boxes(IDOK);
@@ -95,16 +79,16 @@ TEST_P(AppFaults, AboutShowsNoLatestVersionAndUpdateNowSaysCurrent) {
 
 TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
   // The page announces a mandatory update; the download is what fails.
-  const int downloadPort = GetParam().refuse ? FaultServer::closedPort() : kFixedPort;
+  const int downloadPort = GetParam().refuse ? LoopbackServer::closedPort() : kFixedPort;
   const std::string page =
       "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(downloadPort) +
       "/vexbox/new.exe[/dowload][update]Y[/update][end]";
   const Fault fault = GetParam().fault;
-  FaultServer server(
+  LoopbackServer server(
       [&](const std::string& path) {
-        if (path == "/vexbox/Version.html") return Answer{Fault::None, page};
-        if (path == "/vexbox/new.exe") return Answer{fault, "MZ not really"};
-        return Answer{Fault::None, "ok"};
+        if (path == "/vexbox/Version.html") return Reply{Fault::None, page};
+        if (path == "/vexbox/new.exe") return Reply{fault, "MZ not really"};
+        return Reply{Fault::None, "ok"};
       },
       kFixedPort);
   ASSERT_TRUE(server.listening());
@@ -125,14 +109,14 @@ TEST_P(AppFaults, FailedUpdateDownloadSaysSoAndKeepsTheProgram) {
   expectUsable(run);
 }
 
-INSTANTIATE_TEST_SUITE_P(Each, AppFaults, ::testing::ValuesIn(kCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Each, AppFaults, ::testing::ValuesIn(kFaultCases), faultCaseName);
 
 // A version page that trickles is given up at its deadline, and meanwhile
 // the windows go on painting and answering.
 TEST(AppTrickle, AboutIsBoundedAndTheWindowsStayPainted) {
-  for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
-  if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
-  FaultServer server(Fault::Trickle, kFixedPort);
+  for (int i = 0; i < 100 && LoopbackServer::portAnswers(kFixedPort); ++i) Sleep(100);
+  if (LoopbackServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  LoopbackServer server(Fault::Trickle, kFixedPort);
   ASSERT_TRUE(server.listening());
   BoxWatcher boxes(IDOK);
   RunningApp run;
@@ -175,10 +159,10 @@ TEST(AppTrickle, AboutIsBoundedAndTheWindowsStayPainted) {
 class AppHostile : public ::testing::TestWithParam<Hostile> {
  protected:
   void SetUp() override {
-    for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
-    if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+    for (int i = 0; i < 100 && LoopbackServer::portAnswers(kFixedPort); ++i) Sleep(100);
+    if (LoopbackServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
   }
-  void report(const char* flow, ULONGLONG took, const FaultServer& server) {
+  void report(const char* flow, ULONGLONG took, const LoopbackServer& server) {
     std::printf("%s %s: gave up after %llu ms, %zu requests, %llu bytes served\n", flow,
                 hostileName(GetParam()), took, server.paths().size(),
                 static_cast<unsigned long long>(server.bytesSent()));
@@ -186,7 +170,7 @@ class AppHostile : public ::testing::TestWithParam<Hostile> {
 };
 
 TEST_P(AppHostile, DISABLED_AboutPage) {
-  FaultServer server([](const std::string& path) { return hostileAnswer(GetParam(), path); }, kFixedPort);
+  LoopbackServer server([](const std::string& path) { return hostileReply(GetParam(), path); }, kFixedPort);
   ASSERT_TRUE(server.listening());
   BoxWatcher boxes(IDOK);
   RunningApp run;
@@ -200,9 +184,9 @@ TEST_P(AppHostile, DISABLED_UpdateDownload) {
   const std::string page =
       "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(kFixedPort) +
       "/vexbox/new.exe[/dowload][update]Y[/update][end]";
-  FaultServer server(
+  LoopbackServer server(
       [&](const std::string& path) {
-        return path == "/vexbox/Version.html" ? Answer{Fault::None, page} : hostileAnswer(GetParam(), path);
+        return path == "/vexbox/Version.html" ? Reply{Fault::None, page} : hostileReply(GetParam(), path);
       },
       kFixedPort);
   ASSERT_TRUE(server.listening());

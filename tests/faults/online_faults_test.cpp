@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fault_server.h"
+#include "../support/fault_cases.h"
 #include "net/http_request.h"
 #include "online/self_update.h"
 #include "online/usage_beacon.h"
@@ -26,22 +26,6 @@ namespace {
 constexpr ULONGLONG kBoundMs = 20000;
 constexpr int kFixedPort = 18631;  // the build's endpoints
 
-struct Case {
-  const char* name;
-  bool refuse;  // nothing listens; otherwise a server with `fault`
-  Fault fault;
-};
-
-const Case kCases[] = {
-    {"Refused", true, Fault::None},
-    {"Stalled", false, Fault::Stall},
-    {"ResetMidResponse", false, Fault::Reset},
-    {"Status500", false, Fault::Status500},
-    {"GarbageHeaders", false, Fault::GarbageHeaders},
-};
-
-std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
-
 class Stopwatch {
  public:
   ULONGLONG ms() const { return GetTickCount64() - start_; }
@@ -53,25 +37,25 @@ class Stopwatch {
 // The failing endpoint of a case: a server, or a port nothing listens on.
 class Endpoint {
  public:
-  Endpoint(const Case& c, int port = 0) {
+  Endpoint(const FaultCase& c, int port = 0) {
     if (!c.refuse) {
-      server_ = std::make_unique<FaultServer>(c.fault, port);
+      server_ = std::make_unique<LoopbackServer>(c.fault, port);
       port_ = server_->port();
     } else {
-      port_ = port ? port : FaultServer::closedPort();
+      port_ = port ? port : LoopbackServer::closedPort();
     }
   }
   bool usable() const { return !server_ || server_->listening(); }
   std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
   std::string url(const std::string& path) const { return "http://" + host() + path; }
-  FaultServer* server() const { return server_.get(); }
+  LoopbackServer* server() const { return server_.get(); }
 
  private:
-  std::unique_ptr<FaultServer> server_;
+  std::unique_ptr<LoopbackServer> server_;
   int port_ = 0;
 };
 
-class OnlineFaults : public ::testing::TestWithParam<Case> {};
+class OnlineFaults : public ::testing::TestWithParam<FaultCase> {};
 
 // As the beacon calls it: the library's own defaults let a silent server
 // hold a request as long as it stays silent.
@@ -246,7 +230,7 @@ TEST(SelfUpdateGuard, CompleteFileThatIsNoExecutableIsNotSwappedIn) {
   EXPECT_FALSE(fileExists(update.task.file));
 }
 
-INSTANTIATE_TEST_SUITE_P(Each, OnlineFaults, ::testing::ValuesIn(kCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Each, OnlineFaults, ::testing::ValuesIn(kFaultCases), faultCaseName);
 
 // Servers that hold on or pour out for as long as the client lets them.
 // Every online path runs against each with short limits and must give up
@@ -279,7 +263,7 @@ std::string hostileCaseName(const ::testing::TestParamInfo<HostileCase>& info) {
 
 class HostileServers : public ::testing::TestWithParam<HostileCase> {
  protected:
-  FaultServer server{[](const std::string& path) { return hostileAnswer(GetParam().server, path); }};
+  LoopbackServer server{[](const std::string& path) { return hostileReply(GetParam().server, path); }};
 
   void report(const char* path, ULONGLONG took) {
     std::printf("%s %s: gave up after %llu ms, %zu requests, %llu bytes served\n", path,
@@ -339,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(Each, HostileServers, ::testing::ValuesIn(kHostile), ho
 // A CR LF inside the page's download address never reaches the wire: the
 // player is told the address is wrong and the server sees no request.
 TEST(HostileServersInput, ControlBytesInTheDownloadAddressAreRefused) {
-  FaultServer server(Fault::None);
+  LoopbackServer server(Fault::None);
   ASSERT_TRUE(server.listening());
   online::SelfUpdate update;
   std::mutex mutex;
@@ -361,7 +345,7 @@ TEST(HostileServersInput, ControlBytesInTheDownloadAddressAreRefused) {
     Sleep(20);
   }
   EXPECT_EQ(said[0], online::kUpdateAddressText);
-  EXPECT_TRUE(server.heads().empty());
+  EXPECT_TRUE(server.requests().empty());
   EXPECT_FALSE(fileExists(update.task.file));
   // The same address through the other paths.
   EXPECT_TRUE(online::fetch_version_page(server.url("/p\r\nX-Injected: yes")).empty());
@@ -369,13 +353,13 @@ TEST(HostileServersInput, ControlBytesInTheDownloadAddressAreRefused) {
   BoundedInternet api(wininet, {});
   http_request(api, server.url("/stat.htm?x=1\r\nX-Injected: yes"));
   EXPECT_EQ(api.ended(), TransferEnd::BadAddress);
-  EXPECT_TRUE(server.heads().empty());
+  EXPECT_TRUE(server.requests().empty());
 }
 
 // An idle program holds no WinInet: each online job loads it and the last
 // one to end lets it go.
 TEST(OnlineMemory, WinInetIsHeldOnlyWhileAJobRuns) {
-  FaultServer server(Fault::None);
+  LoopbackServer server(Fault::None);
   ASSERT_TRUE(server.listening());
   auto releasedWithin = [](ULONGLONG ms) {
     Stopwatch clock;
@@ -405,12 +389,12 @@ TEST(OnlineMemory, WinInetIsHeldOnlyWhileAJobRuns) {
 }
 
 // The beacon and the about flow use the build's fixed endpoints.
-class FixedPortFaults : public ::testing::TestWithParam<Case> {
+class FixedPortFaults : public ::testing::TestWithParam<FaultCase> {
  protected:
   void SetUp() override {
     // Another program's server on the port would answer instead of ours.
-    for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
-    if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+    for (int i = 0; i < 100 && LoopbackServer::portAnswers(kFixedPort); ++i) Sleep(100);
+    if (LoopbackServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
   }
 };
 
@@ -428,7 +412,7 @@ TEST_P(FixedPortFaults, BeaconReturnsWithinItsBound) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Each, FixedPortFaults, ::testing::ValuesIn(kCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Each, FixedPortFaults, ::testing::ValuesIn(kFaultCases), faultCaseName);
 
 }  // namespace
 }  // namespace vex::test

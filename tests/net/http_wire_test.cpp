@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "loopback_http_server.h"
+#include "../support/loopback_server.h"
 #include "net/http_request.h"
 #include "toolkit/internet/wininet_api.h"
 
 namespace vex {
 namespace {
 
-using testing::httpResponse;
-using testing::LoopbackHttpServer;
-using testing::WireRequest;
+using test::LoopbackServer;
+using test::Reply;
+using test::Request;
 
 std::string textOf(const Bytes& b) { return std::string(b.begin(), b.end()); }
 
@@ -30,13 +30,13 @@ bool inOrder(const std::vector<std::string>& lines, const std::vector<std::strin
 }
 
 TEST(HttpWire, GetSendsTheCompletedHeaderBlock) {
-  LoopbackHttpServer server([](const WireRequest&) { return httpResponse("200 OK", "", "hello"); });
+  LoopbackServer server([](const Request&) { return Reply{.body = "hello"}; });
   const std::string url = server.url("/A/b?c=1");
   std::string gotHeaders;
   const Bytes body = http_request(url, {.got_headers = &gotHeaders});
   EXPECT_EQ(textOf(body), "hello");
   ASSERT_EQ(server.requests().size(), 1u);
-  const WireRequest r = server.requests()[0];
+  const Request r = server.requests()[0];
   std::printf("--- GET as received\n%s\n---\n", r.head.c_str());
   EXPECT_EQ(r.requestLine(), "GET /A/b?c=1 HTTP/1.1");
   const auto lines = r.headerLines();
@@ -49,12 +49,12 @@ TEST(HttpWire, GetSendsTheCompletedHeaderBlock) {
 }
 
 TEST(HttpWire, PostSendsFormTextWithItsContentType) {
-  LoopbackHttpServer server([](const WireRequest& r) { return httpResponse("200 OK", "", "got " + r.body); });
+  LoopbackServer server([](const Request& r) { return Reply{.body = "got " + r.body}; });
   std::string headers = "x-custom-name: Mixed-Case";
   const Bytes body =
       http_request(server.url("/form"), {.method = 1, .form_text = "a=1&b=2", .headers = &headers});
   EXPECT_EQ(textOf(body), "got a=1&b=2");
-  const WireRequest r = server.requests().at(0);
+  const Request r = server.requests().at(0);
   std::printf("--- POST as received\n%s\n\n%s\n---\n", r.head.c_str(), r.body.c_str());
   EXPECT_EQ(r.requestLine(), "POST /form HTTP/1.1");
   EXPECT_TRUE(
@@ -67,14 +67,14 @@ TEST(HttpWire, PostSendsFormTextWithItsContentType) {
 TEST(HttpWire, BodyOfSeveralChunksArrivesWhole) {
   std::string payload;
   for (int i = 0; i < 5 * 1024 + 300; ++i) payload += static_cast<char>('a' + i % 26 + (i / 1024) % 3);
-  LoopbackHttpServer server([&payload](const WireRequest&) { return httpResponse("200 OK", "", payload); });
+  LoopbackServer server([&payload](const Request&) { return Reply{.body = payload}; });
   EXPECT_EQ(textOf(http_request(server.url("/big"))), payload);
 }
 
 TEST(HttpWire, SetCookieLinesAreCollectedAndMerged) {
-  LoopbackHttpServer server([](const WireRequest&) {
-    return httpResponse(
-        "200 OK", "Set-Cookie: sid=9; path=/\r\nSet-Cookie: lang=en\r\nSet-Cookie: old=deleted\r\n", "");
+  LoopbackServer server([](const Request&) {
+    return Reply{.headers =
+                     "Set-Cookie: sid=9; path=/\r\nSet-Cookie: lang=en\r\nSet-Cookie: old=deleted\r\n"};
   });
   std::string sendCookies = "a=1; sid=1; old=2", gotCookies;
   http_request(server.url("/c"), {.send_cookies = &sendCookies, .got_cookies = &gotCookies});
@@ -104,8 +104,8 @@ TEST(HttpWire, HeaderBlockLongerThan5000KeepsItsCookies) {
   // Several lines: the library cuts single header lines at about 4 KB.
   std::string pad;
   for (int k = 0; k < 8; ++k) pad += "X-Pad-" + std::to_string(k) + ": " + std::string(900, 'p') + "\r\n";
-  LoopbackHttpServer server([&pad](const WireRequest&) {
-    return httpResponse("200 OK", pad + "Set-Cookie: late=1; path=/\r\n", "body");
+  LoopbackServer server([&pad](const Request&) {
+    return Reply{.body = "body", .headers = pad + "Set-Cookie: late=1; path=/\r\n"};
   });
   std::string gotCookies, gotHeaders;
   QueryWatchingApi api;
@@ -119,10 +119,10 @@ TEST(HttpWire, HeaderBlockLongerThan5000KeepsItsCookies) {
 }
 
 TEST(HttpWire, RedirectIsFollowedUnlessNoRedirect) {
-  LoopbackHttpServer server([](const WireRequest& r) {
+  LoopbackServer server([](const Request& r) {
     if (r.requestLine() == "GET /start HTTP/1.1")
-      return httpResponse("302 Found", "Location: /target\r\n", "moved");
-    return httpResponse("200 OK", "", "arrived");
+      return Reply{.body = "moved", .status = 302, .headers = "Location: /target\r\n"};
+    return Reply{.body = "arrived"};
   });
   EXPECT_EQ(textOf(http_request(server.url("/start"))), "arrived");
   ASSERT_EQ(server.requests().size(), 2u);
@@ -133,10 +133,9 @@ TEST(HttpWire, RedirectIsFollowedUnlessNoRedirect) {
 }
 
 TEST(HttpWire, ProxyReceivesTheAbsoluteAddress) {
-  LoopbackHttpServer proxy([](const WireRequest&) { return httpResponse("200 OK", "", "via proxy"); });
+  LoopbackServer proxy([](const Request&) { return Reply{.body = "via proxy"}; });
   // The target port is closed: only the proxy can answer.
-  const std::string target =
-      "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort()) + "/via?x=1";
+  const std::string target = "http://127.0.0.1:" + std::to_string(LoopbackServer::closedPort()) + "/via?x=1";
   const Bytes body = http_request(target, {.proxy = "127.0.0.1:" + std::to_string(proxy.port())});
   EXPECT_EQ(textOf(body), "via proxy");
   ASSERT_EQ(proxy.requests().size(), 1u);
@@ -145,7 +144,7 @@ TEST(HttpWire, ProxyReceivesTheAbsoluteAddress) {
 }
 
 TEST(HttpWire, ClosedPortGivesAnEmptyResultFast) {
-  const std::string url = "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort()) + "/x";
+  const std::string url = "http://127.0.0.1:" + std::to_string(LoopbackServer::closedPort()) + "/x";
   std::string gotCookies = "before", gotHeaders;
   // <chrono> does not compile with GBK narrow literals, hence the tick count.
   const ULONGLONG start = GetTickCount64();

@@ -6,7 +6,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "../toolkit/download_test_server.h"
+#include "../support/loopback_server.h"
 #include "online/update_script.h"
 #include "toolkit/download/download_verify.h"
 #include "update_signature_keys.h"
@@ -14,8 +14,8 @@
 namespace vex::online {
 namespace {
 
+using test::LoopbackServer;
 using test::patternBytes;
-using test::TestHttpServer;
 
 // Runs each test in a fresh program directory of its own.
 class SelfUpdateTest : public ::testing::Test {
@@ -81,7 +81,7 @@ TEST_F(SelfUpdateTest, TaskRecordHoldsItsStartDefaults) {
 }
 
 TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
-  TestHttpServer server;
+  LoopbackServer server;
   VersionInfo info;
   info.download = "\xA1\xA1 " + server.url("/missing.exe") + "  ";
   start_update_download(update, info, nullptr);
@@ -104,7 +104,7 @@ TEST_F(SelfUpdateTest, StartFillsTheTaskForTheUpdate) {
 }
 
 TEST_F(SelfUpdateTest, SecondStartWhileDownloadingIsIgnored) {
-  TestHttpServer server;
+  LoopbackServer server;
   server.serve("/slow.exe", {.body = patternBytes(300000), .bytesPerSecond = 100000});
   VersionInfo info;
   info.download = server.url("/slow.exe");
@@ -115,7 +115,7 @@ TEST_F(SelfUpdateTest, SecondStartWhileDownloadingIsIgnored) {
   start_update_download(update, other, nullptr);
   EXPECT_EQ(update.task.address, info.download);
   update.downloader.stop();
-  for (const auto& r : server.requests()) EXPECT_EQ(r.find("/other.exe"), std::string::npos);
+  for (const auto& r : server.requests()) EXPECT_EQ(r.head.find("/other.exe"), std::string::npos);
   EXPECT_FALSE(win::fileExists(temp));
 }
 

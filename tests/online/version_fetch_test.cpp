@@ -3,14 +3,14 @@
 
 #include <algorithm>
 
-#include "../toolkit/download_test_server.h"
+#include "../support/loopback_server.h"
 #include "online/version_check.h"
 
 namespace vex::online {
 namespace {
 
-using test::ServedFile;
-using test::TestHttpServer;
+using test::LoopbackServer;
+using test::Reply;
 
 Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
@@ -18,12 +18,12 @@ const std::string kPage =
     "[start][edition]2.2[/edition][dowload]http://h/new.exe[/dowload][update]N[/update][end]";
 
 TEST(VersionFetch, SendsAnOldStyleUncachedGet) {
-  TestHttpServer server;
+  LoopbackServer server;
   server.serve(kVersionPagePath, {.body = bytesOf(kPage)});
   EXPECT_EQ(fetch_version_page(server.url(kVersionPagePath) + "#ignored"), bytesOf(kPage));
   const auto requests = server.requests();
   ASSERT_EQ(requests.size(), 1u);
-  const std::string& r = requests[0];
+  const std::string& r = requests[0].head;
   EXPECT_EQ(r.rfind("GET /vexbox/Version.html HTTP/1.0\r\n", 0), 0u) << r;
   EXPECT_NE(r.find("User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n"), std::string::npos)
       << r;
@@ -32,9 +32,9 @@ TEST(VersionFetch, SendsAnOldStyleUncachedGet) {
 }
 
 TEST(VersionFetch, ReadsTheWholeBodyWhateverContentLengthSays) {
-  TestHttpServer server;
+  LoopbackServer server;
   const Bytes body = bytesOf(kPage);
-  auto check = [&](const char* name, ServedFile file, const Bytes& expected) {
+  auto check = [&](const char* name, Reply file, const Bytes& expected) {
     SCOPED_TRACE(name);
     server.serve("/p", std::move(file));
     EXPECT_EQ(fetch_version_page(server.url("/p")), expected);
@@ -52,7 +52,7 @@ TEST(VersionFetch, ReadsTheWholeBodyWhateverContentLengthSays) {
 }
 
 TEST(VersionFetch, PageLongerThanTheBufferIsReadWhole) {
-  TestHttpServer server;
+  LoopbackServer server;
   std::string page(250000, 'x');
   page += "[start][edition]2.3[/edition][end]";
   for (bool length : {true, false}) {
@@ -65,7 +65,7 @@ TEST(VersionFetch, PageLongerThanTheBufferIsReadWhole) {
 }
 
 TEST(VersionFetch, FillsVersionInfoAndComparesWithTheCurrentVersion) {
-  TestHttpServer server;
+  LoopbackServer server;
   const std::string host = "127.0.0.1:" + std::to_string(server.port());
   VersionInfo info;
   server.serve(kVersionPagePath, {.body = bytesOf(kPage)});
@@ -85,7 +85,7 @@ TEST(VersionFetch, FillsVersionInfoAndComparesWithTheCurrentVersion) {
   EXPECT_FALSE(fetch_version_info(info, host));
   EXPECT_EQ(info.edition, "");
 
-  server.serve(kVersionPagePath, {.status = 404, .body = bytesOf(kPage)});
+  server.serve(kVersionPagePath, {.body = bytesOf(kPage), .status = 404});
   EXPECT_TRUE(fetch_version_info(info, host));  // the page text is parsed whatever the status
 }
 
@@ -99,8 +99,8 @@ TEST(VersionFetch, NoServerGivesNothingQuickly) {
 }
 
 TEST(VersionFetch, SilentServerIsGivenUpAfterAFewSeconds) {
-  TestHttpServer server;
-  server.serve(kVersionPagePath, {.body = bytesOf(kPage), .silent = true});
+  LoopbackServer server;
+  server.serve(kVersionPagePath, {.fault = test::Fault::Stall, .body = bytesOf(kPage)});
   const DWORD before = GetTickCount();
   EXPECT_TRUE(fetch_version_page(server.url(kVersionPagePath)).empty());
   const DWORD spent = GetTickCount() - before;
@@ -108,7 +108,7 @@ TEST(VersionFetch, SilentServerIsGivenUpAfterAFewSeconds) {
 }
 
 TEST(VersionFetch, PageAboveTheSizeBoundGivesNothing) {
-  TestHttpServer server;
+  LoopbackServer server;
   std::string page = "[start][edition]2.3[/edition][end]";
   page.resize((std::size_t{1} << 20) + 1, 'x');
   for (bool length : {true, false}) {
@@ -122,7 +122,7 @@ TEST(VersionFetch, PageAboveTheSizeBoundGivesNothing) {
 }
 
 TEST(VersionFetch, TricklingServerIsGivenUpAtTheDeadline) {
-  TestHttpServer server;
+  LoopbackServer server;
   // Five bytes a second: every read gets a byte long before a time-out.
   server.serve(kVersionPagePath, {.body = bytesOf(kPage), .acceptRanges = false, .bytesPerSecond = 5});
   const DWORD before = GetTickCount();

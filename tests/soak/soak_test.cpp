@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "../faults/box_watcher.h"
-#include "../faults/fault_server.h"
+#include "../support/box_watcher.h"
+#include "../support/loopback_server.h"
 #include "../support/process_counts.h"
 #include "../views/native_probe.h"
 #include "online/self_update.h"
@@ -227,18 +227,18 @@ TEST(Soak, ThousandRandomActionsOverAllWindows) {
   const unsigned randomStart = soakStart();
   const int kActions = soakActions();
   std::printf("soak random start %u (set VEX_SOAK_SEED to replay another)\n", randomStart);
-  for (int i = 0; i < 100 && FaultServer::portAnswers(kFixedPort); ++i) Sleep(100);
-  if (FaultServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
+  for (int i = 0; i < 100 && LoopbackServer::portAnswers(kFixedPort); ++i) Sleep(100);
+  if (LoopbackServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
   // The build's server: a newer version is announced, and its download
   // fails, so the update prompt and UpdateWindow are reached and never swap.
   const std::string page =
       "[start][edition]2.2[/edition][dowload]http://127.0.0.1:" + std::to_string(kFixedPort) +
       "/vexbox/new.exe[/dowload][update]N[/update][end]";
-  FaultServer server(
+  LoopbackServer server(
       [&](const std::string& path) {
-        if (path == "/vexbox/Version.html") return Answer{Fault::None, page};
-        if (path == "/vexbox/new.exe") return Answer{Fault::Status500, "gone"};
-        return Answer{Fault::None, "ok"};
+        if (path == "/vexbox/Version.html") return Reply{Fault::None, page};
+        if (path == "/vexbox/new.exe") return Reply{Fault::Status500, "gone"};
+        return Reply{Fault::None, "ok"};
       },
       kFixedPort);
   ASSERT_TRUE(server.listening());

@@ -7,15 +7,15 @@
 #include <mutex>
 #include <vector>
 
-#include "download_test_server.h"
+#include "../support/loopback_server.h"
 #include "toolkit/download/download_host.h"
 
 namespace vex::win {
 namespace {
 
+using test::LoopbackServer;
 using test::patternBytes;
-using test::ServedFile;
-using test::TestHttpServer;
+using test::Reply;
 
 // Collects the notices of one task and lets the test wait for its end.
 struct Recorder {
@@ -74,7 +74,7 @@ class DownloaderTest : public ::testing::Test {
 
   std::string target;
   Recorder recorder;
-  TestHttpServer server;
+  LoopbackServer server;
 };
 
 TEST_F(DownloaderTest, UsesFiveRangedConnectionsWhenTheServerAcceptsRanges) {
@@ -91,13 +91,13 @@ TEST_F(DownloaderTest, UsesFiveRangedConnectionsWhenTheServerAcceptsRanges) {
   // A bounded head, then five ranges: four beside the head, the fifth on the
   // head's connection once it is done. The server may still count the head's
   // socket for a moment after the client has let it go.
-  EXPECT_EQ(server.connectionCount(), 6);
+  EXPECT_EQ(server.connections(), 6);
   EXPECT_GE(server.maxConcurrent(), 5);
   EXPECT_LE(server.maxConcurrent(), 6);
   const auto requests = server.requests();
   ASSERT_EQ(requests.size(), 6u);
-  EXPECT_NE(requests[0].find("Range: bytes=0-262143\r\n"), std::string::npos) << requests[0];
-  for (const auto& r : requests) EXPECT_NE(r.find("Range: bytes="), std::string::npos);
+  EXPECT_NE(requests[0].head.find("Range: bytes=0-262143\r\n"), std::string::npos) << requests[0].head;
+  for (const auto& r : requests) EXPECT_NE(r.head.find("Range: bytes="), std::string::npos);
 }
 
 TEST_F(DownloaderTest, ProgressGrowsToTheWholeFile) {
@@ -122,7 +122,7 @@ TEST_F(DownloaderTest, OneConnectionWhenRangesAreRefused) {
   ASSERT_TRUE(end);
   EXPECT_EQ(end->value, 1);
   EXPECT_EQ(readWholeFile(target), body);
-  EXPECT_EQ(server.connectionCount(), 1);
+  EXPECT_EQ(server.connections(), 1);
 }
 
 TEST_F(DownloaderTest, BodyWithoutLengthIsNeverComplete) {
@@ -146,14 +146,14 @@ TEST_F(DownloaderTest, BodyWithoutLengthIsNeverComplete) {
 
 struct FailureCase {
   const char* name;
-  ServedFile file;
+  Reply file;
   DownloadFailure expected;
 };
 
 TEST_F(DownloaderTest, FailuresEndWithoutAFile) {
   const Bytes body = patternBytes(1 << 20, 5);
   const FailureCase cases[] = {
-      {"404", {.status = 404, .body = body}, DownloadFailure::HttpStatus},
+      {"404", {.body = body, .status = 404}, DownloadFailure::HttpStatus},
       {"cut, ranged", {.body = body, .cutAfter = 100000}, DownloadFailure::Cut},
       {"cut, single", {.body = body, .acceptRanges = false, .cutAfter = 100000}, DownloadFailure::Cut},
       {"short body",
@@ -214,7 +214,7 @@ TEST_F(DownloaderTest, SecondStartWhileRunningDoesNothing) {
   const auto end = recorder.waitEnd();
   ASSERT_TRUE(end);
   EXPECT_EQ(end->total, 400000);
-  for (const auto& r : server.requests()) EXPECT_EQ(r.find("/other.exe"), std::string::npos);
+  for (const auto& r : server.requests()) EXPECT_EQ(r.head.find("/other.exe"), std::string::npos);
 }
 
 TEST_F(DownloaderTest, StopRemovesThePartialFileAndSendsNoEnd) {
@@ -232,7 +232,7 @@ TEST_F(DownloaderTest, StopRemovesThePartialFileAndSendsNoEnd) {
 }
 
 TEST_F(DownloaderTest, StopCutsASilentServerShort) {
-  server.serve("/silent.exe", {.body = patternBytes(1000), .silent = true});
+  server.serve("/silent.exe", {.fault = test::Fault::Stall, .body = patternBytes(1000)});
   Downloader downloader;
   downloader.start(task(server.url("/silent.exe")));
   Sleep(300);

@@ -8,24 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "../support/input.h"
+#include "../support/pump.h"
 #include "toolkit/controls/ui.h"
 
 namespace vex::test {
-
-// Runs the message loop for `ms` milliseconds, or until `done` holds.
-inline void pump(int ms, const std::function<bool()>& done = {}) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (done && done()) return;
-    if (static_cast<int>(GetTickCount() - end) >= 0) return;
-    Sleep(5);
-  }
-}
 
 // A 32-bit BMP file of one colour (0x00BBGGRR), fully opaque.
 inline Bytes solidBmp(int w, int h, Colour colour) {
@@ -79,21 +66,8 @@ inline COLORREF pixelAt(HWND hwnd, int x, int y) {
   return c;
 }
 
-inline void sendMouse(DWORD flags, int screenX = 0, int screenY = 0) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (flags & MOUSEEVENTF_MOVE) {
-    // Absolute coordinates run from 0 to 65535 over the primary screen.
-    in.mi.dx = (screenX * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
-    in.mi.dy = (screenY * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
-    flags |= MOUSEEVENTF_ABSOLUTE;
-  }
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
-
 inline void moveMouseTo(int x, int y) {
-  sendMouse(MOUSEEVENTF_MOVE, x, y);
+  sendMouse(MOUSEEVENTF_MOVE, {x, y});
   pump(30);
 }
 
@@ -121,7 +95,7 @@ inline void dragInSteps(POINT start, int steps, int dx, int dy, int pauseMs) {
   sendMouse(MOUSEEVENTF_LEFTDOWN);
   pump(30);
   for (int i = 1; i <= steps; ++i) {
-    sendMouse(MOUSEEVENTF_MOVE, start.x + dx * i, start.y + dy * i);
+    sendMouse(MOUSEEVENTF_MOVE, {start.x + dx * i, start.y + dy * i});
     pump(pauseMs);
   }
   sendMouse(MOUSEEVENTF_LEFTUP);

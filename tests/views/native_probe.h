@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../app/app_fixture.h"
+#include "../support/input.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/wide_text.h"
 
@@ -155,19 +156,6 @@ inline Pixels drawn(RunningApp& run, ControlRef ref) {
 }
 
 // --- real input
-
-inline void sendMouse(DWORD flags, POINT at = {}) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (flags & MOUSEEVENTF_MOVE) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = (at.x * 65536 + cx / 2) / cx;
-    in.mi.dy = (at.y * 65536 + cy / 2) / cy;
-    flags |= MOUSEEVENTF_ABSOLUTE;
-  }
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
 
 inline void pointerTo(POINT at, int ms = 60) {
   sendMouse(MOUSEEVENTF_MOVE, at);
