@@ -86,26 +86,30 @@ ControlState logo(const StripRow& row) {
                  .picture = assets::layoutLogoIco.bytes()});
 }
 
-ControlState closeButton(const StripRow& row) {
+namespace {
+
+// A picture button of the strip at .left: close or minimise.
+ControlState stripPictureButton(const StripRow& row, const char* name, Bytes picture, Bytes hover) {
   return superBtn({.id = row.id,
-                   .name = "关闭按钮",
+                   .name = name,
                    .parent = row.strip,
                    .box = {row.left, 1, 40, 24},
                    .pointer = Pointer::Hand,
                    .events = {Event::Clicked},
-                   .picture = assets::layoutClosePng.bytes(),
-                   .hoverPicture = assets::layoutCloseHoverPng.bytes()});
+                   .picture = std::move(picture),
+                   .hoverPicture = std::move(hover)});
+}
+
+}  // namespace
+
+ControlState closeButton(const StripRow& row) {
+  return stripPictureButton(row, "关闭按钮", assets::layoutClosePng.bytes(),
+                            assets::layoutCloseHoverPng.bytes());
 }
 
 ControlState minimiseButton(const StripRow& row) {
-  return superBtn({.id = row.id,
-                   .name = "最小化按钮",
-                   .parent = row.strip,
-                   .box = {row.left, 1, 40, 24},
-                   .pointer = Pointer::Hand,
-                   .events = {Event::Clicked},
-                   .picture = assets::layoutMinimisePng.bytes(),
-                   .hoverPicture = assets::layoutMinimiseHoverPng.bytes()});
+  return stripPictureButton(row, "最小化按钮", assets::layoutMinimisePng.bytes(),
+                            assets::layoutMinimiseHoverPng.bytes());
 }
 
 ControlState titleLabel(const StripRow& row) {
