@@ -5,7 +5,7 @@
 namespace vex {
 namespace {
 
-constexpr std::int32_t kWin = 0x100, kOther = 0x200, kBox = 1, kButton = 2, kList = 3;
+constexpr std::int32_t kWin = 0x100, kOther = 0x200, kBox = 1, kButton = 2, kList = 3, kTimer = 4;
 
 WindowLayout testLayout(std::int32_t id) {
   WindowLayout w;
@@ -30,7 +30,10 @@ WindowLayout testLayout(std::int32_t id) {
   list.id = kList;
   list.kind = ControlKind::ListView;
   list.list.columns = {{"a", 10, Align::Left}, {"b", 10, Align::Left}};
-  w.controls = {box, button, list};
+  ControlState timer;
+  timer.id = kTimer;
+  timer.kind = ControlKind::Timer;
+  w.controls = {box, button, list, timer};
   return w;
 }
 
@@ -109,6 +112,40 @@ TEST_F(UiStateTest, ListRowsCellsSelectionAndStableSort) {
   ui.listClear(list);
   EXPECT_EQ(ui.listRowCount(list), 0);
   EXPECT_EQ(ui.listCell(list, 0, 0), "");
+}
+
+// What the native list reads to catch up: the rows written since it last
+// did, and nothing for a write of the value a cell already holds.
+TEST_F(UiStateTest, ListWritesMarkTheRowsTheyChange) {
+  ui.open(kWin);
+  const ControlRef list{kWin, kList};
+  const ChangedRows& marked = ui.control(list).list.changed;
+  for (int r = 0; r < 5; ++r) ui.listSetCell(list, ui.listAppendRow(list), 0, "T" + std::to_string(r));
+  EXPECT_EQ(marked.first, 0);
+  EXPECT_EQ(marked.last, 4);
+  ui.window(kWin)->controls[2].list.changed.clear();  // as the native list does once synced
+  ui.listSetCell(list, 3, 0, "T3");
+  ui.listSetCellImage(list, 9, 0, 1);
+  EXPECT_FALSE(marked.any()) << "the same text, a row out of range";
+  ui.listSetCellImage(list, 3, 1, 7);
+  ui.listSetCell(list, 1, 0, "new");
+  EXPECT_EQ(marked.first, 1);
+  EXPECT_EQ(marked.last, 3);
+  ui.window(kWin)->controls[2].list.changed.clear();
+  ui.sortListByColumn(list, 0);
+  EXPECT_EQ(marked.first, 0);
+  EXPECT_EQ(marked.last, 4) << "a sort moves every row";
+}
+
+// No table binds a timer's tick: it keeps the interval written, for
+// reading back, while its window is open.
+TEST_F(UiStateTest, TimerKeepsItsIntervalOnly) {
+  const ControlRef timer{kWin, kTimer};
+  ui.setTimerInterval(timer, 50);
+  EXPECT_EQ(ui.control(timer).timerInterval, 0) << "dropped while closed";
+  ui.open(kWin);
+  ui.setTimerInterval(timer, 50);
+  EXPECT_EQ(ui.control(timer).timerInterval, 50);
 }
 
 }  // namespace

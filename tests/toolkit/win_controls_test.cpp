@@ -292,11 +292,13 @@ TEST_F(WinControlsTest, ProgressBarFollowsItsState) {
   EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 100);
 }
 
-TEST_F(WinControlsTest, TimerIsInertAtZeroAndHarmlessWhenRunning) {
-  EXPECT_EQ(handle(kTimer), nullptr);
+// The toolkit keeps a timer's interval only: no system timer ticks.
+TEST_F(WinControlsTest, TimerSetsNoSystemTimer) {
   ui.setTimerInterval({kWin, kTimer}, 10);
-  pump(60);
-  ui.setTimerInterval({kWin, kTimer}, 0);
+  EXPECT_EQ(ui.control({kWin, kTimer}).timerInterval, 10);
+  Sleep(60);
+  MSG m;
+  EXPECT_FALSE(PeekMessageW(&m, window(), WM_TIMER, WM_TIMER, PM_NOREMOVE));
   pump(20);
   EXPECT_TRUE(ui.isOpen(kWin));
 }

@@ -211,6 +211,19 @@ TEST(WinUiDispatcher, WorkerPostsRunOnTheUiThreadInOrder) {
   EXPECT_EQ(wrongThread.load(), 0);
 }
 
+// The toolkit's runner makes each task one of its messages.
+TEST(WinUiDispatcher, TasksRunThroughTheRunner) {
+  int depth = 0, seen = -1;
+  win::UiDispatcher dispatcher([&](const win::UiDispatcher::Task& task) {
+    ++depth;
+    task();
+    --depth;
+  });
+  ASSERT_TRUE(dispatcher.post([&] { seen = depth; }));
+  test::pump(2000, [&] { return seen >= 0; });
+  EXPECT_EQ(seen, 1);
+}
+
 TEST(WinUiDispatcher, QueuedWorkIsDroppedWithTheDispatcher) {
   auto alive = std::make_shared<int>(0);
   {

@@ -340,5 +340,31 @@ TEST_F(WinListViewTest, ABrokenPictureSetGivesAListWithoutPictures) {
   EXPECT_NE(nativeImages(), nullptr);
 }
 
+// The native list redraws the rows Ui marked: a handler that refills the
+// list with the rows it had redraws none, one that changes a row redraws it.
+TEST_F(WinListViewTest, RefillRedrawsOnlyTheRowsThatChanged) {
+  const auto fill = [&](const Text& third) {
+    ui.listClear(kRef);
+    for (int i = 0; i < 5; ++i)
+      addRow("T1", i == 2 ? third : "name" + std::to_string(i), -1, std::to_string(i));
+  };
+  fill("name2");
+  settle();
+  UpdateWindow(list);
+  Text third = "name2";
+  ui.bind(kRef, Event::ListClicked, [&] { fill(third); });
+  RECT dirty;
+  ui.raise(kRef, Event::ListClicked);  // one message: the list caught up when it ended
+  EXPECT_FALSE(GetUpdateRect(list, &dirty, FALSE));
+  third = "changed";
+  ui.raise(kRef, Event::ListClicked);
+  ASSERT_TRUE(GetUpdateRect(list, &dirty, FALSE));
+  RECT row{};
+  ListView_GetItemRect(list, 2, &row, LVIR_BOUNDS);
+  EXPECT_EQ(dirty.top, row.top);
+  EXPECT_EQ(dirty.bottom, row.bottom);
+  EXPECT_EQ(nativeText(2, 1), L"changed");
+}
+
 }  // namespace
 }  // namespace vex

@@ -144,7 +144,7 @@ TEST_F(ChartTest, WindowButtonsAndItemList) {
   EXPECT_EQ(shell.placements.back(), (Placement{layout::kItemListWindow, layout::kItemChartWindow, 338, 0}));
   EXPECT_EQ(ui.windowLeft(layout::kItemListWindow), 100 + 552 + 338);
   click(layout::kItemChartWindow, ic::最小化按钮);
-  EXPECT_TRUE(ui.window(layout::kItemChartWindow)->minimised);
+  EXPECT_EQ(backend.minimised, std::vector<std::int32_t>{layout::kItemChartWindow});
   click(layout::kItemChartWindow, ic::关闭按钮);
   EXPECT_FALSE(ui.isOpen(layout::kItemChartWindow));
   EXPECT_FALSE(ui.isOpen(layout::kItemListWindow));

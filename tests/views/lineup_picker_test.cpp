@@ -279,7 +279,7 @@ TEST_F(PickerTest, MyLineupSurvivesReopening) {
 
 TEST_F(PickerTest, WindowButtons) {
   click(layout::kLineupWindow, lw::最小化按钮);
-  EXPECT_TRUE(ui.window(layout::kLineupWindow)->minimised);
+  EXPECT_EQ(backend.minimised, std::vector<std::int32_t>{layout::kLineupWindow});
   click(layout::kLineupWindow, lw::英雄按钮);
   ASSERT_TRUE(ui.isOpen(layout::kHeroListWindow));
   EXPECT_EQ(ui.window(layout::kHeroListWindow)->owner, layout::kLineupWindow);

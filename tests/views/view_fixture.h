@@ -72,6 +72,21 @@ class FakeShell : public Shell {
   Ui& ui_;
 };
 
+// The platform side as far as the views reach it without a screen: which
+// windows they asked to minimise.
+class RecordingBackend final : public UiBackend {
+ public:
+  void createWindow(WindowState&) override {}
+  void destroyWindow(std::unique_ptr<WindowState>) override {}
+  void minimiseWindow(std::int32_t window) override { minimised.push_back(window); }
+  void bringToFront(std::int32_t) override {}
+  void moveWindow(std::int32_t, int, int) override {}
+  void controlChanged(ControlPeer&, Change) override {}
+  void* nativeHandle(std::int32_t) override { return nullptr; }
+
+  std::vector<std::int32_t> minimised;
+};
+
 class ViewTest : public ::testing::Test {
  protected:
   ViewTest() {
@@ -87,7 +102,8 @@ class ViewTest : public ::testing::Test {
   const ControlState& main(std::int32_t id) const { return ui.control({layout::kMainWindow, id}); }
   void click(std::int32_t window, std::int32_t control) { ui.raise({window, control}, Event::Clicked); }
 
-  Ui ui;
+  RecordingBackend backend;
+  Ui ui{&backend};
   FakeShell shell{ui};
   GameTables tables;
   LineupViewState lineup;

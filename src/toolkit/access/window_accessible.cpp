@@ -9,8 +9,6 @@ namespace {
 
 constexpr wchar_t kPress[] = L"Press";
 
-bool isButton(const NativeControl& c) { return c.kind() == ControlKind::SuperBtn; }
-
 LONG roleOf(const NativeControl& c) {
   switch (c.kind()) {
     case ControlKind::SuperBtn:
@@ -174,7 +172,7 @@ HRESULT WindowAccessible::get_accDescription(VARIANT child, BSTR* description) {
   NativeControl* c;
   const Target t = target(child, &c);
   if (t == Target::Bad) return E_INVALIDARG;
-  return t == Target::Control && isButton(*c) ? text(widen(c->state().hint), description) : S_FALSE;
+  return t == Target::Control && c->isButton() ? text(widen(c->state().hint), description) : S_FALSE;
 }
 
 HRESULT WindowAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -245,7 +243,7 @@ HRESULT WindowAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
   NativeControl* c;
   const Target t = target(child, &c);
   if (t == Target::Bad) return E_INVALIDARG;
-  return t == Target::Control && isButton(*c) ? text(kPress, action) : S_FALSE;
+  return t == Target::Control && c->isButton() ? text(kPress, action) : S_FALSE;
 }
 
 HRESULT WindowAccessible::accSelect(LONG flags, VARIANT child) {
@@ -285,33 +283,25 @@ HRESULT WindowAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* en
   NativeControl* from;
   const Target t = target(start, &from);
   if (t == Target::Bad) return E_INVALIDARG;
-  const auto& all = window_->controls();
-  const int count = static_cast<int>(all.size());
-  int i = 0, step = 1;
+  const int count = static_cast<int>(window_->controls().size());
+  NativeControl* stop = nullptr;
   switch (direction) {
     case NAVDIR_FIRSTCHILD:
-      if (t != Target::Self) return E_INVALIDARG;
-      i = 0;
-      break;
     case NAVDIR_LASTCHILD:
       if (t != Target::Self) return E_INVALIDARG;
-      i = count - 1;
-      step = -1;
+      stop = direction == NAVDIR_FIRSTCHILD ? window_->stopAfter(-1, 1, false)
+                                            : window_->stopAfter(count, -1, false);
       break;
     case NAVDIR_NEXT:
     case NAVDIR_PREVIOUS:
       // The client's siblings are the frame's business.
       if (t != Target::Control) return S_FALSE;
-      step = direction == NAVDIR_NEXT ? 1 : -1;
-      i = from->index() + step;
+      stop = window_->stopAfter(from->index(), direction == NAVDIR_NEXT ? 1 : -1, false);
       break;
     default:
       return DISP_E_MEMBERNOTFOUND;
   }
-  for (; i >= 0 && i < count; i += step)
-    if (all[static_cast<std::size_t>(i)]->takesFocus())
-      return give(all[static_cast<std::size_t>(i)].get(), end);
-  return S_FALSE;
+  return stop ? give(stop, end) : S_FALSE;
 }
 
 // What the mouse would reach there; a list view or progress bar is its window.
@@ -336,7 +326,7 @@ HRESULT WindowAccessible::accDoDefaultAction(VARIANT child) {
   NativeControl* c;
   const Target t = target(child, &c);
   if (t == Target::Bad) return E_INVALIDARG;
-  if (t != Target::Control || !isButton(*c)) return DISP_E_MEMBERNOTFOUND;
+  if (t != Target::Control || !c->isButton()) return DISP_E_MEMBERNOTFOUND;
   // As the mouse: a hidden or disabled button does not click.
   if (!c->placement().shown || c->state().disabled) return E_FAIL;
   window_->raiseLater(*c, Event::Clicked);

@@ -18,11 +18,8 @@ const ControlState& emptyControl() {
 }  // namespace
 
 void Ui::addLayout(WindowLayout layout) {
+  layout.indexRows();
   const std::int32_t id = layout.id;
-  auto& index = indexes_[id];
-  index.clear();
-  for (std::size_t i = 0; i < layout.controls.size(); ++i)
-    index.try_emplace(layout.controls[i].id, static_cast<int>(i));
   layouts_[id] = std::move(layout);
 }
 
@@ -65,29 +62,22 @@ void Ui::close(std::int32_t id) {
     if (w->owner == id) owned.push_back(other);
   for (std::int32_t other : owned) close(other);
 
-  if (backend_) backend_->destroyWindow(id);
-  windows_.erase(id);
+  auto node = windows_.extract(id);
+  if (backend_) backend_->destroyWindow(std::move(node.mapped()));
   if (closedHook_) closedHook_(id);
 }
 
 void Ui::noteClosed(std::int32_t id) {
-  // The native window is gone already; drop the state without asking the
-  // backend to destroy it again.
-  auto it = windows_.find(id);
-  if (it == windows_.end()) return;
-  windows_.erase(it);
+  // The native window is gone already (the system ends owned windows with
+  // their owner): the backend takes the state back as for close.
+  auto node = windows_.extract(id);
+  if (node.empty()) return;
+  if (backend_) backend_->destroyWindow(std::move(node.mapped()));
   if (closedHook_) closedHook_(id);
 }
 
 void Ui::minimise(std::int32_t id) {
-  WindowState* w = window(id);
-  if (!w) return;
-  w->minimised = true;
-  if (backend_) backend_->minimiseWindow(id);
-}
-
-void Ui::noteMinimised(std::int32_t id, bool minimised) {
-  if (WindowState* w = window(id)) w->minimised = minimised;
+  if (backend_ && isOpen(id)) backend_->minimiseWindow(id);
 }
 
 const WindowState* Ui::window(std::int32_t id) const {
@@ -134,27 +124,16 @@ void* Ui::nativeHandle(std::int32_t id) const {
   return backend_ && isOpen(id) ? backend_->nativeHandle(id) : nullptr;
 }
 
-int Ui::indexOf(ControlRef ref) const {
-  auto w = indexes_.find(ref.window);
-  if (w == indexes_.end()) return -1;
-  auto it = w->second.find(ref.control);
-  return it == w->second.end() ? -1 : it->second;
+// An open window's controls, or a closed one's layout.
+const WindowState* Ui::table(std::int32_t window) const {
+  if (const WindowState* w = this->window(window)) return w;
+  auto it = layouts_.find(window);
+  return it == layouts_.end() ? nullptr : &it->second;
 }
 
 const ControlState* Ui::find(ControlRef ref) const {
-  const WindowState* w = window(ref.window);
-  if (!w) {
-    auto it = layouts_.find(ref.window);
-    if (it == layouts_.end()) return nullptr;
-    w = &it->second;
-  }
-  const int i = indexOf(ref);
-  if (i >= 0 && i < static_cast<int>(w->controls.size()) && w->controls[i].id == ref.control)
-    return &w->controls[static_cast<std::size_t>(i)];
-  // A layout replaced while its window is open: the window keeps its table.
-  for (const ControlState& c : w->controls)
-    if (c.id == ref.control) return &c;
-  return nullptr;
+  const WindowState* w = table(ref.window);
+  return w ? w->find(ref.control) : nullptr;
 }
 
 ControlState* Ui::find(ControlRef ref) {
@@ -162,6 +141,11 @@ ControlState* Ui::find(ControlRef ref) {
 }
 
 bool Ui::exists(ControlRef ref) const { return find(ref) != nullptr; }
+
+int Ui::indexOf(ControlRef ref) const {
+  const ControlState* c = find(ref);
+  return c ? static_cast<int>(c - table(ref.window)->controls.data()) : -1;
+}
 
 const ControlState& Ui::control(ControlRef ref) const {
   const ControlState* c = find(ref);
@@ -176,7 +160,7 @@ const ControlState& Ui::control(ControlRef ref) const {
 std::pair<int, int> Ui::windowPosition(ControlRef ref) const {
   int x = 0, y = 0;
   const ControlState* c = &control(ref);
-  for (int depth = 0; c && depth < 16; ++depth) {
+  for (int depth = 0; c && depth < kMaxBoxDepth; ++depth) {
     x += c->left;
     y += c->top;
     if (c->parent == 0) break;
@@ -192,8 +176,8 @@ ControlState* Ui::writable(ControlRef ref) {
   return c;
 }
 
-void Ui::changed(ControlRef ref, Change what) {
-  if (backend_) backend_->controlChanged(ref, what);
+void Ui::changed(ControlState& control, Change what) {
+  if (backend_ && control.peer) backend_->controlChanged(*control.peer, what);
 }
 
 // A write of the value a control already holds is dropped here: views
@@ -202,7 +186,7 @@ void Ui::changed(ControlRef ref, Change what) {
   do {                                                                \
     if (ControlState* c = writable(ref); c && !(target == (value))) { \
       target = std::move(value);                                      \
-      changed(ref, change);                                           \
+      changed(*c, change);                                            \
     }                                                                 \
   } while (0)
 
@@ -219,7 +203,7 @@ void Ui::setBounds(ControlRef ref, int left, int top, int width, int height) {
   ControlState* c = writable(ref);
   if (!c || (c->left == left && c->top == top && c->width == width && c->height == height)) return;
   c->left = left, c->top = top, c->width = width, c->height = height;
-  changed(ref, Change::Geometry);
+  changed(*c, Change::Geometry);
 }
 void Ui::setTextColour(ControlRef ref, ButtonState state, Colour colour) {
   VEX_SET(Change::Colours, c->textColour[state], colour);
@@ -232,7 +216,7 @@ void Ui::setProgress(ControlRef ref, int position) {
   VEX_SET(Change::Progress, c->progress, std::clamp(position, c->progressMin, c->progressMax));
 }
 void Ui::setTimerInterval(ControlRef ref, int milliseconds) {
-  VEX_SET(Change::Timer, c->timerInterval, milliseconds);
+  if (ControlState* c = writable(ref)) c->timerInterval = milliseconds;
 }
 
 void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSet) {
@@ -241,54 +225,51 @@ void Ui::listSetPictures(ControlRef ref, std::span<const std::uint8_t> pictureSe
       (c->list.pictureSet.data() == pictureSet.data() && c->list.pictureSet.size() == pictureSet.size()))
     return;
   c->list.pictureSet = pictureSet;
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
 }
 
 void Ui::listClear(ControlRef ref) {
   ControlState* c = writable(ref);
   if (!c || (c->list.rows.empty() && c->list.selected < 0)) return;
-  c->list.rows.clear();
+  ListViewState& list = c->list;
+  if (list.cleared.empty() && !list.changed.any())
+    list.cleared = std::move(list.rows);  // what the native list shows, exactly
+  else if (list.cleared.empty())
+    list.changed.addAll(static_cast<int>(list.rows.size()));
+  list.rows.clear();
   c->list.selected = -1;
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
 }
 
 int Ui::listAppendRow(ControlRef ref) {
   ControlState* c = writable(ref);
   if (!c) return -1;
   c->list.rows.emplace_back(c->list.columns.size());
-  changed(ref, Change::ListContent);
-  return static_cast<int>(c->list.rows.size()) - 1;
+  const int row = static_cast<int>(c->list.rows.size()) - 1;
+  c->list.changed.add(row);
+  changed(*c, Change::ListContent);
+  return row;
 }
 
-namespace {
-ListCell* cellOf(ControlState* c, int row, int column) {
-  if (!c || row < 0 || column < 0 || row >= static_cast<int>(c->list.rows.size()) ||
-      column >= static_cast<int>(c->list.columns.size()))
-    return nullptr;
-  return &c->list.rows[row][column];
-}
-}  // namespace
+// A cell write of the value held is dropped; any other marks its row.
+#define VEX_SET_CELL(field, value)                            \
+  do {                                                        \
+    ControlState* c = writable(ref);                          \
+    ListCell* cell = c ? c->list.cell(row, column) : nullptr; \
+    if (!cell || cell->field == (value)) return;              \
+    cell->field = value;                                      \
+    c->list.changed.add(row);                                 \
+    changed(*c, Change::ListContent);                         \
+  } while (0)
 
-void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) {
-  ListCell* cell = cellOf(writable(ref), row, column);
-  if (!cell || cell->text == text) return;
-  cell->text = text;
-  changed(ref, Change::ListContent);
-}
+void Ui::listSetCell(ControlRef ref, int row, int column, const Text& text) { VEX_SET_CELL(text, text); }
+void Ui::listSetCellImage(ControlRef ref, int row, int column, int image) { VEX_SET_CELL(image, image); }
 
-void Ui::listSetCellImage(ControlRef ref, int row, int column, int image) {
-  ListCell* cell = cellOf(writable(ref), row, column);
-  if (!cell || cell->image == image) return;
-  cell->image = image;
-  changed(ref, Change::ListContent);
-}
+#undef VEX_SET_CELL
 
 Text Ui::listCell(ControlRef ref, int row, int column) const {
-  const ControlState& c = control(ref);
-  if (row < 0 || column < 0 || row >= static_cast<int>(c.list.rows.size()) ||
-      column >= static_cast<int>(c.list.columns.size()))
-    return {};
-  return c.list.rows[row][column].text;
+  const ListCell* cell = control(ref).list.cell(row, column);
+  return cell ? cell->text : Text{};
 }
 
 int Ui::listRowCount(ControlRef ref) const { return static_cast<int>(control(ref).list.rows.size()); }
@@ -313,8 +294,9 @@ void Ui::sortListByColumn(ControlRef ref, int column) {
   };
   if (c->list.selected < 0 && std::is_sorted(c->list.rows.begin(), c->list.rows.end(), before)) return;
   std::stable_sort(c->list.rows.begin(), c->list.rows.end(), before);
+  c->list.changed.addAll(static_cast<int>(c->list.rows.size()));
   c->list.selected = -1;
-  changed(ref, Change::ListContent);
+  changed(*c, Change::ListContent);
 }
 
 #undef VEX_SET
@@ -328,7 +310,11 @@ void Ui::raise(ControlRef ref, Event event) {
   if (it == handlers_.end()) return;
   // A copy: the handler may rebind or close the window it belongs to.
   Handler h = it->second;
-  if (h) h();
+  if (!h) return;
+  if (backend_)
+    backend_->handle(h);
+  else
+    h();
 }
 
 }  // namespace vex

@@ -8,7 +8,6 @@
 #include <map>
 #include <memory>
 #include <tuple>
-#include <unordered_map>
 
 #include "toolkit/controls/ui_types.h"
 
@@ -26,8 +25,16 @@ enum class Change {
   Pointer,
   ListContent,
   ListSelection,
-  Progress,
-  Timer
+  Progress
+};
+
+// The backend's side of one control: told of each change of its state.
+class ControlPeer {
+ public:
+  virtual void changed(Change what) = 0;
+
+ protected:
+  ~ControlPeer() = default;
 };
 
 class UiBackend {
@@ -40,12 +47,18 @@ class UiBackend {
   // The created handler has run (placement and keying done): a backend that
   // created the window hidden shows it now, so it never flashes elsewhere.
   virtual void windowReady(std::int32_t /*window*/) {}
-  virtual void destroyWindow(std::int32_t window) = 0;
+  // Ends the window; its state is the backend's from now on, kept as long
+  // as anything of the native window may still read it.
+  virtual void destroyWindow(std::unique_ptr<WindowState> window) = 0;
   virtual void minimiseWindow(std::int32_t window) = 0;
   virtual void bringToFront(std::int32_t window) = 0;
   virtual void moveWindow(std::int32_t window, int left, int top) = 0;
-  virtual void controlChanged(ControlRef ref, Change what) = 0;
+  // `peer` draws a control whose state changed.
+  virtual void controlChanged(ControlPeer& peer, Change what) = 0;
   virtual void* nativeHandle(std::int32_t window) = 0;
+  // Runs `handler` as one message of the backend: what it writes reaches
+  // the screen once, when it has returned.
+  virtual void handle(const std::function<void()>& handler) { handler(); }
 };
 
 using Handler = std::function<void()>;
@@ -86,7 +99,8 @@ class Ui {
   // initial state; writes to it are dropped.
   const ControlState& control(ControlRef ref) const;
   bool exists(ControlRef ref) const;
-  // Where the control stands in its window's control table, -1 for none.
+  // Where the control stands in its window's control table (a reader's
+  // child id is one more), -1 for none.
   int indexOf(ControlRef ref) const;
   // Position of a control inside its window's client area (parents added up).
   std::pair<int, int> windowPosition(ControlRef ref) const;
@@ -103,6 +117,7 @@ class Ui {
   void setBackColour(ControlRef ref, ButtonState state, Colour colour);
   void setPointer(ControlRef ref, Pointer pointer);
   void setProgress(ControlRef ref, int position);
+  // Kept for reading back only: see ControlState::timerInterval.
   void setTimerInterval(ControlRef ref, int milliseconds);
 
   // --- list views (rows and columns from 0)
@@ -126,20 +141,18 @@ class Ui {
   // For the backend: the user moved a window / picked a list row.
   void noteWindowMoved(std::int32_t window, int left, int top);
   void noteListSelection(ControlRef ref, int row);
-  void noteMinimised(std::int32_t window, bool minimised);
   // For the backend: the user closed a window natively (e.g. Alt+F4).
   void noteClosed(std::int32_t window);
 
  private:
+  const WindowState* table(std::int32_t window) const;
   ControlState* find(ControlRef ref);
   const ControlState* find(ControlRef ref) const;
   ControlState* writable(ControlRef ref);
-  void changed(ControlRef ref, Change what);
+  void changed(ControlState& control, Change what);
 
   UiBackend* backend_ = nullptr;
   std::map<std::int32_t, WindowLayout> layouts_;
-  // Control id -> index in the table, per window (open windows copy their layout's table).
-  std::map<std::int32_t, std::unordered_map<std::int32_t, int>> indexes_;
   std::map<std::int32_t, std::unique_ptr<WindowState>> windows_;
   std::map<std::tuple<std::int32_t, std::int32_t, int>, Handler> handlers_;
   std::function<void(std::int32_t)> closedHook_;

@@ -6,13 +6,13 @@ namespace vex::win {
 namespace {
 
 constexpr wchar_t kClass[] = L"VexUiDispatcher";
+// The toolkit's one private message: its other deferred work runs from a
+// queue when the outermost message ends (Win32Backend::later).
 constexpr UINT kRun = WM_APP + 1;
-
-using Task = std::function<void()>;
 
 }  // namespace
 
-UiDispatcher::UiDispatcher() {
+UiDispatcher::UiDispatcher(std::function<void(const Task&)> runner) : runner_(std::move(runner)) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = procedure;
@@ -20,6 +20,7 @@ UiDispatcher::UiDispatcher() {
   wc.lpszClassName = kClass;
   RegisterClassExW(&wc);  // fails harmlessly when already registered
   hwnd_.reset(CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+  if (hwnd_) SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 UiDispatcher::~UiDispatcher() {
@@ -39,7 +40,11 @@ bool UiDispatcher::post(std::function<void()> fn) {
 LRESULT CALLBACK UiDispatcher::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == kRun) {
     std::unique_ptr<Task> task(reinterpret_cast<Task*>(lp));
-    (*task)();
+    auto* self = reinterpret_cast<UiDispatcher*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && self->runner_)
+      self->runner_(*task);
+    else
+      (*task)();
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);

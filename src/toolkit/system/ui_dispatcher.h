@@ -1,7 +1,8 @@
 // Runs functions on the UI thread on behalf of worker threads (e.g. the
 // downloader's notices). Construct it on the UI thread; post() may be called
 // from any thread while the dispatcher lives, and the function runs inside
-// the UI thread's message loop.
+// the UI thread's message loop, through the runner (the window toolkit's
+// runs it as one of its messages, so that its writes are drawn once).
 #pragma once
 #include <functional>
 
@@ -11,7 +12,8 @@ namespace vex::win {
 
 class UiDispatcher {
  public:
-  UiDispatcher();
+  using Task = std::function<void()>;
+  explicit UiDispatcher(std::function<void(const Task&)> runner = {});
   ~UiDispatcher();  // functions still queued are dropped, not run
   UiDispatcher(const UiDispatcher&) = delete;
   UiDispatcher& operator=(const UiDispatcher&) = delete;
@@ -21,6 +23,7 @@ class UiDispatcher {
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+  std::function<void(const Task&)> runner_;
   UniqueWindow hwnd_;
 };
 

@@ -15,32 +15,45 @@ namespace ic = item_chart_window;
 ControlState chartCell(int n) {
   const int row = (n - 1) / ic::kChartColumns, column = (n - 1) % ic::kChartColumns;
   const bool topRow = row == 0, leftColumn = column == 0 && row > 0;
-  ControlState c =
-      superBtn(ic::kChartCells[n - 1], numbered("装备", n).c_str(), 0, {37 * column, 31 + 37 * row, 32, 32},
-               true, kCellLook, topRow ? Pointer::Hand : Pointer::Arrow, {});
-  if (topRow || leftColumn) c.events.push_back(Event::Clicked);
+  ButtonRow cell{.id = ic::kChartCells[n - 1],
+                 .name = numbered("装备", n),
+                 .box = {37 * column, 31 + 37 * row, 32, 32},
+                 .look = kCellLook,
+                 .pointer = topRow ? Pointer::Hand : Pointer::Arrow};
+  if (topRow || leftColumn) cell.events.push_back(Event::Clicked);
   if (n == 1) {
-    c.hint = "全开/半开";
-    c.picture = assets::layoutChartCornerPng.bytes();
-    c.events.push_back(Event::RightButtonPressed);
+    cell.hint = "全开/半开";
+    cell.picture = assets::layoutChartCornerPng.bytes();
+    cell.events.push_back(Event::RightButtonPressed);
   }
-  return c;
+  return superBtn(std::move(cell));
 }
 
 WindowLayout build() {
-  WindowLayout w = window(kItemChartWindow, "合成图", 328, 359, 0, 0, true, kKey, ic::外形框1);
+  WindowLayout w{.id = kItemChartWindow,
+                 .caption = "合成图",
+                 .width = 328,
+                 .height = 359,
+                 .centred = true,
+                 .background = kKey,
+                 .dragControl = ic::外形框1};
   auto& c = w.controls;
-  c.push_back(menuButton(ic::英雄按钮, "英雄按钮", ic::外形框1, 80, 40, "装备"));
-  c.push_back(minimiseButton(ic::最小化按钮, ic::外形框1, 120));
+  c.push_back(menuButton({.id = ic::英雄按钮,
+                          .strip = ic::外形框1,
+                          .left = 80,
+                          .width = 40,
+                          .name = "英雄按钮",
+                          .caption = "装备"}));
+  c.push_back(minimiseButton({.id = ic::最小化按钮, .strip = ic::外形框1, .left = 120}));
   // Bottom row first, each row left to right; the top row last, right to left.
   for (int row = ic::kChartColumns - 1; row >= 1; --row)
     for (int column = 0; column < ic::kChartColumns; ++column)
       c.push_back(chartCell(row * ic::kChartColumns + column + 1));
   for (int n = ic::kChartColumns; n >= 1; --n) c.push_back(chartCell(n));
-  c.push_back(shapeBox(ic::外形框1, "外形框1", {0, 0, 201, 26}, kStrip));
-  c.push_back(logo(ic::LOGO, ic::外形框1));
-  c.push_back(closeButton(ic::关闭按钮, ic::外形框1, 160));
-  c.push_back(titleLabel(ic::标签2, ic::外形框1, 42, "装备图"));
+  c.push_back(shapeBox({.id = ic::外形框1, .name = "外形框1", .box = {0, 0, 201, 26}, .fill = kStrip}));
+  c.push_back(logo({.id = ic::LOGO, .strip = ic::外形框1}));
+  c.push_back(closeButton({.id = ic::关闭按钮, .strip = ic::外形框1, .left = 160}));
+  c.push_back(titleLabel({.id = ic::标签2, .strip = ic::外形框1, .width = 42, .caption = "装备图"}));
   return w;
 }
 

@@ -9,19 +9,28 @@ using namespace rows;
 namespace il = item_list_window;
 
 WindowLayout build() {
-  WindowLayout w = window(kItemListWindow, "装备", 350, 359, 50, 50, false, kKey, il::外形框1);
+  WindowLayout w{.id = kItemListWindow,
+                 .caption = "装备",
+                 .width = 350,
+                 .height = 359,
+                 .left = 50,
+                 .top = 50,
+                 .background = kKey,
+                 .dragControl = il::外形框1};
   auto& c = w.controls;
-  c.push_back(listView(il::装备超级列表框, "装备超级列表框", {0, 26, 350, 333},
-                       {{"评级", 40, Align::Left},
-                        {"名称", 100, Align::Left},
-                        {"", 22, Align::Centre},
-                        {"", 22, Align::Centre},
-                        {"", 22, Align::Centre},
-                        {"效果", 500, Align::Left}}));
-  c.push_back(shapeBox(il::外形框1, "外形框1", {0, 0, 141, 26}, kStrip));
-  c.push_back(logo(il::LOGO, il::外形框1));
-  c.push_back(closeButton(il::关闭按钮, il::外形框1, 100));
-  c.push_back(titleLabel(il::标签2, il::外形框1, 34, "装备"));
+  c.push_back(listView({.id = il::装备超级列表框,
+                        .name = "装备超级列表框",
+                        .box = {0, 26, 350, 333},
+                        .columns = {{"评级", 40, Align::Left},
+                                    {"名称", 100, Align::Left},
+                                    {"", 22, Align::Centre},
+                                    {"", 22, Align::Centre},
+                                    {"", 22, Align::Centre},
+                                    {"效果", 500, Align::Left}}}));
+  c.push_back(shapeBox({.id = il::外形框1, .name = "外形框1", .box = {0, 0, 141, 26}, .fill = kStrip}));
+  c.push_back(logo({.id = il::LOGO, .strip = il::外形框1}));
+  c.push_back(closeButton({.id = il::关闭按钮, .strip = il::外形框1, .left = 100}));
+  c.push_back(titleLabel({.id = il::标签2, .strip = il::外形框1, .width = 34, .caption = "装备"}));
   return w;
 }
 

@@ -7,115 +7,129 @@ namespace vex::layout::rows {
 
 std::string numbered(const char* prefix, int k) { return prefix + std::to_string(k); }
 
-ControlState control(ControlKind kind, std::int32_t id, const char* name, std::int32_t parent, Box box,
-                     bool visible) {
-  ControlState c;
-  c.kind = kind;
-  c.id = id;
-  c.name = name;
+ControlState control(ControlKind kind, std::int32_t id, std::string name, Box box, bool visible) {
+  return {.id = id,
+          .name = std::move(name),
+          .kind = kind,
+          .left = box.left,
+          .top = box.top,
+          .width = box.width,
+          .height = box.height,
+          .visible = visible};
+}
+
+namespace {
+
+ControlState placed(ControlKind kind, std::int32_t id, std::string name, std::int32_t parent, Box box,
+                    bool visible) {
+  ControlState c = control(kind, id, std::move(name), box, visible);
   c.parent = parent;
-  c.left = box.left;
-  c.top = box.top;
-  c.width = box.width;
-  c.height = box.height;
-  c.visible = visible;
   return c;
 }
 
-ControlState superBtn(std::int32_t id, const char* name, std::int32_t parent, Box box, bool visible,
-                      const ButtonLook& look, Pointer pointer, std::initializer_list<Event> events) {
-  ControlState c = control(ControlKind::SuperBtn, id, name, parent, box, visible);
-  c.tabStop = true;
-  c.pointer = pointer;
-  c.events = events;
+}  // namespace
+
+ControlState superBtn(ButtonRow row) {
+  ControlState c =
+      placed(ControlKind::SuperBtn, row.id, std::move(row.name), row.parent, row.box, row.visible);
+  c.tabStop = row.tabStop;
+  c.pointer = row.pointer;
+  c.events = std::move(row.events);
+  c.caption = std::move(row.caption);
+  c.hint = std::move(row.hint);
+  c.picture = std::move(row.picture);
+  c.hoverPicture = std::move(row.hoverPicture);
   for (int s = 0; s < 3; ++s) {
-    c.textColour[s] = look.text[s];
-    c.backColour[s] = look.back[s];
+    c.textColour[s] = row.look.text[s];
+    c.backColour[s] = row.look.back[s];
   }
   return c;
 }
 
-ControlState label(std::int32_t id, const char* name, std::int32_t parent, Box box, const char* caption,
-                   Colour text, Colour back) {
-  ControlState c = control(ControlKind::Label, id, name, parent, box, true);
-  c.caption = caption;
-  c.textColour[kNormal] = text;
-  c.backColour[kNormal] = back;
+ControlState label(LabelRow row) {
+  ControlState c = placed(ControlKind::Label, row.id, std::move(row.name), row.parent, row.box, row.visible);
+  c.disabled = row.disabled;
+  c.caption = std::move(row.caption);
+  c.textColour[kNormal] = row.text;
+  c.backColour[kNormal] = row.back;
   return c;
 }
 
-ControlState picBox(std::int32_t id, const char* name, std::int32_t parent, Box box, Bytes picture,
-                    bool visible, PictureFit fit) {
-  ControlState c = control(ControlKind::PicBox, id, name, parent, box, visible);
-  c.picture = std::move(picture);
-  c.fit = fit;
+ControlState picBox(PictureRow row) {
+  ControlState c = placed(ControlKind::PicBox, row.id, std::move(row.name), row.parent, row.box, row.visible);
+  c.picture = std::move(row.picture);
+  c.fit = row.fit;
   return c;
 }
 
-ControlState shapeBox(std::int32_t id, const char* name, Box box, Colour fill,
-                      std::initializer_list<Event> events) {
-  ControlState c = control(ControlKind::ShapeBox, id, name, 0, box, true);
-  c.fill = fill;
-  c.events = events;
+ControlState shapeBox(ShapeRow row) {
+  ControlState c = control(ControlKind::ShapeBox, row.id, std::move(row.name), row.box, true);
+  c.fill = row.fill;
+  c.events = std::move(row.events);
   return c;
 }
 
-ControlState listView(std::int32_t id, const char* name, Box box, std::vector<ListColumn> columns,
-                      std::initializer_list<Event> events) {
-  ControlState c = control(ControlKind::ListView, id, name, 0, box, true);
+ControlState listView(ListRow row) {
+  ControlState c = control(ControlKind::ListView, row.id, std::move(row.name), row.box, true);
   c.tabStop = true;
-  c.events = events;
-  c.list.columns = std::move(columns);
+  c.events = std::move(row.events);
+  c.list.columns = std::move(row.columns);
   c.list.background = kWhite;
   return c;
 }
 
-ControlState logo(std::int32_t id, std::int32_t strip) {
-  return picBox(id, "LOGO", strip, {5, 5, 16, 16}, assets::layoutLogoIco.bytes());
+ControlState logo(const StripRow& row) {
+  return picBox({.id = row.id,
+                 .name = "LOGO",
+                 .parent = row.strip,
+                 .box = {5, 5, 16, 16},
+                 .picture = assets::layoutLogoIco.bytes()});
 }
 
-ControlState closeButton(std::int32_t id, std::int32_t strip, int left) {
-  ControlState c =
-      superBtn(id, "关闭按钮", strip, {left, 1, 40, 24}, true, kPlainLook, Pointer::Hand, {Event::Clicked});
-  c.picture = assets::layoutClosePng.bytes();
-  c.hoverPicture = assets::layoutCloseHoverPng.bytes();
-  return c;
+namespace {
+
+// A picture button of the strip at .left: close or minimise.
+ControlState stripPictureButton(const StripRow& row, const char* name, Bytes picture, Bytes hover) {
+  return superBtn({.id = row.id,
+                   .name = name,
+                   .parent = row.strip,
+                   .box = {row.left, 1, 40, 24},
+                   .pointer = Pointer::Hand,
+                   .events = {Event::Clicked},
+                   .picture = std::move(picture),
+                   .hoverPicture = std::move(hover)});
 }
 
-ControlState minimiseButton(std::int32_t id, std::int32_t strip, int left) {
-  ControlState c =
-      superBtn(id, "最小化按钮", strip, {left, 1, 40, 24}, true, kPlainLook, Pointer::Hand, {Event::Clicked});
-  c.picture = assets::layoutMinimisePng.bytes();
-  c.hoverPicture = assets::layoutMinimiseHoverPng.bytes();
-  return c;
+}  // namespace
+
+ControlState closeButton(const StripRow& row) {
+  return stripPictureButton(row, "关闭按钮", assets::layoutClosePng.bytes(),
+                            assets::layoutCloseHoverPng.bytes());
 }
 
-ControlState titleLabel(std::int32_t id, std::int32_t strip, int width, const char* caption) {
-  return label(id, "标签2", strip, {22, 1, width, 24}, caption, kLight, kStrip);
+ControlState minimiseButton(const StripRow& row) {
+  return stripPictureButton(row, "最小化按钮", assets::layoutMinimisePng.bytes(),
+                            assets::layoutMinimiseHoverPng.bytes());
 }
 
-ControlState menuButton(std::int32_t id, const char* name, std::int32_t strip, int left, int width,
-                        const char* caption) {
-  ControlState c =
-      superBtn(id, name, strip, {left, 1, width, 24}, true, kMenuLook, Pointer::Hand, {Event::Clicked});
-  c.caption = caption;
-  return c;
+ControlState titleLabel(const StripRow& row) {
+  return label({.id = row.id,
+                .name = "标签2",
+                .parent = row.strip,
+                .box = {22, 1, row.width, 24},
+                .caption = row.caption,
+                .back = kStrip});
 }
 
-WindowLayout window(std::int32_t id, const char* caption, int width, int height, int designLeft,
-                    int designTop, bool centred, Colour background, std::int32_t titleStrip) {
-  WindowLayout w;
-  w.id = id;
-  w.pseudoId = pseudoControlId(id);
-  w.caption = caption;
-  w.width = width;
-  w.height = height;
-  w.left = designLeft;
-  w.top = designTop;
-  w.centred = centred;
-  w.background = background;
-  w.dragControl = titleStrip;
-  return w;
+ControlState menuButton(const StripRow& row) {
+  return superBtn({.id = row.id,
+                   .name = row.name,
+                   .parent = row.strip,
+                   .box = {row.left, 1, row.width, 24},
+                   .look = kMenuLook,
+                   .pointer = Pointer::Hand,
+                   .events = {Event::Clicked},
+                   .caption = row.caption});
 }
 
 }  // namespace vex::layout::rows

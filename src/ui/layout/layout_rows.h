@@ -2,8 +2,8 @@
 // the palette and the title-strip pieces every window repeats.
 #pragma once
 #include <cstdint>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "toolkit/controls/ui_types.h"
 
@@ -41,33 +41,79 @@ inline constexpr ButtonLook kAboutButtonLook{{kLight, kWhite, kWhite}, {kStrip, 
 std::string numbered(const char* prefix, int k);
 
 struct Box {
-  int left, top, width, height;
+  int left = 0, top = 0, width = 0, height = 0;
 };
 
-// A bare row: kind, id, name, parent, box and initial visibility.
-ControlState control(ControlKind kind, std::int32_t id, const char* name, std::int32_t parent, Box box,
-                     bool visible);
-ControlState superBtn(std::int32_t id, const char* name, std::int32_t parent, Box box, bool visible,
-                      const ButtonLook& look, Pointer pointer, std::initializer_list<Event> events);
-ControlState label(std::int32_t id, const char* name, std::int32_t parent, Box box, const char* caption,
-                   Colour text, Colour back);
-ControlState picBox(std::int32_t id, const char* name, std::int32_t parent, Box box, Bytes picture,
-                    bool visible = true, PictureFit fit = PictureFit::Centre);
-ControlState shapeBox(std::int32_t id, const char* name, Box box, Colour fill,
-                      std::initializer_list<Event> events = {});
-ControlState listView(std::int32_t id, const char* name, Box box, std::vector<ListColumn> columns,
-                      std::initializer_list<Event> events = {});
+// One creation record per kind, written with designated initialisers
+// ({.id = …, .box = …, .look = …}); what a row leaves out takes the default.
+struct ButtonRow {
+  std::int32_t id = 0;
+  std::string name{};
+  std::int32_t parent = 0;
+  Box box{};
+  bool visible = true;
+  ButtonLook look = kPlainLook;
+  Pointer pointer = Pointer::Arrow;
+  std::vector<Event> events{};
+  bool tabStop = true;
+  Text caption{}, hint{};
+  Bytes picture{}, hoverPicture{};
+};
+struct LabelRow {
+  std::int32_t id = 0;
+  std::string name{};
+  std::int32_t parent = 0;
+  Box box{};
+  Text caption{};
+  Colour text = kLight, back = kDefaultColour;
+  bool visible = true, disabled = false;
+};
+struct PictureRow {
+  std::int32_t id = 0;
+  std::string name{};
+  std::int32_t parent = 0;
+  Box box{};
+  Bytes picture{};
+  bool visible = true;
+  PictureFit fit = PictureFit::Centre;
+};
+struct ShapeRow {
+  std::int32_t id = 0;
+  std::string name{};
+  Box box{};
+  Colour fill = kBody;
+  std::vector<Event> events{};
+};
+struct ListRow {
+  std::int32_t id = 0;
+  std::string name{};
+  Box box{};
+  std::vector<ListColumn> columns{};
+  std::vector<Event> events{};
+};
+// A piece of a window's title strip.
+struct StripRow {
+  std::int32_t id = 0;
+  std::int32_t strip = 0;
+  int left = 0, width = 0;
+  std::string name{};
+  Text caption{};
+};
 
-// Title-strip pieces: the 16x16 logo, close and minimise picture buttons,
-// the title label, and a caption menu button.
-ControlState logo(std::int32_t id, std::int32_t strip);
-ControlState closeButton(std::int32_t id, std::int32_t strip, int left);
-ControlState minimiseButton(std::int32_t id, std::int32_t strip, int left);
-ControlState titleLabel(std::int32_t id, std::int32_t strip, int width, const char* caption);
-ControlState menuButton(std::int32_t id, const char* name, std::int32_t strip, int left, int width,
-                        const char* caption);
+ControlState superBtn(ButtonRow row);
+ControlState label(LabelRow row);
+ControlState picBox(PictureRow row);
+ControlState shapeBox(ShapeRow row);
+ControlState listView(ListRow row);
+// A kind drawn by no row of its own (timer, progress bar): the bare row.
+ControlState control(ControlKind kind, std::int32_t id, std::string name, Box box, bool visible);
 
-WindowLayout window(std::int32_t id, const char* caption, int width, int height, int designLeft,
-                    int designTop, bool centred, Colour background, std::int32_t titleStrip);
+// Title-strip pieces: the 16x16 logo, close and minimise picture buttons
+// (at .left), the title label (.width wide), and a caption menu button.
+ControlState logo(const StripRow& row);
+ControlState closeButton(const StripRow& row);
+ControlState minimiseButton(const StripRow& row);
+ControlState titleLabel(const StripRow& row);
+ControlState menuButton(const StripRow& row);
 
 }  // namespace vex::layout::rows

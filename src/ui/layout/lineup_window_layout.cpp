@@ -19,8 +19,13 @@ constexpr int kMarkLeft[] = {0, 56, 82, 108, 133, 160, 186, 212, 238, 263};
 ControlState slotMark(int k) {
   const std::int32_t parent = k == 1 ? lw::外形框2 : 0;
   const Box box = k == 1 ? Box{30, 102, 6, 6} : Box{kMarkLeft[k - 1], 128, 6, 6};
-  return picBox(lw::kMyLineupMarks[k - 1], numbered("图片框", k).c_str(), parent, box,
-                assets::layoutSlotMarkerPng.bytes(), false, PictureFit::Stretch);
+  return picBox({.id = lw::kMyLineupMarks[k - 1],
+                 .name = numbered("图片框", k),
+                 .parent = parent,
+                 .box = box,
+                 .picture = assets::layoutSlotMarkerPng.bytes(),
+                 .visible = false,
+                 .fit = PictureFit::Stretch});
 }
 
 // 1..20 are the champion choices (upper row, hidden), 21..30 the chosen
@@ -29,23 +34,32 @@ ControlState pickerButton(int n) {
   const bool chosen = n > 20;
   const std::int32_t id = chosen ? lw::kMyLineupButtons[n - 21] : lw::kPickerButtons[n - 1];
   const Box box = chosen ? Box{14 + 26 * (n - 21), 86, 22, 22} : Box{14 + 26 * (n - 1), 31, 22, 22};
-  return superBtn(id, numbered("英雄列表按钮", n).c_str(), lw::外形框2, box, chosen,
-                  chosen ? kStripLook : kCellLook, Pointer::Hand, {Event::Clicked});
+  return superBtn({.id = id,
+                   .name = numbered("英雄列表按钮", n),
+                   .parent = lw::外形框2,
+                   .box = box,
+                   .visible = chosen,
+                   .look = chosen ? kStripLook : kCellLook,
+                   .pointer = Pointer::Hand,
+                   .events = {Event::Clicked}});
+}
+
+// The buttons on the panel 外形框2.
+ControlState panelButton(ButtonRow row) {
+  row.parent = lw::外形框2;
+  row.look = kPanelLook;
+  row.pointer = Pointer::Hand;
+  row.events = {Event::Clicked};
+  return superBtn(std::move(row));
 }
 
 ControlState costButton(int cost, int left) {
-  ControlState c = superBtn(lw::kCostButtons[cost - 1], numbered("花费列表按钮", cost).c_str(), lw::外形框2,
-                            {left, 9, 24, 12}, true, kPanelLook, Pointer::Hand, {Event::Clicked});
-  c.caption = std::to_string(cost);
-  c.hint = std::to_string(cost) + "费";
-  c.picture = assets::layoutCoinPng.bytes();
-  return c;
-}
-
-ControlState panelButton(std::int32_t id, const char* name, Box box, bool visible, const char* caption) {
-  ControlState c = superBtn(id, name, lw::外形框2, box, visible, kPanelLook, Pointer::Hand, {Event::Clicked});
-  c.caption = caption;
-  return c;
+  return panelButton({.id = lw::kCostButtons[cost - 1],
+                      .name = numbered("花费列表按钮", cost),
+                      .box = {left, 9, 24, 12},
+                      .caption = std::to_string(cost),
+                      .hint = std::to_string(cost) + "费",
+                      .picture = assets::layoutCoinPng.bytes()});
 }
 
 std::vector<ListColumn> lineupColumns() {
@@ -59,20 +73,44 @@ std::vector<ListColumn> lineupColumns() {
 }
 
 WindowLayout build() {
-  WindowLayout w = window(kLineupWindow, "阵容", 542, 380, 0, 0, false, kKey, lw::外形框1);
+  WindowLayout w{.id = kLineupWindow,
+                 .caption = "阵容",
+                 .width = 542,
+                 .height = 380,
+                 .background = kKey,
+                 .dragControl = lw::外形框1};
   auto& c = w.controls;
-  c.push_back(menuButton(lw::英雄按钮, "英雄按钮", lw::外形框1, 160, 40, "英雄"));
+  c.push_back(menuButton({.id = lw::英雄按钮,
+                          .strip = lw::外形框1,
+                          .left = 160,
+                          .width = 40,
+                          .name = "英雄按钮",
+                          .caption = "英雄"}));
   // The picker writes the game version here when the window opens.
-  c.push_back(label(lw::标签1, "标签1", lw::外形框1, {49, 1, 94, 24}, "游戏版本：X.XX", kLight, kStrip));
+  c.push_back(label({.id = lw::标签1,
+                     .name = "标签1",
+                     .parent = lw::外形框1,
+                     .box = {49, 1, 94, 24},
+                     .caption = "游戏版本：X.XX",
+                     .back = kStrip}));
   for (int k = 10; k >= 1; --k) c.push_back(slotMark(k));
   // Never shown; its click is bound to a handler that does nothing.
-  c.push_back(panelButton(lw::使用按钮, "使用按钮", {210, 65, 24, 12}, false, "使用"));
-  c.push_back(panelButton(lw::清空按钮, "清空按钮", {243, 65, 24, 12}, true, "清空"));
-  c.back().hint = "清空我的阵容";
-  ControlState myLineup = superBtn(lw::花费列表按钮6, "花费列表按钮6", lw::外形框2, {14, 65, 50, 12}, true,
-                                   kPanelLook, Pointer::Arrow, {});
-  myLineup.caption = "我的阵容";
-  c.push_back(myLineup);
+  c.push_back(panelButton({.id = lw::使用按钮,
+                           .name = "使用按钮",
+                           .box = {210, 65, 24, 12},
+                           .visible = false,
+                           .caption = "使用"}));
+  c.push_back(panelButton({.id = lw::清空按钮,
+                           .name = "清空按钮",
+                           .box = {243, 65, 24, 12},
+                           .caption = "清空",
+                           .hint = "清空我的阵容"}));
+  c.push_back(superBtn({.id = lw::花费列表按钮6,
+                        .name = "花费列表按钮6",
+                        .parent = lw::外形框2,
+                        .box = {14, 65, 50, 12},
+                        .look = kPanelLook,
+                        .caption = "我的阵容"}));
   c.push_back(costButton(5, 159));
   c.push_back(costButton(4, 122));
   c.push_back(costButton(3, 86));
@@ -80,14 +118,17 @@ WindowLayout build() {
   for (int n = 21; n <= 30; ++n) c.push_back(pickerButton(n));
   c.push_back(costButton(1, 14));
   for (int n = 20; n >= 1; --n) c.push_back(pickerButton(n));
-  c.push_back(shapeBox(lw::外形框2, "外形框2", {0, 26, 542, 124}, kBody));
-  c.push_back(minimiseButton(lw::最小化按钮, lw::外形框1, 200));
-  c.push_back(shapeBox(lw::外形框1, "外形框1", {0, 0, 281, 26}, kStrip));
-  c.push_back(logo(lw::LOGO, lw::外形框1));
-  c.push_back(closeButton(lw::关闭按钮, lw::外形框1, 240));
-  c.push_back(titleLabel(lw::标签2, lw::外形框1, 34, "阵容"));
-  c.push_back(listView(lw::阵容超级列表框, "阵容超级列表框", {0, 150, 542, 230}, lineupColumns(),
-                       {Event::ListClicked}));
+  c.push_back(shapeBox({.id = lw::外形框2, .name = "外形框2", .box = {0, 26, 542, 124}, .fill = kBody}));
+  c.push_back(minimiseButton({.id = lw::最小化按钮, .strip = lw::外形框1, .left = 200}));
+  c.push_back(shapeBox({.id = lw::外形框1, .name = "外形框1", .box = {0, 0, 281, 26}, .fill = kStrip}));
+  c.push_back(logo({.id = lw::LOGO, .strip = lw::外形框1}));
+  c.push_back(closeButton({.id = lw::关闭按钮, .strip = lw::外形框1, .left = 240}));
+  c.push_back(titleLabel({.id = lw::标签2, .strip = lw::外形框1, .width = 34, .caption = "阵容"}));
+  c.push_back(listView({.id = lw::阵容超级列表框,
+                        .name = "阵容超级列表框",
+                        .box = {0, 150, 542, 230},
+                        .columns = lineupColumns(),
+                        .events = {Event::ListClicked}}));
   return w;
 }
 

@@ -13,27 +13,37 @@ namespace m = main_window;
 
 // Champion slot k of the final-board row.
 ControlState heroSlot(int k) {
-  return superBtn(m::kHeroButtons[k - 1], numbered("英雄按钮", k).c_str(), 0, {55 * (k - 1), 36, 47, 47},
-                  false, kSlotLook, Pointer::Hand, {Event::Clicked});
+  return superBtn({.id = m::kHeroButtons[k - 1],
+                   .name = numbered("英雄按钮", k),
+                   .box = {55 * (k - 1), 36, 47, 47},
+                   .visible = false,
+                   .look = kSlotLook,
+                   .pointer = Pointer::Hand,
+                   .events = {Event::Clicked}});
 }
 
 // Carry k; its marker sits at the carry's lower right.
 constexpr int kCoreLeft[] = {210, 262, 313, 365, 417};
 
 ControlState coreHero(int k) {
-  ControlState c = superBtn(m::kCoreHeroButtons[k - 1], numbered("核心英雄", k).c_str(), 0,
-                            {kCoreLeft[k - 1], 96, 47, 47}, false, kCoreHeroLook, Pointer::Arrow, {});
-  c.tabStop = false;
-  return c;
+  return superBtn({.id = m::kCoreHeroButtons[k - 1],
+                   .name = numbered("核心英雄", k),
+                   .box = {kCoreLeft[k - 1], 96, 47, 47},
+                   .visible = false,
+                   .look = kCoreHeroLook,
+                   .tabStop = false});
 }
 
 ControlState carryMark(int k) {
-  return picBox(m::kCoreMarks[k - 1], numbered("图片框", k).c_str(), 0, {kCoreLeft[k - 1] + 31, 127, 14, 14},
-                assets::layoutCarryMarkerPng.bytes(), false);
+  return picBox({.id = m::kCoreMarks[k - 1],
+                 .name = numbered("图片框", k),
+                 .box = {kCoreLeft[k - 1] + 31, 127, 14, 14},
+                 .picture = assets::layoutCarryMarkerPng.bytes(),
+                 .visible = false});
 }
 
-ControlState itemCell(std::int32_t id, const std::string& name, Box box) {
-  return superBtn(id, name.c_str(), 0, box, false, kCellLook, Pointer::Arrow, {});
+ControlState itemCell(std::int32_t id, std::string name, Box box) {
+  return superBtn({.id = id, .name = std::move(name), .box = box, .visible = false, .look = kCellLook});
 }
 
 // Recommended item k, with its two components below it.
@@ -48,7 +58,12 @@ ControlState component(int k) {
 }
 
 WindowLayout build() {
-  WindowLayout w = window(kMainWindow, "Vexbox(阵匣)V2.0", 542, 150, 0, 0, false, kKey, m::外形框1);
+  WindowLayout w{.id = kMainWindow,
+                 .caption = "Vexbox(阵匣)V2.0",
+                 .width = 542,
+                 .height = 150,
+                 .background = kKey,
+                 .dragControl = m::外形框1};
   auto& c = w.controls;
   c.push_back(heroSlot(10));
   c.push_back(carryMark(5));
@@ -58,23 +73,39 @@ WindowLayout build() {
   c.push_back(carryMark(3));
   c.push_back(carryMark(2));
   c.push_back(carryMark(1));
-  c.push_back(logo(m::LOGO, m::外形框1));
-  c.push_back(menuButton(m::阵容菜单按钮, "阵容菜单按钮", m::外形框1, 170, 40, "阵容"));
-  c.push_back(menuButton(m::装备图菜单按钮, "装备图菜单按钮", m::外形框1, 210, 50, "装备图"));
-  c.push_back(menuButton(m::关于菜单按钮, "关于菜单按钮", m::外形框1, 260, 40, "关于"));
-  c.push_back(minimiseButton(m::最小化按钮, m::外形框1, 300));
-  c.push_back(closeButton(m::关闭按钮, m::外形框1, 340));
+  c.push_back(logo({.id = m::LOGO, .strip = m::外形框1}));
+  c.push_back(menuButton({.id = m::阵容菜单按钮,
+                          .strip = m::外形框1,
+                          .left = 170,
+                          .width = 40,
+                          .name = "阵容菜单按钮",
+                          .caption = "阵容"}));
+  c.push_back(menuButton({.id = m::装备图菜单按钮,
+                          .strip = m::外形框1,
+                          .left = 210,
+                          .width = 50,
+                          .name = "装备图菜单按钮",
+                          .caption = "装备图"}));
+  c.push_back(menuButton({.id = m::关于菜单按钮,
+                          .strip = m::外形框1,
+                          .left = 260,
+                          .width = 40,
+                          .name = "关于菜单按钮",
+                          .caption = "关于"}));
+  c.push_back(minimiseButton({.id = m::最小化按钮, .strip = m::外形框1, .left = 300}));
+  c.push_back(closeButton({.id = m::关闭按钮, .strip = m::外形框1, .left = 340}));
   for (int k = 3; k >= 1; --k) c.push_back(coreHero(k));
   for (int k = 3; k >= 1; --k) {
     c.push_back(component(2 * k));
     c.push_back(component(2 * k - 1));
     c.push_back(coreItem(k));
   }
-  c.push_back(superBtn(m::英雄详情, "英雄详情", 0, {0, 96, 47, 47}, false, kSlotLook, Pointer::Arrow, {}));
+  c.push_back(superBtn(
+      {.id = m::英雄详情, .name = "英雄详情", .box = {0, 96, 47, 47}, .visible = false, .look = kSlotLook}));
   for (int k = 9; k >= 1; --k) c.push_back(heroSlot(k));
   // Replaced at start by the title with the version.
-  c.push_back(titleLabel(m::标签2, m::外形框1, 138, "Vexbox(阵匣)"));
-  c.push_back(shapeBox(m::外形框1, "外形框1", {0, 0, 381, 26}, kStrip));
+  c.push_back(titleLabel({.id = m::标签2, .strip = m::外形框1, .width = 138, .caption = "Vexbox(阵匣)"}));
+  c.push_back(shapeBox({.id = m::外形框1, .name = "外形框1", .box = {0, 0, 381, 26}, .fill = kStrip}));
   return w;
 }
 

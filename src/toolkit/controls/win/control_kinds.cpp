@@ -6,8 +6,6 @@
 namespace vex::win {
 namespace {
 
-constexpr UINT_PTR kFirstTimerId = 0x7000;
-
 void drawText(HDC dc, HFONT font, Colour colour, const std::wstring& text, RECT& r, UINT format) {
   Selected f(dc, font);
   SetBkMode(dc, TRANSPARENT);
@@ -32,7 +30,6 @@ std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& s
     case ControlKind::ProcessBar:
       return std::make_unique<ProcessBar>(window, state, index);
     case ControlKind::Timer:
-      return std::make_unique<TimerControl>(window, state, index);
     case ControlKind::Window:
       break;
   }
@@ -126,22 +123,6 @@ void ProcessBar::changed(Change what) {
   if (!hwnd()) return;
   SendMessageW(hwnd(), PBM_SETRANGE32, state_.progressMin, state_.progressMax);
   SendMessageW(hwnd(), PBM_SETPOS, state_.progress, 0);
-}
-
-void TimerControl::changed(Change what) {
-  if (what == Change::Timer) apply();
-}
-
-// The system timer ends with the window it belongs to. Interval 0 means
-// stopped; the ticks have no handler yet.
-void TimerControl::apply() {
-  HWND window = window_.hwnd();
-  if (!window) return;
-  const UINT_PTR id = kFirstTimerId + static_cast<UINT_PTR>(index());
-  if (state_.timerInterval > 0)
-    SetTimer(window, id, static_cast<UINT>(state_.timerInterval), nullptr);
-  else
-    KillTimer(window, id);
 }
 
 }  // namespace vex::win

@@ -10,7 +10,7 @@
 namespace vex::win {
 
 // The object for `state`, the `index`th control of `window`; a kind with
-// nothing to show gets a bare NativeControl.
+// nothing to show (a timer, which keeps its interval only) gets a bare one.
 std::unique_ptr<NativeControl> makeControl(NativeWindow& window, ControlState& state, int index);
 
 // Filled rectangle and container; the window's title strip drags the window.
@@ -61,18 +61,6 @@ class ProcessBar final : public StockControl {
   using StockControl::StockControl;
   void create() override;
   void changed(Change what) override;
-};
-
-// No window and no drawing: a system timer on the top-level window.
-class TimerControl final : public NativeControl {
- public:
-  using NativeControl::NativeControl;
-  void create() override { apply(); }
-  void changed(Change what) override;
-  bool painted() const override { return false; }
-
- private:
-  void apply();
 };
 
 }  // namespace vex::win

@@ -9,8 +9,6 @@
 namespace vex::win {
 namespace {
 
-constexpr UINT kSyncNow = WM_APP + 3;
-
 int formatOf(Align a) {
   return a == Align::Centre ? LVCFMT_CENTER : a == Align::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
 }
@@ -62,12 +60,15 @@ void ListView::changed(Change what) {
 }
 
 // A view fills a list with a thousand single-cell writes; the native list
-// catches up once, when the handler has returned. Posted messages come
-// before input and painting, so the user never meets a stale list.
+// catches up once, when the outermost message ends, before any input or
+// painting, so the user never meets a stale list.
 void ListView::scheduleSync() {
   if (syncPending_) return;
-  syncPending_ = PostMessageW(hwnd(), kSyncNow, 0, 0) != FALSE;
-  if (!syncPending_) sync();
+  syncPending_ = true;
+  // By reference: the window may be closed before the queue runs.
+  backend().later([&backend = backend(), ref = ref()] {
+    if (NativeControl* c = backend.find(ref)) c->settle();
+  });
 }
 
 // The rows the created handler wrote are in the list before it first
@@ -79,26 +80,10 @@ void ListView::settle() {
   sync();
 }
 
-LRESULT ListView::handle(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == kSyncNow) {
-    settle();
-    return 0;
-  }
-  return StockControl::handle(msg, wp, lp);
-}
-
-const ListCell* ListView::cellAt(int row, int column) const {
-  const auto& rows = state_.list.rows;
-  if (row < 0 || column < 0 || row >= static_cast<int>(rows.size())) return nullptr;
-  const auto& cells = rows[static_cast<std::size_t>(row)];
-  if (column >= static_cast<int>(cells.size())) return nullptr;
-  return &cells[static_cast<std::size_t>(column)];
-}
-
 void ListView::sync() {
   HWND h = hwnd();
   syncing_ = true;
-  const ListViewState& list = state_.list;
+  ListViewState& list = state_.list;
   bool redrawAll = false;
   if (list.pictureSet.data() != shownSet_.data() || list.pictureSet.size() != shownSet_.size()) {
     // Shared, so the cache keeps the list (LVS_SHAREIMAGELISTS).
@@ -106,21 +91,25 @@ void ListView::sync() {
     shownSet_ = list.pictureSet;
     redrawAll = true;
   }
+  // The rows Ui marked as written since the last sync.
   const int rows = static_cast<int>(list.rows.size());
-  const int had = static_cast<int>(shown_.size());
-  // Rows [first, last] differ from what the native list last showed.
-  int first = -1, last = -1;
-  for (int r = 0; r < std::min(rows, had); ++r) {
-    if (list.rows[static_cast<std::size_t>(r)] == shown_[static_cast<std::size_t>(r)]) continue;
-    if (first < 0) first = r;
-    last = r;
-  }
-  const bool contentChanged = first >= 0 || rows != had;
-  if (rows != had) {
+  int first = list.changed.first, last = list.changed.last;
+  list.changed.clear();
+  // After a clear, a marked row that came back as it was is no change.
+  const auto same = [&list](int r) {
+    const auto row = static_cast<std::size_t>(r);
+    return row < list.cleared.size() && row < list.rows.size() && list.rows[row] == list.cleared[row];
+  };
+  while (first >= 0 && first <= last && same(first)) ++first;
+  while (first >= 0 && last >= first && same(last)) --last;
+  if (first > last) first = last = -1;
+  list.cleared.clear();
+  const bool counted = rows != ListView_GetItemCount(h);
+  const bool contentChanged = first >= 0 || counted;
+  if (counted) {
     ListView_SetItemCountEx(h, rows, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     redrawAll = true;
   }
-  if (contentChanged) shown_ = list.rows;
   syncSelection(contentChanged);
   if (redrawAll) {
     InvalidateRect(h, nullptr, TRUE);
@@ -151,7 +140,7 @@ void ListView::syncSelection(bool force) {
 
 void ListView::answer(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
-  const ListCell* cell = cellAt(item.iItem, item.iSubItem);
+  const ListCell* cell = state_.list.cell(item.iItem, item.iSubItem);
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
     item.pszText[0] = L'\0';
     if (cell && !cell->text.empty()) {
@@ -181,7 +170,7 @@ int ListView::find(const NMLVFINDITEMW& request) const {
   for (int i = 0; i < rows; ++i) {
     const int r = (start + i) % rows;
     if (!(f.flags & LVFI_WRAP) && r < start) break;
-    const ListCell* cell = cellAt(r, 0);
+    const ListCell* cell = state_.list.cell(r, 0);
     if (!cell) continue;
     const std::wstring text = widen(cell->text);
     const int length = (f.flags & LVFI_PARTIAL) ? std::min<int>(wanted, static_cast<int>(text.size()))

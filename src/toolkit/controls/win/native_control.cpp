@@ -14,9 +14,12 @@ void fillSolid(HDC dc, const RECT& r, Colour colour) {
 }
 
 NativeControl::NativeControl(NativeWindow& window, ControlState& state, int index)
-    : window_(window), state_(state), index_(index), text_(widen(state.caption)) {}
+    : window_(window), state_(state), index_(index), text_(widen(state.caption)) {
+  state_.peer = this;
+}
 
-NativeControl::~NativeControl() = default;
+// The state outlives its window's controls (Win32Backend::bury).
+NativeControl::~NativeControl() { state_.peer = nullptr; }
 
 ControlRef NativeControl::ref() const { return {window_.state().id, state_.id}; }
 Win32Backend& NativeControl::backend() const { return window_.backend(); }

@@ -31,7 +31,7 @@ struct Placement {
 // A solid fill with the stock DC brush: no brush is made per paint.
 void fillSolid(HDC dc, const RECT& r, Colour colour);
 
-class NativeControl {
+class NativeControl : public ControlPeer {
  public:
   NativeControl(NativeWindow& window, ControlState& state, int index);
   virtual ~NativeControl();
@@ -58,14 +58,16 @@ class NativeControl {
   virtual void create() {}
   // Catches up on changes it put off, before its window first shows.
   virtual void settle() {}
-  virtual void changed(Change what);
+  void changed(Change what) override;
   // The window now shows at another DPI: its placement is already new;
   // pictures, fonts and child windows follow here.
   virtual void dpiChanged() {}
   // Painted kinds draw into `box`, their box moved to the origin.
   virtual void draw(HDC, const RECT& /*box*/) const {}
-  virtual bool painted() const { return true; }
+  // A timer has nothing to draw.
+  virtual bool painted() const { return state_.kind != ControlKind::Timer; }
   virtual HWND hwnd() const { return nullptr; }
+  bool isButton() const { return state_.kind == ControlKind::SuperBtn; }
   // Labels and pictures let the mouse through to what lies beneath.
   bool takesMouse() const {
     return state_.kind == ControlKind::ShapeBox || state_.kind == ControlKind::SuperBtn;

@@ -14,38 +14,20 @@ namespace vex::win {
 namespace {
 
 constexpr wchar_t kClass[] = L"VexWindow";
-constexpr UINT kRaiseLater = WM_APP + 2;
-constexpr UINT_PTR kDragTimer = 0x6FFF;  // below the timer controls' ids (control_kinds.cpp)
-constexpr UINT kDragTick = 10;           // ms; the system's shortest
+constexpr UINT_PTR kDragTimer = 1;  // the window's only timer
+constexpr UINT kDragTick = 10;      // ms; the system's shortest
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kTipWidth = 400;  // the widest tooltip, before it wraps
 // Newer than the headers' target system.
 constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
 constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
-// Deeper nesting of boxes than this is a broken layout, not a design.
-constexpr int kMaxDepth = 16;
 
 // The drag follows the pointer's screen position as the message saw it:
 // where moves land late, the window's own position lags the pointer.
 POINT messageScreenPoint() {
   const DWORD pos = GetMessagePos();
   return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
-}
-
-bool isButton(const NativeControl* c) { return c && c->kind() == ControlKind::SuperBtn; }
-
-// Pre-order: a control is placed before what lies in it.
-template <typename F>
-void eachInTree(NativeControl& c, F&& f) {
-  f(c);
-  for (NativeControl* child : c.children()) eachInTree(*child, f);
-}
-
-template <typename F>
-void eachInTrees(const std::vector<std::unique_ptr<NativeControl>>& controls, F&& f) {
-  for (const auto& root : controls)
-    if (!root->parent()) eachInTree(*root, f);
 }
 
 }  // namespace
@@ -114,7 +96,7 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
   if (suggested)
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  eachInTrees(controls_, [this](NativeControl& c) {
+  tree_.placementOrder([this](NativeControl& c) {
     c.place(placementOf(c));
     c.dpiChanged();
     updateTip(c);
@@ -126,7 +108,7 @@ void NativeWindow::applyDpi(int dpi, const RECT* suggested) {
 
 void NativeWindow::show() {
   if (!hwnd() || IsWindowVisible(hwnd())) return;
-  for (const auto& c : controls_) c->settle();
+  for (const auto& c : tree_.rows()) c->settle();
   // An overlay beside the game must not take the game's keyboard focus
   // each time one of its windows opens; a click activates it as usual.
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
@@ -134,45 +116,23 @@ void NativeWindow::show() {
 }
 
 NativeControl* NativeWindow::control(std::int32_t id) const {
-  const auto i = static_cast<std::size_t>(ui_.indexOf({state_.id, id}));
-  if (i < controls_.size() && controls_[i]->state().id == id) return controls_[i].get();
-  return nullptr;
+  const ControlState* s = state_.find(id);
+  return s ? static_cast<NativeControl*>(s->peer) : nullptr;
 }
 
 void NativeWindow::createControls() {
-  controls_.clear();
+  std::vector<std::unique_ptr<NativeControl>> rows;
   for (std::size_t i = 0; i < state_.controls.size(); ++i)
-    controls_.push_back(makeControl(*this, state_.controls[i], static_cast<int>(i)));
-  for (const auto& c : controls_) {
-    NativeControl* parent = c->state().parent ? control(c->state().parent) : nullptr;
-    if (parent != c.get()) c->setParent(parent);
-  }
-  // A chain that loops or runs too deep puts the control straight on the window.
-  for (const auto& c : controls_) {
-    int depth = 0;
-    for (const NativeControl* p = c->parent(); p && depth <= kMaxDepth; p = p->parent()) ++depth;
-    if (depth > kMaxDepth) c->setParent(nullptr);
-  }
-  std::vector<NativeControl*> roots;
-  for (const auto& c : controls_)
-    if (!c->box()) roots.push_back(c.get());
-  paintOrder_.clear();
-  orderForPainting(roots);
-  eachInTrees(controls_, [this](NativeControl& c) { c.place(placementOf(c)); });
+    rows.push_back(makeControl(*this, state_.controls[i], static_cast<int>(i)));
+  tree_.build(std::move(rows), [this](const NativeControl& c) {
+    return c.state().parent ? control(c.state().parent) : nullptr;
+  });
+  tree_.placementOrder([this](NativeControl& c) { c.place(placementOf(c)); });
   // In painting order: each stock window made later lies above the earlier.
-  for (NativeControl* c : paintOrder_) {
-    c->create();
-    updateTip(*c);
-  }
-}
-
-// Earlier rows of the table lie above later ones; a box's children lie
-// above the box, in the same order among themselves.
-void NativeWindow::orderForPainting(const std::vector<NativeControl*>& layer) {
-  for (auto it = layer.rbegin(); it != layer.rend(); ++it) {
-    paintOrder_.push_back(*it);
-    if ((*it)->kind() == ControlKind::ShapeBox) orderForPainting((*it)->children());
-  }
+  tree_.paintOrder([this](NativeControl& c) {
+    c.create();
+    updateTip(c);
+  });
 }
 
 Placement NativeWindow::placementOf(const NativeControl& c) const {
@@ -247,18 +207,18 @@ void NativeWindow::render(HDC screen) {
   SelectClipRgn(dc, dirty_.get());
   fillSolid(dc, area, state_.background);
   // Only what meets the changed parts is drawn, each clipped to its part.
-  for (const NativeControl* c : paintOrder_) {
-    const Placement& p = c->placement();
+  tree_.paintOrder([&](const NativeControl& c) {
+    const Placement& p = c.placement();
     RECT part;
-    if (!c->painted() || !p.shown || !IntersectRect(&part, &p.clip, &area) ||
+    if (!c.painted() || !p.shown || !IntersectRect(&part, &p.clip, &area) ||
         !RectInRegion(dirty_.get(), &part))
-      continue;
+      return;
     SetViewportOrgEx(dc, p.box.left, p.box.top, nullptr);
     SelectClipRgn(dc, dirty_.get());
     OffsetRect(&part, -p.box.left, -p.box.top);
     IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
-    c->draw(dc, {0, 0, p.box.right - p.box.left, p.box.bottom - p.box.top});
-  }
+    c.draw(dc, {0, 0, p.box.right - p.box.left, p.box.bottom - p.box.top});
+  });
   SetViewportOrgEx(dc, 0, 0, nullptr);
   SelectClipRgn(dc, nullptr);
   dirty_.reset();
@@ -284,7 +244,10 @@ WindowPixels NativeWindow::drawnPixels() {
 }
 
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {
-  PostMessageW(hwnd(), kRaiseLater, static_cast<WPARAM>(c.index()), static_cast<LPARAM>(e));
+  // By reference: the window may be closed before the queue runs.
+  backend_.later([&ui = ui_, ref = c.ref(), e] {
+    if (ui.isOpen(ref.window)) ui.raise(ref, e);
+  });
 }
 
 void NativeWindow::notify(DWORD event, const NativeControl& c) const {
@@ -301,13 +264,10 @@ void NativeWindow::noteMoved() {
 // The topmost control that takes the mouse gets it (hidden and disabled
 // ones, labels and pictures let it through).
 NativeControl* NativeWindow::hitTest(POINT p) const {
-  for (auto it = paintOrder_.rbegin(); it != paintOrder_.rend(); ++it) {
-    NativeControl* c = *it;
-    const Placement& where = c->placement();
-    if (c->painted() && c->takesMouse() && where.shown && !c->state().disabled && PtInRect(&where.clip, p))
-      return c;
-  }
-  return nullptr;
+  return tree_.frontmost([p](const NativeControl& c) {
+    const Placement& where = c.placement();
+    return c.painted() && c.takesMouse() && where.shown && !c.state().disabled && PtInRect(&where.clip, p);
+  });
 }
 
 bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
@@ -324,7 +284,7 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
       leftUp(p);
       return true;
     case WM_RBUTTONDOWN:
-      if (NativeControl* c = hitTest(p); isButton(c)) ui_.raise(c->ref(), Event::RightButtonPressed);
+      if (NativeControl* c = hitTest(p); c && c->isButton()) ui_.raise(c->ref(), Event::RightButtonPressed);
       return true;
     case WM_MOUSELEAVE:
       tracking_ = false;
@@ -339,15 +299,15 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
   return false;
 }
 
-// Hover and press each light one button: the one left and the one taken
-// both repaint.
-void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
+// Hover, press and focus each light one control: the one left and the one
+// taken both repaint where the look shows (the focus only with its cues).
+void NativeWindow::light(NativeControl*& slot, NativeControl* c, bool shows) {
   if (c == slot) return;
   NativeControl* before = std::exchange(slot, c);
   // Told after the change: a reader's hook may ask the state at once.
   for (NativeControl* changed : {before, c}) {
     if (!changed) continue;
-    changed->repaint();
+    if (shows) changed->repaint();
     notify(EVENT_OBJECT_STATECHANGE, *changed);
   }
 }
@@ -366,7 +326,7 @@ void NativeWindow::mouseMoved(POINT p) {
   if (pressed_)
     light(hot_, over == pressed_ ? pressed_ : nullptr);
   else
-    light(hot_, isButton(over) ? over : nullptr);
+    light(hot_, over && over->isButton() ? over : nullptr);
 }
 
 void NativeWindow::leftDown(POINT p) {
@@ -387,7 +347,7 @@ void NativeWindow::leftDown(POINT p) {
       SetTimer(hwnd(), kDragTimer, kDragTick, nullptr);
     }
     ui_.raise(c->ref(), Event::LeftButtonPressed);
-  } else if (isButton(c)) {
+  } else if (c && c->isButton()) {
     setFocus(c);
     SetCapture(hwnd());
     light(pressed_, c);
@@ -396,8 +356,12 @@ void NativeWindow::leftDown(POINT p) {
 }
 
 void NativeWindow::follow(POINT at) {
-  SetWindowPos(hwnd(), nullptr, dragOrigin_.x + at.x - dragCursor_.x, dragOrigin_.y + at.y - dragCursor_.y, 0,
-               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT to{dragOrigin_.x + at.x - dragCursor_.x, dragOrigin_.y + at.y - dragCursor_.y};
+  RECT now;
+  // The timer ticks with the pointer still: a move to where the window is
+  // would only cost the X server a round trip.
+  if (GetWindowRect(hwnd(), &now) && now.left == to.x && now.top == to.y) return;
+  SetWindowPos(hwnd(), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void NativeWindow::endDrag() {
@@ -421,7 +385,7 @@ void NativeWindow::leftUp(POINT p) {
   light(pressed_, nullptr);
   if (GetCapture() == hwnd()) ReleaseCapture();
   NativeControl* over = hitTest(p);
-  light(hot_, isButton(over) ? over : nullptr);
+  light(hot_, over && over->isButton() ? over : nullptr);
   // Last: the handler may close this very window.
   if (over == b) ui_.raise(b->ref(), Event::Clicked);
 }
@@ -487,10 +451,6 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE:
       noteMoved();
       return 0;
-    case WM_SIZE:
-      if (wp == SIZE_MINIMIZED) ui_.noteMinimised(state_.id, true);
-      if (wp == SIZE_RESTORED) ui_.noteMinimised(state_.id, false);
-      return 0;
     case kDpiChanged:
       // Moved to a display of another scale: the system suggests where.
       applyDpi(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
@@ -512,14 +472,13 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kDragTimer && dragging_) {
         POINT at;
-        if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000))
+        // The physical button: with the buttons swapped the left one is VK_RBUTTON.
+        const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+        if (!(GetAsyncKeyState(button) & 0x8000))
           endDrag();
         else if (GetCursorPos(&at))
           follow(at);
       }
-      return 0;
-    case kRaiseLater:
-      if (wp < controls_.size()) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));
       return 0;
     case WM_GETOBJECT:
       // Wine passes the id zero-extended: compared unconverted it never matches.

@@ -12,6 +12,7 @@
 
 #include "toolkit/access/window_access.h"
 #include "toolkit/controls/win/back_buffer.h"
+#include "toolkit/controls/win/control_tree.h"
 #include "toolkit/controls/win/native_control.h"
 #include "toolkit/controls/win/window_tips.h"
 #include "toolkit/system/device_geometry.h"
@@ -63,8 +64,11 @@ class NativeWindow {
   bool key(UINT msg, WPARAM wp, LPARAM lp);
   // The topmost control that takes the mouse at `p` (client pixels).
   NativeControl* hitTest(POINT p) const;
-  // Every control, parallel to the state's control table.
-  const std::vector<std::unique_ptr<NativeControl>>& controls() const { return controls_; }
+  // Every control, in the table's order.
+  const std::vector<std::unique_ptr<NativeControl>>& controls() const { return tree_.rows(); }
+  // The first tab stop after table row `index` going by `step` (1 or -1):
+  // round the table for Tab, to its end for a reader's navigation.
+  NativeControl* stopAfter(int index, int step, bool round) const;
   // Moves the window to `left`, `top` in layout units.
   void moveTo(int left, int top);
 
@@ -80,8 +84,9 @@ class NativeWindow {
   void forget(const NativeControl& c);
   void settleFocus();
   void updateTip(const NativeControl& c);
-  // Raises an event once the current message has been answered, for events
-  // that a stock control reports from inside its own processing.
+  // Raises an event once the outermost message has ended, for events that
+  // a stock control reports from inside its own processing, and a reader's
+  // default action, which must not run inside its call.
   void raiseLater(const NativeControl& c, Event e);
   // Tells screen readers (WinEvent hooks) that `c` changed.
   void notify(DWORD event, const NativeControl& c) const;
@@ -94,7 +99,6 @@ class NativeWindow {
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
   void createControls();
-  void orderForPainting(const std::vector<NativeControl*>& layer);
   Placement placementOf(const NativeControl& c) const;
   void render(HDC screen);
   void paint();
@@ -111,7 +115,7 @@ class NativeWindow {
   void endDrag();
   bool setCursor();
   NativeControl* underPointer() const;
-  void light(NativeControl*& slot, NativeControl* c);
+  void light(NativeControl*& slot, NativeControl* c, bool shows = true);
   // window_focus.cpp
   NativeControl* nextStop(const NativeControl* from, bool back) const;
   void restoreFocus();
@@ -123,9 +127,8 @@ class NativeWindow {
   WindowState& state_;
   HWND owner_;
   DeviceGeometry geometry_;
-  HFONT font_ = nullptr;                                  // lent by the backend, one per DPI
-  std::vector<std::unique_ptr<NativeControl>> controls_;  // parallel to state_.controls
-  std::vector<NativeControl*> paintOrder_;                // back to front
+  HFONT font_ = nullptr;  // lent by the backend, one per DPI
+  ControlTree tree_;
   BackBuffer buffer_;
   UniqueRegion dirty_;      // of the back buffer, repainted at the next paint
   bool unflushed_ = false;  // dirty_ has grown since the system last heard

@@ -1,13 +1,14 @@
 #include "toolkit/controls/win/win32_backend.h"
 
 #include "toolkit/access/oleacc_library.h"
-#include "toolkit/system/device_geometry.h"
 #include "toolkit/controls/win/native_window.h"
+#include "toolkit/system/device_geometry.h"
 #include "toolkit/system/interface_font.h"
 
 namespace vex::win {
 
-Win32Backend::Win32Backend(Ui& ui) : ui_(ui) {
+Win32Backend::Win32Backend(Ui& ui)
+    : ui_(ui), dispatcher_([this](const std::function<void()>& task) { handle(task); }) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -24,12 +25,14 @@ HFONT Win32Backend::font(int dpi) const {
 
 Win32Backend::~Win32Backend() {
   ui_.setBackend(nullptr);
-  ++depth_;  // nothing is freed half-way through the teardown
+  ++depth_;  // nothing is run half-way through the teardown
   // Out of the map first: a window's teardown asks the backend about itself.
   auto open = std::move(windows_);
   windows_.clear();
   open.clear();
-  graveyard_.clear();
+  auto pending = std::move(queue_);
+  queue_.clear();
+  pending.clear();
   --depth_;
 }
 
@@ -69,43 +72,65 @@ void Win32Backend::windowReady(std::int32_t window) {
   }
 }
 
-void Win32Backend::bury(std::int32_t window) {
+// A closed window goes out of the map at once and is freed, with the state
+// it draws, when the outermost message ends: the message that closed it may
+// still be inside one of its controls.
+void Win32Backend::bury(std::int32_t window, std::unique_ptr<WindowState> state) {
+  struct Burial {
+    std::unique_ptr<WindowState> state;
+    std::unique_ptr<NativeWindow> window;  // freed before the state it reads
+  };
   auto node = windows_.extract(window);
   if (node.empty()) return;
-  std::unique_ptr<NativeWindow> w = std::move(node.mapped());
-  w->destroy();
-  graveyard_.push_back(std::move(w));
-  if (depth_ == 0) freeBuried();
+  node.mapped()->destroy();
+  auto burial = std::make_shared<Burial>(Burial{std::move(state), std::move(node.mapped())});
+  // The closed windows' pictures become spare: the cache keeps only a few.
+  later([this, burial] {
+    burial->window.reset();
+    burial->state.reset();
+    pictures_.trim();
+  });
 }
 
-// The closed windows' pictures become spare: the cache keeps only a few.
-void Win32Backend::freeBuried() {
-  ++depth_;
-  auto dead = std::move(graveyard_);
-  graveyard_.clear();
-  dead.clear();
-  --depth_;
-  pictures_.trim();
-}
-
-void Win32Backend::destroyWindow(std::int32_t window) {
+void Win32Backend::destroyWindow(std::unique_ptr<WindowState> window) {
   MessageScope scope(*this);
-  bury(window);
+  if (!window) return;
+  const std::int32_t id = window->id;  // read before the state moves into the burial
+  bury(id, std::move(window));
 }
 
 void Win32Backend::nativeWindowGone(std::int32_t window) {
   if (!find(window)) return;
-  bury(window);
-  ui_.noteClosed(window);
+  if (ui_.isOpen(window))
+    ui_.noteClosed(window);
+  else
+    bury(window);
+}
+
+void Win32Backend::later(std::function<void()> task) {
+  queue_.push_back(std::move(task));
+  if (depth_ == 0 && queue_.size() == 1) dispatcher_.post([] {});
+}
+
+void Win32Backend::handle(const std::function<void()>& handler) {
+  MessageScope scope(*this);
+  handler();
 }
 
 void Win32Backend::leaveMessage() {
-  if (depth_ == 1)
+  if (depth_ == 1) {
+    // The tasks may put off more work, and close windows.
+    while (!queue_.empty()) {
+      auto tasks = std::move(queue_);
+      queue_.clear();
+      for (auto& task : tasks) task();
+    }
     for (const auto& [id, w] : windows_) {
       w->settleFocus();
       w->flushInvalid();
     }
-  if (--depth_ == 0 && !graveyard_.empty()) freeBuried();
+  }
+  --depth_;
 }
 
 void Win32Backend::minimiseWindow(std::int32_t window) {
@@ -124,12 +149,10 @@ void Win32Backend::moveWindow(std::int32_t window, int left, int top) {
   if (NativeWindow* w = find(window)) w->moveTo(left, top);
 }
 
-void Win32Backend::controlChanged(ControlRef ref, Change what) {
-  if (NativeControl* c = find(ref)) {
-    MessageScope scope(*this);
-    c->changed(what);
-  }
-}
+// A write from outside any message (a test's, a benchmark's) is not made
+// one: its repaint goes out at once, and what it puts off waits for the
+// message loop, so a run of such writes still syncs a list once.
+void Win32Backend::controlChanged(ControlPeer& peer, Change what) { peer.changed(what); }
 
 void* Win32Backend::nativeHandle(std::int32_t window) { return windowHandle(window); }
 

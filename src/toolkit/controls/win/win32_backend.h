@@ -13,6 +13,7 @@
 // Worker threads reach the UI thread through dispatcher().post(fn); GBK
 // message boxes are toolkit/system/message_box.h.
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -38,12 +39,13 @@ class Win32Backend final : public UiBackend {
 
   void createWindow(WindowState& window) override;
   void windowReady(std::int32_t window) override;
-  void destroyWindow(std::int32_t window) override;
+  void destroyWindow(std::unique_ptr<WindowState> window) override;
   void minimiseWindow(std::int32_t window) override;
   void bringToFront(std::int32_t window) override;
   void moveWindow(std::int32_t window, int left, int top) override;
-  void controlChanged(ControlRef ref, Change what) override;
+  void controlChanged(ControlPeer& peer, Change what) override;
   void* nativeHandle(std::int32_t window) override;
+  void handle(const std::function<void()>& handler) override;
 
   // GetMessage / DispatchMessage until WM_QUIT; returns its exit code.
   static int runMessageLoop();
@@ -75,27 +77,31 @@ class Win32Backend final : public UiBackend {
   PictureCache& pictures() { return pictures_; }
   Ui& ui() const { return ui_; }
 
-  // Every window procedure of the toolkit brackets its work with these, so
-  // that windows closed from inside a handler are freed only after the
-  // outermost message has returned.
+  // Every window procedure of the toolkit, and every handler and posted
+  // task, brackets its work with these (MessageScope). When the outermost
+  // message ends, the work put off with later() runs, then each window
+  // settles its focus and tells the system what to repaint, once.
   void enterMessage() { ++depth_; }
   void leaveMessage();
   bool inMessage() const { return depth_ > 0; }
+  // Runs `task` when the outermost message ends: events a control reports
+  // from inside its own processing, list syncs, freeing closed windows.
+  // Outside any message (a reader's call) a posted task wakes the queue.
+  void later(std::function<void()> task);
   // The native window went away without Ui::close (e.g. with its owner).
   void nativeWindowGone(std::int32_t window);
+  NativeControl* find(ControlRef ref) const;
 
  private:
   NativeWindow* find(std::int32_t window) const;
-  NativeControl* find(ControlRef ref) const;
-  void bury(std::int32_t window);
-  void freeBuried();
+  void bury(std::int32_t window, std::unique_ptr<WindowState> state = nullptr);
 
   Ui& ui_;
   std::unique_ptr<OleaccLibrary> oleacc_;    // outlives the windows, which disconnect through it
   PictureCache pictures_;                    // before the windows, which hold pictures from it
   mutable std::map<int, UniqueFont> fonts_;  // the interface font by DPI, lent to every control
   std::map<std::int32_t, std::unique_ptr<NativeWindow>> windows_;
-  std::vector<std::unique_ptr<NativeWindow>> graveyard_;
+  std::vector<std::function<void()>> queue_;  // run when the outermost message ends
   int depth_ = 0;
   UiDispatcher dispatcher_;
 };

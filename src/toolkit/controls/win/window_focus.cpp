@@ -4,16 +4,11 @@
 #include "toolkit/controls/win/native_window.h"
 
 namespace vex::win {
-namespace {
-
-bool isButton(const NativeControl* c) { return c && c->kind() == ControlKind::SuperBtn; }
-
-}  // namespace
 
 void NativeWindow::setFocus(NativeControl* c) {
   if (c && !c->takesFocus()) return;
   if (c != focused_) {  // the focus has moved
-    light(focused_, c);
+    light(focused_, c, cues_);
     if (c) notify(EVENT_OBJECT_FOCUS, *c);
   }
   // Keys follow the focus while the window is active; focusing a child of
@@ -23,16 +18,25 @@ void NativeWindow::setFocus(NativeControl* c) {
   if (GetFocus() != wanted) SetFocus(wanted);
 }
 
+NativeControl* NativeWindow::stopAfter(int index, int step, bool round) const {
+  const int n = static_cast<int>(controls().size());
+  for (int k = 1; k <= n; ++k) {
+    int i = index + k * step;
+    if (round)
+      i = (i % n + n) % n;
+    else if (i < 0 || i >= n)
+      break;
+    if (controls()[static_cast<std::size_t>(i)]->takesFocus())
+      return controls()[static_cast<std::size_t>(i)].get();
+  }
+  return nullptr;
+}
+
 // The next stop after `from` (before it with `back`), round the table;
 // from null the first (or last).
 NativeControl* NativeWindow::nextStop(const NativeControl* from, bool back) const {
-  const int n = static_cast<int>(controls_.size());
-  const int start = from ? from->index() : back ? 0 : -1;
-  for (int k = 1; k <= n; ++k) {
-    NativeControl& c = *controls_[static_cast<std::size_t>(((start + (back ? -k : k)) % n + n) % n)];
-    if (c.takesFocus()) return &c;
-  }
-  return nullptr;
+  const int start = from ? from->index() : back ? static_cast<int>(controls().size()) : -1;
+  return stopAfter(start, back ? -1 : 1, true);
 }
 
 void NativeWindow::settleFocus() {
@@ -72,7 +76,7 @@ bool NativeWindow::key(UINT msg, WPARAM wp, LPARAM lp) {
     setFocus(nextStop(focused_, GetKeyState(VK_SHIFT) < 0));
     return true;
   }
-  NativeControl* button = isButton(focused_) ? focused_ : nullptr;
+  NativeControl* button = focused_ && focused_->isButton() ? focused_ : nullptr;
   if (!button || (wp != VK_SPACE && wp != VK_RETURN)) return false;
   const bool repeat = (lp & (1 << 30)) != 0;
   if (wp == VK_SPACE && !pressed_) {
@@ -92,7 +96,7 @@ NativeControl* NativeWindow::endKeyPress() {
   NativeControl* held = pressed_;
   light(pressed_, nullptr);
   NativeControl* over = underPointer();
-  light(hot_, isButton(over) ? over : nullptr);
+  light(hot_, over && over->isButton() ? over : nullptr);
   return held;
 }
 
