@@ -1,4 +1,4 @@
-# Wine suites run side by side, each in a slot of its own (an Xvfb, Wine
+# Wine suites run side by side, each in a slot of its own (displays, Wine
 # prefixes and their wineservers; scripts/wine-env): CTest hands out the
 # slots as the resource "wine" (ctest --resource-spec-file
 # <build>/wine-slots.json) and ends them once after the last suite.
@@ -15,22 +15,29 @@ if(VEXBOX_WINDOWS)
   set_tests_properties(wine_slots_end PROPERTIES FIXTURES_CLEANUP wine_slots)
 endif()
 
-# A Wine suite's CTest properties: a slot, and the build's fixed loopback
-# port (the endpoints compiled into the program) when it serves there or
-# reads what is served there.
-function(vex_wine_test_properties name fixed_port)
+# A Wine test's CTest properties: a slot, its mode (DESKTOP: a player's
+# desktop), and the build's fixed loopback port (the endpoints compiled
+# into the program) when it serves there or reads what is served there.
+function(vex_wine_test_properties name desktop fixed_port)
+  set(mode 0)
+  if(desktop)
+    set(mode 1)
+  endif()
   set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS "wine:1" FIXTURES_REQUIRED wine_slots)
-  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT VEX_WINE_SLOTTED=1)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT VEX_WINE_SLOTTED=1 VEX_WINE_DESKTOP=${mode})
   if(fixed_port)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK loopback_port_18631)
   endif()
 endfunction()
 
-# vex_add_test(<name> SOURCES ... LIBS ... [WINE_ONLY] [NATIVE_ONLY] [FIXED_PORT] [TIMEOUT s])
+# vex_add_test(<name> SOURCES ... LIBS ... [WINE_ONLY] [NATIVE_ONLY] [DESKTOP] [FIXED_PORT] [TIMEOUT s])
 # One GoogleTest executable per suite. Natively it runs directly; in the
 # Windows build it runs under Wine in a slot through scripts/wine-test.
+# DESKTOP runs it on a player's desktop (scripts/wine-env): managed windows,
+# a window manager, the fonts a desktop adds. Suites that drive input or
+# read the screen run there.
 function(vex_add_test name)
-  cmake_parse_arguments(T "WINE_ONLY;NATIVE_ONLY;FIXED_PORT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINE_ONLY;NATIVE_ONLY;DESKTOP;FIXED_PORT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(VEXBOX_FUZZ OR (T_WINE_ONLY AND NOT VEXBOX_WINDOWS))
     return()
   endif()
@@ -49,10 +56,13 @@ function(vex_add_test name)
     # The program's resources, manifest included: a test runs with the
     # common controls and DPI awareness vexbox.exe runs with.
     target_link_libraries(${name} PRIVATE vex_resources)
-    add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${name}>)
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
-      ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
-    vex_wine_test_properties(${name} "${T_FIXED_PORT}")
+    set(options)
+    foreach(option DESKTOP FIXED_PORT)
+      if(T_${option})
+        list(APPEND options ${option})
+      endif()
+    endforeach()
+    vex_add_wine_run(${name} ${name} ${options} TIMEOUT ${T_TIMEOUT})
   else()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
@@ -60,10 +70,26 @@ function(vex_add_test name)
   endif()
 endfunction()
 
-# vex_add_script_test(<name> COMMAND ... [WINE] [FIXED_PORT]): a test driven
-# by a script (for example a Python loopback server around vexbox.exe).
+# vex_add_wine_run(<name> <target> [DESKTOP] [FIXED_PORT] [TIMEOUT s] [ARGS ...]):
+# runs a Windows test executable under Wine as test <name>, with ARGS (for
+# example a --gtest_filter that runs some of a suite once more in the other
+# mode).
+function(vex_add_wine_run name target)
+  cmake_parse_arguments(T "DESKTOP;FIXED_PORT" "TIMEOUT" "ARGS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${target}> ${T_ARGS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}")
+endfunction()
+
+# vex_add_script_test(<name> COMMAND ... [WINE] [DESKTOP] [FIXED_PORT]): a
+# test driven by a script (for example a Python loopback server around
+# vexbox.exe); DESKTOP and FIXED_PORT as for vex_add_test.
 function(vex_add_script_test name)
-  cmake_parse_arguments(T "WINE;FIXED_PORT" "TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "WINE;DESKTOP;FIXED_PORT" "TIMEOUT" "COMMAND" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
@@ -71,7 +97,7 @@ function(vex_add_script_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   if(T_WINE)
-    vex_wine_test_properties(${name} "${T_FIXED_PORT}")
+    vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}")
   endif()
 endfunction()
 

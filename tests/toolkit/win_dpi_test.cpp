@@ -70,14 +70,9 @@ TEST_F(WinDpiTest, CentredWindowIsCentredAtItsScaledSize) {
 
 TEST_F(WinDpiTest, DragOnTheStripMovesByScreenPixelsAndTheUiReadsLayoutUnits) {
   // On the title label, which lets the mouse through to the strip.
-  const POINT start = test::onScreen(window, 60, 15);
-  test::moveMouseTo(start.x, start.y);
-  test::sendMouse(MOUSEEVENTF_LEFTDOWN);
-  pump(30);
-  for (int step = 1; step <= 4; ++step) test::moveMouseTo(start.x + 15 * step, start.y + 9 * step);
-  test::sendMouse(MOUSEEVENTF_LEFTUP);
-  pump(100);
+  test::dragInSteps(test::onScreen(window, 60, 15), 4, 15, 9, 30);
   RECT r;
+  pump(1000, [&] { return GetWindowRect(window, &r) && r.left == 62 + 60; });
   GetWindowRect(window, &r);
   EXPECT_EQ(r.left, 62 + 60);
   EXPECT_EQ(r.top, 77 + 36);
@@ -85,6 +80,7 @@ TEST_F(WinDpiTest, DragOnTheStripMovesByScreenPixelsAndTheUiReadsLayoutUnits) {
   EXPECT_EQ(ui.windowTop(kScaleWin), 75) << "113 / 1.5";
   // Fast and in many small steps, the window still follows the pointer.
   test::dragInSteps(test::onScreen(window, 60, 15), 10, 12, 6, 20);
+  pump(1000, [&] { return GetWindowRect(window, &r) && r.left == 122 + 120; });
   GetWindowRect(window, &r);
   EXPECT_EQ(r.left, 122 + 120);
   EXPECT_EQ(r.top, 113 + 60);

@@ -150,7 +150,10 @@ TEST(WinMessageBox, TextsDrawAsGlyphsInBoxesFittedToThem) {
     unsigned flags;
   } boxes[] = {{"当前已是最新版本", MB_OK | MB_ICONINFORMATION},
                {"已停止下载新版本", MB_OK | MB_ICONINFORMATION},
+               // Wider in our font than three quarters of the screen, however the
+               // system's font measured it.
                {"升级失败：没有下载到完整的新版本，请稍后再试。升级失败：没有下载到完整的新版本，请稍后再试。"
+                "升级失败：没有下载到完整的新版本，请稍后再试。升级失败：没有下载到完整的新版本，请稍后再试。"
                 "升级失败：没有下载到完整的新版本，请稍后再试。",
                 MB_OKCANCEL | MB_ICONWARNING}};
   std::vector<BoxLook> looks;

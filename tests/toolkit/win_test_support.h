@@ -102,6 +102,21 @@ inline void dragInSteps(POINT start, int steps, int dx, int dy, int pauseMs) {
   pump(100);
 }
 
+// The characters of `text` that `font` has no glyph for.
+inline std::wstring missingGlyphs(HFONT font, const std::wstring& text) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ was = SelectObject(dc, font);
+  std::vector<WORD> glyphs(text.size());
+  GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                   GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(dc, was);
+  DeleteDC(dc);
+  std::wstring missing;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (glyphs[i] == 0xFFFF) missing += text[i];
+  return missing;
+}
+
 // Screen point of a position inside a window's client area.
 inline POINT onScreen(HWND hwnd, int x, int y) {
   POINT p{x, y};

@@ -95,12 +95,19 @@ class WinTooltipTest : public ::testing::Test {
     }
     EXPECT_EQ(have, ids);
   }
+  POINT pointIn(std::int32_t id, int dx = 20, int dy = 10) const {
+    auto [x, y] = ui.windowPosition({kWin, id});
+    return test::onScreen(window(), x + dx, y + dy);
+  }
+  bool tipShows(int withinMs) {
+    pump(withinMs, [&] { return IsWindowVisible(tip()) != FALSE; });
+    return IsWindowVisible(tip()) != FALSE;
+  }
   // Shows the tip of a control under the real pointer and reads it.
   std::vector<COLORREF> tipOver(std::int32_t id, SIZE& size) {
     test::moveMouseTo(5, 5);
     pump(3000, [&] { return !IsWindowVisible(tip()); });
-    auto [x, y] = ui.windowPosition({kWin, id});
-    const POINT p = test::onScreen(window(), x + 20, y + 10);
+    const POINT p = pointIn(id);
     test::moveMouseTo(p.x, p.y);
     pump(3000, [&] { return IsWindowVisible(tip()) != FALSE; });
     EXPECT_TRUE(IsWindowVisible(tip())) << "tip of " << id;
@@ -116,11 +123,16 @@ TEST_F(WinTooltipTest, OneToolPerHintedControlOverItsBoxInTheInterfaceFont) {
   ASSERT_NE(tip(), nullptr);
   EXPECT_EQ(GetWindow(tip(), GW_OWNER), window());
   // The tooltip keeps a copy of the font it is given.
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tip(), WM_GETFONT, 0, 0)), sizeof font, &font);
-  EXPECT_STREQ(font.lfFaceName, L"微软雅黑");
+  const HFONT tipFont = reinterpret_cast<HFONT>(SendMessageW(tip(), WM_GETFONT, 0, 0));
+  LOGFONTW font{}, windows{};
+  GetObjectW(tipFont, sizeof font, &font);
+  GetObjectW(backend.font(), sizeof windows, &windows);
+  EXPECT_STREQ(font.lfFaceName, windows.lfFaceName);
   EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
   EXPECT_EQ(font.lfHeight, -12);
+  // Whatever faces are installed (a player's desktop has CJK faces without
+  // Latin letters), the face drawn with has every character we write.
+  EXPECT_EQ(test::missingGlyphs(tipFont, L"Vexbox(阵匣) T1 V2.1 9.15b 0123456789 关闭窗口，铸星龙王"), L"");
   expectTools({kFirst, kSecond, kInBox});
   wchar_t text[64] = {};
   TTTOOLINFOW info{};
@@ -158,6 +170,34 @@ TEST_F(WinTooltipTest, ChineseNamesOfEqualLengthDrawDifferently) {
   int differing = 0;
   for (std::size_t i = 0; i < a.size(); ++i) differing += a[i] != b[i];
   EXPECT_GT(differing, 20) << "the names drew alike: empty boxes instead of glyphs?";
+}
+
+// As on Windows, a press ends the tip's wait, whether it was still waiting
+// or showing, until the pointer leaves the control it pressed.
+TEST_F(WinTooltipTest, APressEndsTheWaitUntilThePointerLeavesTheControl) {
+  constexpr int kDelayMs = 100;  // shortened, so the test sees it run out many times over
+  SendMessageW(tip(), TTM_SETDELAYTIME, TTDT_INITIAL, kDelayMs);
+  for (const bool showing : {false, true}) {
+    test::moveMouseTo(5, 5);
+    pump(1000, [&] { return !IsWindowVisible(tip()); });
+    const POINT on = pointIn(kFirst);
+    test::moveMouseTo(on.x, on.y);
+    if (showing) {
+      ASSERT_TRUE(tipShows(3000));
+    }
+    test::sendMouse(MOUSEEVENTF_LEFTDOWN);
+    pump(20);
+    test::sendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_FALSE(tipShows(6 * kDelayMs))
+        << "after a quick click, the tip " << (showing ? "showing" : "waiting");
+    // Small moves inside the pressed control keep it quiet.
+    for (int step = 1; step <= 4; ++step) test::moveMouseTo(on.x + 3 * step, on.y + step);
+    EXPECT_FALSE(tipShows(6 * kDelayMs)) << "after small moves on the pressed control";
+    // Over another control the wait starts again.
+    const POINT other = pointIn(kSecond);
+    test::moveMouseTo(other.x, other.y);
+    EXPECT_TRUE(tipShows(3000)) << "over the next control";
+  }
 }
 
 }  // namespace

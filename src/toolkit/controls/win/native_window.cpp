@@ -15,6 +15,8 @@ namespace {
 
 constexpr wchar_t kClass[] = L"VexWindow";
 constexpr UINT kRaiseLater = WM_APP + 2;
+constexpr UINT_PTR kDragTimer = 0x6FFF;  // below the timer controls' ids (control_kinds.cpp)
+constexpr UINT kDragTick = 10;           // ms; the system's shortest
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kTipWidth = 400;  // the widest tooltip, before it wraps
@@ -326,10 +328,11 @@ bool NativeWindow::input(UINT msg, WPARAM wp, LPARAM lp) {
       return true;
     case WM_MOUSELEAVE:
       tracking_ = false;
+      tips_.pointerLeft();
       if (!pressed_) light(hot_, nullptr);
       return true;
     case WM_CAPTURECHANGED:
-      dragging_ = false;
+      // A drag outlives its capture (see leftDown).
       light(pressed_, nullptr);
       return true;
   }
@@ -351,9 +354,7 @@ void NativeWindow::light(NativeControl*& slot, NativeControl* c) {
 
 void NativeWindow::mouseMoved(POINT p) {
   if (dragging_) {
-    const POINT at = messageScreenPoint();
-    SetWindowPos(hwnd(), nullptr, dragOrigin_.x + at.x - dragCursor_.x, dragOrigin_.y + at.y - dragCursor_.y,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    follow(messageScreenPoint());
     return;
   }
   if (!tracking_) {
@@ -373,13 +374,17 @@ void NativeWindow::leftDown(POINT p) {
   if (c && c->kind() == ControlKind::ShapeBox) {
     if (state_.dragControl && c->state().id == state_.dragControl) {
       // Tracked here rather than through HTCAPTION: the system move loop
-      // is left to the window manager under some hosts.
+      // is left to the window manager under some hosts. On a managed Wine
+      // window the first move hands the activation the press gave to the
+      // desktop window, and the capture with it: a timer follows the
+      // pointer until the button is up, whoever has the mouse.
       RECT w;
       GetWindowRect(hwnd(), &w);
       SetCapture(hwnd());
       dragCursor_ = messageScreenPoint();
       dragOrigin_ = {w.left, w.top};
       dragging_ = true;
+      SetTimer(hwnd(), kDragTimer, kDragTick, nullptr);
     }
     ui_.raise(c->ref(), Event::LeftButtonPressed);
   } else if (isButton(c)) {
@@ -390,10 +395,25 @@ void NativeWindow::leftDown(POINT p) {
   }
 }
 
+void NativeWindow::follow(POINT at) {
+  SetWindowPos(hwnd(), nullptr, dragOrigin_.x + at.x - dragCursor_.x, dragOrigin_.y + at.y - dragCursor_.y, 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void NativeWindow::endDrag() {
+  POINT at;
+  if (GetCursorPos(&at)) follow(at);
+  dragging_ = false;
+  KillTimer(hwnd(), kDragTimer);
+  if (GetCapture() == hwnd()) ReleaseCapture();
+  // The press on the strip gave the window the keyboard, as a press on a
+  // title bar does; it keeps it whatever the move took away.
+  if (GetForegroundWindow() != hwnd()) SetForegroundWindow(hwnd());
+}
+
 void NativeWindow::leftUp(POINT p) {
   if (dragging_) {
-    dragging_ = false;
-    if (GetCapture() == hwnd()) ReleaseCapture();
+    endDrag();
     return;
   }
   NativeControl* b = pressed_;
@@ -490,6 +510,13 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       ui_.close(state_.id);
       return 0;
     case WM_TIMER:
+      if (wp == kDragTimer && dragging_) {
+        POINT at;
+        if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000))
+          endDrag();
+        else if (GetCursorPos(&at))
+          follow(at);
+      }
       return 0;
     case kRaiseLater:
       if (wp < controls_.size()) ui_.raise(controls_[wp]->ref(), static_cast<Event>(lp));

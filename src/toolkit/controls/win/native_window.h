@@ -12,9 +12,9 @@
 
 #include "toolkit/access/window_access.h"
 #include "toolkit/controls/win/back_buffer.h"
-#include "toolkit/system/device_geometry.h"
 #include "toolkit/controls/win/native_control.h"
 #include "toolkit/controls/win/window_tips.h"
+#include "toolkit/system/device_geometry.h"
 
 namespace vex::win {
 
@@ -107,6 +107,8 @@ class NativeWindow {
   void mouseMoved(POINT p);
   void leftDown(POINT p);
   void leftUp(POINT p);
+  void follow(POINT screen);
+  void endDrag();
   bool setCursor();
   NativeControl* underPointer() const;
   void light(NativeControl*& slot, NativeControl* c);

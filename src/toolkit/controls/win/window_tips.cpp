@@ -58,6 +58,23 @@ void WindowTips::setScale(HFONT font, int maxWidth) {
 
 void WindowTips::relay(UINT msg, WPARAM wp, LPARAM lp) {
   if (!tip_ || tools_.empty()) return;
+  const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  if (msg == WM_MOUSEMOVE && hushed_) {
+    if (PtInRect(&*hushed_, p)) return;
+    hushed_.reset();
+  }
+  send(msg, wp, lp);
+  if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN) return;
+  for (const auto& [id, tool] : tools_)
+    if (PtInRect(&tool.box, p)) {
+      hushed_ = tool.box;
+      // The tooltip hears of the pointer on no tool: that ends its wait.
+      send(WM_MOUSEMOVE, 0, MAKELPARAM(-1, -1));
+      return;
+    }
+}
+
+void WindowTips::send(UINT msg, WPARAM wp, LPARAM lp) {
   MSG m{window_, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
   const DWORD pos = GetMessagePos();
   m.pt = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
@@ -69,6 +86,7 @@ void WindowTips::destroy() {
   if (!IsWindow(tip_.get())) tip_.release();
   tip_.reset();
   tools_.clear();
+  hushed_.reset();
 }
 
 }  // namespace vex::win

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <optional>
 
 #include "toolkit/controls/ui_types.h"
 #include "toolkit/system/handles.h"
@@ -23,7 +24,10 @@ class WindowTips {
   void set(std::int32_t id, const Text& hint, const RECT& box);
   // The window's font and the widest tip (400 layout units) at its DPI.
   void setScale(HFONT font, int maxWidth);
+  // A press ends the tip's wait, showing or not, until the pointer leaves
+  // the control it pressed (under Wine the wait's timer survives a press).
   void relay(UINT msg, WPARAM wp, LPARAM lp);
+  void pointerLeft() { hushed_.reset(); }
   HWND hwnd() const { return tip_.get(); }
   // Before the window goes: the tooltip is owned by it.
   void destroy();
@@ -34,11 +38,13 @@ class WindowTips {
     RECT box;
   };
   bool ensure();
+  void send(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   int maxWidth_ = 400;
   std::map<std::int32_t, Tool> tools_;
+  std::optional<RECT> hushed_;  // the pressed control's box, while the pointer stays in it
   UniqueWindow tip_;
 };
 
