@@ -18,12 +18,18 @@ endif()
 # A Wine test's CTest properties: a slot, its mode (DESKTOP: a player's
 # desktop), and the build's fixed loopback port (the endpoints compiled
 # into the program) when it serves there or reads what is served there.
-function(vex_wine_test_properties name desktop fixed_port)
+# ALONE: every slot, for a test that counts what reaches the fixed port,
+# where every program started beside it would send its usage beacon.
+function(vex_wine_test_properties name desktop fixed_port alone)
   set(mode 0)
   if(desktop)
     set(mode 1)
   endif()
-  set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS "wine:1" FIXTURES_REQUIRED wine_slots)
+  set(slots "wine:1")
+  if(alone)
+    set(slots "${VEX_WINE_SLOTS},wine:1")
+  endif()
+  set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS "${slots}" FIXTURES_REQUIRED wine_slots)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT VEX_WINE_SLOTTED=1 VEX_WINE_DESKTOP=${mode})
   if(fixed_port)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK loopback_port_18631)
@@ -82,14 +88,15 @@ function(vex_add_wine_run name target)
   add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${target}> ${T_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
-  vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}")
+  vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}" OFF)
 endfunction()
 
-# vex_add_script_test(<name> COMMAND ... [WINE] [DESKTOP] [FIXED_PORT]): a
-# test driven by a script (for example a Python loopback server around
-# vexbox.exe); DESKTOP and FIXED_PORT as for vex_add_test.
+# vex_add_script_test(<name> COMMAND ... [WINE] [DESKTOP] [FIXED_PORT] [ALONE]):
+# a test driven by a script (for example a Python loopback server around
+# vexbox.exe); DESKTOP and FIXED_PORT as for vex_add_test, ALONE as for
+# vex_wine_test_properties.
 function(vex_add_script_test name)
-  cmake_parse_arguments(T "WINE;DESKTOP;FIXED_PORT" "TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "WINE;DESKTOP;FIXED_PORT;ALONE" "TIMEOUT" "COMMAND" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
@@ -97,7 +104,7 @@ function(vex_add_script_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   if(T_WINE)
-    vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}")
+    vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}" "${T_ALONE}")
   endif()
 endfunction()
 
