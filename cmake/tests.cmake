@@ -1,11 +1,49 @@
-# vex_add_test(<name> SOURCES ... LIBS ... [WINE_ONLY] [NATIVE_ONLY] [DESKTOP] [TIMEOUT s])
+# Wine suites run side by side, each in a slot of its own (displays, Wine
+# prefixes and their wineservers; scripts/wine-env): CTest hands out the
+# slots as the resource "wine" (ctest --resource-spec-file
+# <build>/wine-slots.json) and ends them once after the last suite.
+set(VEX_WINE_SLOTS 3 CACHE STRING "Wine suites that run at a time")
+if(VEXBOX_WINDOWS)
+  set(slots)
+  foreach(n RANGE 1 ${VEX_WINE_SLOTS})
+    list(APPEND slots "{\"id\": \"${n}\", \"slots\": 1}")
+  endforeach()
+  list(JOIN slots ", " slots)
+  file(WRITE ${CMAKE_BINARY_DIR}/wine-slots.json
+    "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"wine\": [${slots}]}]}\n")
+  add_test(NAME wine_slots_end COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-slots ${CMAKE_BINARY_DIR})
+  set_tests_properties(wine_slots_end PROPERTIES FIXTURES_CLEANUP wine_slots)
+endif()
+
+# A Wine test's CTest properties: a slot, its mode (DESKTOP: a player's
+# desktop), and the build's fixed loopback port (the endpoints compiled
+# into the program) when it serves there or reads what is served there.
+# ALONE: every slot, for a test that counts what reaches the fixed port,
+# where every program started beside it would send its usage beacon.
+function(vex_wine_test_properties name desktop fixed_port alone)
+  set(mode 0)
+  if(desktop)
+    set(mode 1)
+  endif()
+  set(slots "wine:1")
+  if(alone)
+    set(slots "${VEX_WINE_SLOTS},wine:1")
+  endif()
+  set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS "${slots}" FIXTURES_REQUIRED wine_slots)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT VEX_WINE_SLOTTED=1 VEX_WINE_DESKTOP=${mode})
+  if(fixed_port)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK loopback_port_18631)
+  endif()
+endfunction()
+
+# vex_add_test(<name> SOURCES ... LIBS ... [WINE_ONLY] [NATIVE_ONLY] [DESKTOP] [FIXED_PORT] [TIMEOUT s])
 # One GoogleTest executable per suite. Natively it runs directly; in the
-# Windows build it runs under Wine inside its own Xvfb display through
-# scripts/wine-test, one suite at a time. DESKTOP runs it on a player's
-# desktop (scripts/wine-env): managed windows, a window manager, the fonts a
-# desktop adds. Suites that drive input or read the screen run there.
+# Windows build it runs under Wine in a slot through scripts/wine-test.
+# DESKTOP runs it on a player's desktop (scripts/wine-env): managed windows,
+# a window manager, the fonts a desktop adds. Suites that drive input or
+# read the screen run there.
 function(vex_add_test name)
-  cmake_parse_arguments(T "WINE_ONLY;NATIVE_ONLY;DESKTOP" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINE_ONLY;NATIVE_ONLY;DESKTOP;FIXED_PORT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(VEXBOX_FUZZ OR (T_WINE_ONLY AND NOT VEXBOX_WINDOWS))
     return()
   endif()
@@ -17,15 +55,20 @@ function(vex_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE vex_options ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(TARGET vex_test_pch)
+    target_precompile_headers(${name} REUSE_FROM vex_test_pch)
+  endif()
   if(VEXBOX_WINDOWS)
     # The program's resources, manifest included: a test runs with the
     # common controls and DPI awareness vexbox.exe runs with.
     target_link_libraries(${name} PRIVATE vex_resources)
-    set(desktop)
-    if(T_DESKTOP)
-      set(desktop DESKTOP)
-    endif()
-    vex_add_wine_run(${name} ${name} ${desktop} TIMEOUT ${T_TIMEOUT})
+    set(options)
+    foreach(option DESKTOP FIXED_PORT)
+      if(T_${option})
+        list(APPEND options ${option})
+      endif()
+    endforeach()
+    vex_add_wine_run(${name} ${name} ${options} TIMEOUT ${T_TIMEOUT})
   else()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
@@ -33,40 +76,35 @@ function(vex_add_test name)
   endif()
 endfunction()
 
-# vex_add_wine_run(<name> <target> [DESKTOP] [TIMEOUT s] [ARGS ...]): runs a
-# Windows test executable under Wine as test <name>, with ARGS (for example
-# a --gtest_filter that runs some of a suite once more in the other mode).
+# vex_add_wine_run(<name> <target> [DESKTOP] [FIXED_PORT] [TIMEOUT s] [ARGS ...]):
+# runs a Windows test executable under Wine as test <name>, with ARGS (for
+# example a --gtest_filter that runs some of a suite once more in the other
+# mode).
 function(vex_add_wine_run name target)
-  cmake_parse_arguments(T "DESKTOP" "TIMEOUT" "ARGS" ${ARGN})
+  cmake_parse_arguments(T "DESKTOP;FIXED_PORT" "TIMEOUT" "ARGS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
-  endif()
-  set(desktop 0)
-  if(T_DESKTOP)
-    set(desktop 1)
   endif()
   add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${target}> ${T_ARGS})
-  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR};VEX_WINE_DESKTOP=${desktop}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}" OFF)
 endfunction()
 
-# vex_add_script_test(<name> COMMAND ... [WINE] [DESKTOP]): a test driven by
-# a script (for example a Python loopback server around vexbox.exe);
-# DESKTOP as for vex_add_test.
+# vex_add_script_test(<name> COMMAND ... [WINE] [DESKTOP] [FIXED_PORT] [ALONE]):
+# a test driven by a script (for example a Python loopback server around
+# vexbox.exe); DESKTOP and FIXED_PORT as for vex_add_test, ALONE as for
+# vex_wine_test_properties.
 function(vex_add_script_test name)
-  cmake_parse_arguments(T "WINE;DESKTOP" "TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "WINE;DESKTOP;FIXED_PORT;ALONE" "TIMEOUT" "COMMAND" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
-  endif()
-  set(desktop 0)
-  if(T_DESKTOP)
-    set(desktop 1)
   endif()
   add_test(NAME ${name} COMMAND ${T_COMMAND})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR};VEX_WINE_DESKTOP=${desktop}")
+    ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   if(T_WINE)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine)
+    vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}" "${T_ALONE}")
   endif()
 endfunction()
 
@@ -74,6 +112,17 @@ if(VEXBOX_WINDOWS)
   find_package(GTest REQUIRED CONFIG PATHS ${CMAKE_SOURCE_DIR}/build/deps/prefix NO_DEFAULT_PATH)
 else()
   find_package(GTest REQUIRED)
+endif()
+
+# GoogleTest's header is most of what a test file costs to compile: the
+# native build compiles it once and every suite reuses it. Not the
+# optimised MinGW build: GCC 12 forgets there that the library's headers are
+# system headers and warns about its false -Warray-bounds finds in them.
+if(NOT VEXBOX_FUZZ AND NOT VEXBOX_WINDOWS)
+  file(WRITE ${CMAKE_BINARY_DIR}/generated/test_pch.cpp "")
+  add_library(vex_test_pch OBJECT ${CMAKE_BINARY_DIR}/generated/test_pch.cpp)
+  target_link_libraries(vex_test_pch PRIVATE vex_options GTest::gtest)
+  target_precompile_headers(vex_test_pch PRIVATE <gtest/gtest.h> <string> <vector>)
 endif()
 
 # vex_add_fuzzer(<name> SOURCES ... LIBS ... [SECONDS s] [CORPUS dir]): a

@@ -16,6 +16,7 @@
 #include "../support/box_watcher.h"
 #include "../support/loopback_server.h"
 #include "../support/process_counts.h"
+#include "../support/test_parameter.h"
 #include "../views/native_probe.h"
 #include "online/self_update.h"
 
@@ -74,11 +75,6 @@ const char* windowName(std::int32_t id) {
       return "ItemListWindow";
   }
   return "?";
-}
-
-int soakActions() {
-  const char* given = std::getenv("VEX_SOAK_ACTIONS");
-  return given && *given ? std::atoi(given) : kDefaultActions;
 }
 
 unsigned soakStart() {
@@ -226,7 +222,7 @@ void print(const char* when, const ProcessCounts& c) {
 
 TEST(Soak, ThousandRandomActionsOverAllWindows) {
   const unsigned randomStart = soakStart();
-  const int kActions = soakActions();
+  const int kActions = testParameter("VEX_SOAK_ACTIONS", kDefaultActions);
   std::printf("soak random start %u (set VEX_SOAK_SEED to replay another)\n", randomStart);
   for (int i = 0; i < 100 && LoopbackServer::portAnswers(kFixedPort); ++i) Sleep(100);
   if (LoopbackServer::portAnswers(kFixedPort)) GTEST_SKIP() << "port " << kFixedPort << " is taken";
