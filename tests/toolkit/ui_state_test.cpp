@@ -120,7 +120,8 @@ TEST_F(UiStateTest, ListWritesMarkTheRowsTheyChange) {
   ui.open(kWin);
   const ControlRef list{kWin, kList};
   const ChangedRows& marked = ui.control(list).list.changed;
-  for (int r = 0; r < 5; ++r) ui.listSetCell(list, ui.listAppendRow(list), 0, "T" + std::to_string(r));
+  for (int r = 0; r < 5; ++r)
+    ui.listSetCell(list, ui.listAppendRow(list), 0, std::string("T").append(std::to_string(r)));
   EXPECT_EQ(marked.first, 0);
   EXPECT_EQ(marked.last, 4);
   ui.window(kWin)->controls[2].list.changed.clear();  // as the native list does once synced
