@@ -321,16 +321,17 @@ void Downloader::Job::run() {
   }
   if (stopping) failure = DownloadFailure::Stopped;
   if (failure != DownloadFailure::None) deleteFile(task.file);
+  // Only a notice to tell makes the job Telling: a stop waiting on a job
+  // with nothing to tell sees it go straight to Idle, and joins it.
+  if (failure == DownloadFailure::Stopped || !task.notify) return;
   setState(State::Telling);
-  if (failure != DownloadFailure::Stopped && task.notify) {
-    DownloadNotice notice;
-    notice.kind = kNoticeEnded;
-    notice.value = failure == DownloadFailure::None ? 1 : 0;
-    notice.total = failure == DownloadFailure::None ? received.load() : total;
-    notice.failure = failure;
-    notice.status = status;
-    task.notify(notice);
-  }
+  DownloadNotice notice;
+  notice.kind = kNoticeEnded;
+  notice.value = failure == DownloadFailure::None ? 1 : 0;
+  notice.total = failure == DownloadFailure::None ? received.load() : total;
+  notice.failure = failure;
+  notice.status = status;
+  task.notify(notice);
 }
 
 Downloader::~Downloader() { stop(); }
