@@ -127,7 +127,8 @@ std::wstring childLine(RunningApp& run, const WindowState& w, std::size_t i, lon
   const ControlState& s = w.controls[i];
   const ControlRef ref{w.id, s.id};
   if (s.kind == ControlKind::ListView || s.kind == ControlKind::ProcessBar) {
-    const auto h = reinterpret_cast<UINT_PTR>(run.app().backend().controlHandle(ref));
+    const auto h =
+        reinterpret_cast<UINT_PTR>(GetDlgItem(run.app().backend().windowHandle(ref.window), ref.control));
     return fields({L"child", number(i + 1), L"window", number(static_cast<long long>(h))});
   }
   const bool shown = s.kind != ControlKind::Timer && showing(run, ref);

@@ -23,7 +23,9 @@ class RunningApp {
   HWND window(std::int32_t id) { return static_cast<HWND>(ui().nativeHandle(id)); }
   // A list view's own window: list views stay native child windows; every
   // other control is found through the state (tests/views/native_probe.h).
-  HWND listView(std::int32_t window, std::int32_t id) { return app_->backend().controlHandle({window, id}); }
+  HWND listView(std::int32_t window, std::int32_t id) {
+    return GetDlgItem(app_->backend().windowHandle(window), id);
+  }
 
  private:
   std::unique_ptr<App> app_;

@@ -16,7 +16,7 @@ namespace mw = layout::main_window;
 
 // Hovers a control until its window's tooltip is up; the tip's own pixels.
 Pixels hoveredTip(RunningApp& run, ControlRef ref) {
-  HWND tooltip = run.app().backend().tooltipHandle(ref.window);
+  HWND tooltip = ownedTooltip(run.app().backend().windowHandle(ref.window));
   pointerAway();
   for (int i = 0; i < 40 && IsWindowVisible(tooltip); ++i) pump(50);
   pointerTo(centreOf(screenBoxOf(run, ref)));

@@ -98,7 +98,7 @@ class WinControlsTest : public ::testing::Test {
     pump(50);
   }
   void TearDown() override { ui.close(kWin); }
-  HWND handle(std::int32_t id) const { return backend.controlHandle({kWin, id}); }
+  HWND handle(std::int32_t id) const { return GetDlgItem(backend.windowHandle(kWin), id); }
   HWND window() const { return backend.windowHandle(kWin); }
   // The pixel at (x, y) of a control, as the window shows it.
   COLORREF at(std::int32_t id, int x, int y) const {
@@ -242,7 +242,7 @@ TEST_F(WinControlsTest, PictureAndCaptionSitSideBySide) {
 }
 
 TEST_F(WinControlsTest, ButtonHintBecomesItsTooltip) {
-  HWND tip = backend.tooltipHandle(kWin);
+  HWND tip = test::ownedTooltip(backend.windowHandle(kWin));
   ASSERT_NE(tip, nullptr);
   EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
   hover(kButton);

@@ -25,7 +25,7 @@ class WinDpiAppTest : public ::testing::Test {
     pump(300);
     main = window(layout::kMainWindow);
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(app->backend().dpiOf(layout::kMainWindow), 144) << "the prefix's display must be at 144 DPI";
+    ASSERT_EQ(win::windowDpi(main), 144) << "the prefix's display must be at 144 DPI";
   }
   void TearDown() override {
     app->exitSteps();
@@ -71,7 +71,7 @@ TEST_F(WinDpiAppTest, EveryControlsBoxIsItsLayoutBoxScaledByOneAndAHalf) {
       const ControlRef ref{id, c.id};
       const RECT want = test::scaledBox(app->ui(), ref, 144);
       EXPECT_EQ(app->backend().controlBox(ref), want) << "window " << id << " control " << c.id;
-      if (HWND child = app->backend().controlHandle(ref)) {
+      if (HWND child = GetDlgItem(app->backend().windowHandle(ref.window), ref.control)) {
         EXPECT_EQ(test::childRect(child), want);
       }
       VARIANT child{};
@@ -117,7 +117,7 @@ TEST_F(WinDpiAppTest, FontIs18PixelsHigh) {
   int lists = 0;
   for (const ControlState& c : w->controls) {
     if (c.kind != ControlKind::ListView) continue;
-    HWND list = app->backend().controlHandle({layout::kLineupWindow, c.id});
+    HWND list = GetDlgItem(app->backend().windowHandle(layout::kLineupWindow), c.id);
     EXPECT_EQ(test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0))), -18);
     ++lists;
   }

@@ -22,7 +22,7 @@ class WinDpiTest : public test::ScaleWindowTest {
   void SetUp() override {
     openScaleWindow();
     if (HasFatalFailure()) return;
-    ASSERT_EQ(backend.dpiOf(kScaleWin), 144) << "the prefix's display must be at 144 DPI";
+    ASSERT_EQ(win::windowDpi(window), 144) << "the prefix's display must be at 144 DPI";
   }
 };
 
@@ -102,7 +102,7 @@ TEST_F(WinDpiTest, FontAndListAtTheWindowsScale) {
   HFONT font = reinterpret_cast<HFONT>(SendMessageW(list(), WM_GETFONT, 0, 0));
   EXPECT_EQ(test::fontHeight(font), -18) << "12 px characters at 1.5";
   // The tooltip keeps a copy of the font it is given.
-  HWND tip = backend.tooltipHandle(kScaleWin);
+  HWND tip = test::ownedTooltip(backend.windowHandle(kScaleWin));
   EXPECT_EQ(test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0))), -18);
   EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 600) << "tips wrap at 400 layout units";
   // So does a message box's text, read while the box is up.

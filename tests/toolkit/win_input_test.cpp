@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "../support/paint_counter.h"
 #include "toolkit/controls/win/win32_backend.h"
 #include "win_test_support.h"
 
@@ -141,7 +142,7 @@ class WinInputTest : public ::testing::Test {
     return false;
   }
   std::int32_t focusedOne() const {
-    if (GetFocus() == backend.controlHandle({kKeys, kList})) return kList;
+    if (GetFocus() == GetDlgItem(backend.windowHandle(kKeys), kList)) return kList;
     for (std::int32_t id : {kFirst, kStopHidden, kNoStop, kLast})
       if (ringOn(id)) return id;
     return 0;
@@ -247,12 +248,12 @@ TEST_F(WinInputTest, AllWritesOfAClickHandlerReachTheScreenInOnePaint) {
   });
   test::postMouse(window(), WM_LBUTTONDOWN, {190, 25});
   pump(100);
-  const int before = backend.paintCount(kWin);
+  const test::PaintCounter painted(window());
   pump(100);
-  EXPECT_EQ(backend.paintCount(kWin), before) << "an idle window paints nothing";
+  EXPECT_EQ(painted.paints(), 0) << "an idle window paints nothing";
   test::postMouse(window(), WM_LBUTTONUP, {190, 25});
   pump(200);
-  EXPECT_EQ(backend.paintCount(kWin), before + 1);
+  EXPECT_EQ(painted.paints(), 1);
   EXPECT_EQ(look(kBottom), kRed);
   EXPECT_EQ(look(kUnderLabel), kRed);
   const POINT boxButton = in(kBoxButton, 2, 2);
@@ -263,7 +264,8 @@ TEST_F(WinInputTest, AllWritesOfAClickHandlerReachTheScreenInOnePaint) {
 
 TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
   pump(100);
-  const int paints = backend.paintCount(kWin), decodes = backend.pictures().decodes();
+  const test::PaintCounter painted(window());
+  const int decodes = backend.pictures().decodes();
   ui.setCaption({kWin, kLabel}, "标签");
   ui.setPicture({kWin, kPicture}, test::solidBmp(8, 8, kRed));
   ui.setBackColour({kWin, kBottom}, kNormal, kRestBack);
@@ -271,7 +273,7 @@ TEST_F(WinInputTest, UnchangedWritesPaintNothingAndHidingKeepsPictures) {
   ui.setDisabled({kWin, kDisabled}, true);
   ui.setBounds({kWin, kTop}, 150, 10, 60, 30);
   pump(100);
-  EXPECT_EQ(backend.paintCount(kWin), paints);
+  EXPECT_EQ(painted.paints(), 0);
   EXPECT_EQ(backend.pictures().decodes(), decodes);
   ui.setVisible({kWin, kPicture}, false);
   pump(50);

@@ -80,7 +80,7 @@ class WinListViewTest : public ::testing::Test {
   void SetUp() override {
     ui.addLayout(layout());
     ui.open(kWin);
-    list = backend.controlHandle(kRef);
+    list = GetDlgItem(backend.windowHandle(kRef.window), kRef.control);
     ASSERT_NE(list, nullptr);
   }
   void TearDown() override { ui.close(kWin); }
@@ -201,7 +201,7 @@ TEST_F(WinListViewTest, RowsWrittenAsTheWindowOpensAreThereWhenItShows) {
     addRow("A", "乙", 1, "2");
   });
   ui.open(kWin);
-  list = backend.controlHandle(kRef);
+  list = GetDlgItem(backend.windowHandle(kRef.window), kRef.control);
   ASSERT_TRUE(IsWindowVisible(list));
   EXPECT_EQ(ListView_GetItemCount(list), 2);
 }

@@ -11,6 +11,7 @@
 #include "toolkit/common/embedded.h"
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/win32_backend.h"
+#include "toolkit/system/device_geometry.h"
 #include "win_test_support.h"
 
 namespace vex::assets {
@@ -150,11 +151,11 @@ inline void expectScaledBoxes(const Ui& ui, const win::Win32Backend& backend, in
     const ControlRef ref{kScaleWin, id};
     const RECT want = scaledBox(ui, ref, dpi);
     EXPECT_EQ(backend.controlBox(ref), want) << "control " << id;
-    if (HWND child = backend.controlHandle(ref)) {
+    if (HWND child = GetDlgItem(window, id)) {
       EXPECT_EQ(childRect(child), want) << "control " << id;
     }
     if (!ui.control(ref).hint.empty()) {
-      EXPECT_EQ(toolRect(backend.tooltipHandle(kScaleWin), window, id), want) << "tool of " << id;
+      EXPECT_EQ(toolRect(ownedTooltip(window), window, id), want) << "tool of " << id;
     }
   }
 }
@@ -172,7 +173,7 @@ class ScaleWindowTest : public ::testing::Test {
     ASSERT_NE(window, nullptr);
   }
   void TearDown() override { ui.close(kScaleWin); }
-  HWND list() const { return backend.controlHandle({kScaleWin, kScaleList}); }
+  HWND list() const { return GetDlgItem(window, kScaleList); }
 
   Ui ui;
   win::Win32Backend backend{ui};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../support/input.h"
+#include "../support/owned_tooltip.h"
 #include "../support/pump.h"
 #include "toolkit/controls/ui.h"
 

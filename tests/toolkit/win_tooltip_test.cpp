@@ -80,7 +80,7 @@ class WinTooltipTest : public ::testing::Test {
   }
   void TearDown() override { ui.close(kWin); }
   HWND window() const { return backend.windowHandle(kWin); }
-  HWND tip() const { return backend.tooltipHandle(kWin); }
+  HWND tip() const { return test::ownedTooltip(backend.windowHandle(kWin)); }
   RECT boxOf(std::int32_t id) const {
     const ControlState& c = ui.control({kWin, id});
     auto [x, y] = ui.windowPosition({kWin, id});
@@ -170,6 +170,21 @@ TEST_F(WinTooltipTest, ChineseNamesOfEqualLengthDrawDifferently) {
   int differing = 0;
   for (std::size_t i = 0; i < a.size(); ++i) differing += a[i] != b[i];
   EXPECT_GT(differing, 20) << "the names drew alike: empty boxes instead of glyphs?";
+}
+
+// The tooltip asks for a tip's text as it shows it; a hint rewritten while
+// its tip is up reaches the screen at once.
+TEST_F(WinTooltipTest, AHintRewrittenWhileItsTipShowsIsWhatTheTipShows) {
+  SIZE size{}, again{};
+  const std::vector<COLORREF> second = tipOver(kSecond, size);
+  const std::vector<COLORREF> first = tipOver(kFirst, again);
+  ASSERT_NE(first, second);
+  ui.setHint({kWin, kFirst}, "仙灵女巫");
+  pump(100);
+  ASSERT_TRUE(IsWindowVisible(tip()));
+  EXPECT_EQ(drawn(tip(), again), second);
+  ui.setHint({kWin, kFirst}, "铸星龙王");
+  EXPECT_EQ(tipOver(kFirst, again), first) << "shown again, with the hint it has now";
 }
 
 // As on Windows, a press ends the tip's wait, whether it was still waiting

@@ -15,6 +15,7 @@
 
 #include "../app/app_fixture.h"
 #include "../support/input.h"
+#include "../support/owned_tooltip.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/wide_text.h"
 
@@ -68,7 +69,7 @@ inline RECT screenRect(HWND h) {
 // The text the window's tooltip control holds for a control; empty if it
 // has no tool.
 inline std::wstring tipOf(RunningApp& run, ControlRef ref) {
-  HWND tooltip = run.app().backend().tooltipHandle(ref.window);
+  HWND tooltip = ownedTooltip(run.app().backend().windowHandle(ref.window));
   if (!tooltip) return {};
   const int tools = static_cast<int>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
   for (int i = 0; i < tools; ++i) {

@@ -229,7 +229,6 @@ void NativeWindow::paint() {
   HDC dc = BeginPaint(hwnd(), &ps);
   present(dc, ps.rcPaint);
   EndPaint(hwnd(), &ps);
-  ++paints_;
 }
 
 void NativeWindow::present(HDC dc, const RECT& area) {
@@ -494,6 +493,7 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       backend_.nativeWindowGone(state_.id);
       return 0;
     case WM_NOTIFY:
+      if (tips_.answer(lp)) return 0;
       // A stock control's notifications go back to it.
       if (StockControl* c = StockControl::fromHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom)) {
         LRESULT r = 0;

@@ -43,7 +43,6 @@ class NativeWindow {
   Win32Backend& backend() const { return backend_; }
   Ui& ui() const { return ui_; }
   NativeControl* control(std::int32_t id) const;
-  HWND tooltip() const { return tips_.hwnd(); }
   const DeviceGeometry& geometry() const { return geometry_; }
   // The interface font at the window's DPI.
   HFONT font() const { return font_; }
@@ -91,9 +90,8 @@ class NativeWindow {
   // Tells screen readers (WinEvent hooks) that `c` changed.
   void notify(DWORD event, const NativeControl& c) const;
 
-  // For tests: the back buffer brought up to date, and the paints so far.
+  // For tests: the back buffer brought up to date.
   WindowPixels drawnPixels();
-  int paintCount() const { return paints_; }
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
@@ -132,7 +130,6 @@ class NativeWindow {
   BackBuffer buffer_;
   UniqueRegion dirty_;      // of the back buffer, repainted at the next paint
   bool unflushed_ = false;  // dirty_ has grown since the system last heard
-  int paints_ = 0;
   WindowTips tips_;
   WindowAccess access_{*this};
 

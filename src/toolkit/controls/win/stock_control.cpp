@@ -25,8 +25,10 @@ void StockControl::createStock(const wchar_t* className, DWORD style) {
   if (p.shown) common |= WS_VISIBLE;
   if (state_.disabled) common |= WS_DISABLED;
   if (state_.tabStop) common |= WS_TABSTOP;
+  // The child's id is the control's, as a dialog's controls carry theirs.
   HWND h = CreateWindowExW(0, className, text().c_str(), common | style, p.box.left, p.box.top,
-                           p.box.right - p.box.left, p.box.bottom - p.box.top, window_.hwnd(), nullptr,
+                           p.box.right - p.box.left, p.box.bottom - p.box.top, window_.hwnd(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(state_.id)),
                            GetModuleHandleW(nullptr), nullptr);
   if (!h) return;
   hwnd_.reset(h);

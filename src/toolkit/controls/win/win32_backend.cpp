@@ -166,29 +166,9 @@ HWND Win32Backend::windowHandle(std::int32_t window) const {
   return w ? w->hwnd() : nullptr;
 }
 
-HWND Win32Backend::controlHandle(ControlRef ref) const {
-  NativeControl* c = find(ref);
-  return c ? c->hwnd() : nullptr;
-}
-
-HWND Win32Backend::tooltipHandle(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->tooltip() : nullptr;
-}
-
 WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
   NativeWindow* w = find(window);
   return w ? w->drawnPixels() : WindowPixels{};
-}
-
-int Win32Backend::paintCount(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->paintCount() : 0;
-}
-
-int Win32Backend::dpiOf(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->geometry().dpi() : 0;
 }
 
 RECT Win32Backend::controlBox(ControlRef ref) const {

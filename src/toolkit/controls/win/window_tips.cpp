@@ -24,13 +24,14 @@ void WindowTips::set(std::int32_t id, const Text& hint, const RECT& box) {
   if (it != tools_.end() && wanted && it->second.hint == hint && EqualRect(&it->second.box, &box)) return;
   if (!ensure()) return;
 
-  std::wstring text = widen(hint);
+  // The tooltip asks for the text when it shows it (TTN_GETDISPINFOW): a
+  // changed hint is a write to the map, not a message to the control.
   TTTOOLINFOW info{};
   info.cbSize = TTTOOLINFOW_V2_SIZE;
   info.hwnd = window_;
   info.uId = static_cast<UINT_PTR>(id);
   info.rect = box;
-  info.lpszText = text.data();
+  info.lpszText = LPSTR_TEXTCALLBACKW;
   if (!wanted) {
     SendMessageW(tip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     tools_.erase(it);
@@ -41,11 +42,30 @@ void WindowTips::set(std::int32_t id, const Text& hint, const RECT& box) {
     tools_[id] = {hint, box};
     return;
   }
-  if (it->second.hint != hint)
-    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  const bool reworded = it->second.hint != hint;
   if (!EqualRect(&it->second.box, &box))
     SendMessageW(tip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
   it->second = {hint, box};
+  // A tip on screen shows its new text at once.
+  if (reworded && showing(id))
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+bool WindowTips::showing(std::int32_t id) const {
+  if (!IsWindowVisible(tip_.get())) return false;
+  TTTOOLINFOW current{};
+  current.cbSize = TTTOOLINFOW_V2_SIZE;
+  return SendMessageW(tip_.get(), TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&current)) &&
+         current.uId == static_cast<UINT_PTR>(id);
+}
+
+bool WindowTips::answer(LPARAM lp) {
+  auto* ask = reinterpret_cast<NMTTDISPINFOW*>(lp);
+  if (!tip_ || ask->hdr.hwndFrom != tip_.get() || ask->hdr.code != TTN_GETDISPINFOW) return false;
+  const auto it = tools_.find(static_cast<std::int32_t>(ask->hdr.idFrom));
+  asked_ = it == tools_.end() ? std::wstring() : widen(it->second.hint);
+  ask->lpszText = asked_.data();
+  return true;
 }
 
 void WindowTips::setScale(HFONT font, int maxWidth) {

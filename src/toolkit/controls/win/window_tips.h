@@ -1,11 +1,13 @@
 // The one tooltip control of a window: a rectangle tool per hinted control
-// (uId = the control's id, rect = its box in the window's client area),
+// (uId = the control's id, rect = its box in the window's client area,
+// text asked for when a tip shows),
 // drawn in the interface's font so that Chinese names show as glyphs. The
 // window relays its mouse messages here.
 #pragma once
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 
 #include "toolkit/controls/ui_types.h"
 #include "toolkit/system/handles.h"
@@ -28,7 +30,9 @@ class WindowTips {
   // the control it pressed (under Wine the wait's timer survives a press).
   void relay(UINT msg, WPARAM wp, LPARAM lp);
   void pointerLeft() { hushed_.reset(); }
-  HWND hwnd() const { return tip_.get(); }
+  // The tooltip's TTN_GETDISPINFOW, sent to the window as it shows a tip;
+  // false for any other notification.
+  bool answer(LPARAM lp);
   // Before the window goes: the tooltip is owned by it.
   void destroy();
 
@@ -38,12 +42,14 @@ class WindowTips {
     RECT box;
   };
   bool ensure();
+  bool showing(std::int32_t id) const;
   void send(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   int maxWidth_ = 400;
   std::map<std::int32_t, Tool> tools_;
+  std::wstring asked_;          // the text last given to the tooltip, alive while it copies it
   std::optional<RECT> hushed_;  // the pressed control's box, while the pointer stays in it
   UniqueWindow tip_;
 };
