@@ -64,7 +64,9 @@ check "a click on a key-coloured spot reaches the window below" '[ $through = ye
 # 关闭按钮 at 340,1 inside the strip, 40x24.
 xdotool mousemove $((X + 360)) $((Y + 13)); sleep 0.3; xdotool click 1
 code=timeout
-for _ in $(seq 50); do
+# Waited for up to 15 s: on a loaded machine the exit and the window
+# manager's goodbye take their time.
+for _ in $(seq 150); do
   if ! kill -0 "$vex" 2>/dev/null; then wait "$vex"; code=$?; break; fi
   sleep 0.1
 done
