@@ -1,7 +1,8 @@
 # Wine suites run side by side, each in a slot of its own (displays, Wine
 # prefixes and their wineservers; scripts/wine-env): CTest hands out the
-# slots as the resource "wine" (ctest --resource-spec-file
-# <build>/wine-slots.json) and ends them once after the last suite.
+# slots as the resource "wine", listed in <build>/wine-slots.json (see
+# scripts/test for how ctest is given that file), and ends them once
+# after the last suite.
 set(VEX_WINE_SLOTS 3 CACHE STRING "Wine suites that run at a time")
 if(VEXBOX_WINDOWS)
   set(slots)
