@@ -1,4 +1,4 @@
-// A plain red window covering the screen, below everything else. It
+// A plain red window over all but the last row of the screen, below everything else. It
 // appends "x y" to the file named on its command line for every left click
 // it receives, so a test can tell whether a click fell through a window.
 #include <windows.h>
@@ -46,9 +46,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmd, int) {
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
   wc.lpszClassName = L"VexBackdrop";
   RegisterClassW(&wc);
+  // One row short of the screen: a window manager lifts a focused
+  // full-screen window above even the always-on-top ones.
   CreateWindowExW(0, wc.lpszClassName, L"vex-backdrop", WS_POPUP | WS_VISIBLE, 0, 0,
-                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
-                  nullptr);
+                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 1, nullptr, nullptr,
+                  instance, nullptr);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   return 0;
