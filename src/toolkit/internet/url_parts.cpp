@@ -9,17 +9,6 @@
 namespace vex {
 namespace {
 
-// The text between the first `leftDelimiter` and the next `rightDelimiter`.
-std::string between(std::string_view text, std::string_view leftDelimiter, std::string_view rightDelimiter) {
-  const int p1 = text::find(text, leftDelimiter);
-  if (p1 == -1) return {};
-  const long long s = static_cast<long long>(p1) + text::length(leftDelimiter);
-  if (s > text::length(text)) return {};
-  const int p2 = text::find(text, rightDelimiter, static_cast<int>(s));
-  if (p2 == -1) return {};
-  return text::middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
-}
-
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Leading white space, an optional sign, decimal digits; 0 without digits.
@@ -57,10 +46,10 @@ std::string url_host(std::string_view address, bool keep_port) {
   if (text::right(u, 1) != "/") u += '/';
   std::string host;
   if (text::left(u, 8) == "https://") {
-    host = between(u, "https://", "/");
+    host = text::between(u, "https://", "/");
   } else {
     if (text::find(u, "http://") == -1) u = "http://" + u;
-    host = between(u, "http://", "/");
+    host = text::between(u, "http://", "/");
   }
   if (keep_port) return host;
   const int p = text::find(host, ":");
