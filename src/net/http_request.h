@@ -31,7 +31,8 @@ struct HttpRequestArgs {
 
 inline constexpr const char* kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 
-// Within the bounds of `net`, which also sees to the redirects.
+// Within the bounds of `net`: its deadline and byte cap cover the request
+// and every redirect it follows.
 Bytes http_request(BoundedInternet& net, std::string_view url, const HttpRequestArgs& args = {});
 
 #ifdef _WIN32
