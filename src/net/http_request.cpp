@@ -48,13 +48,7 @@ std::string queryRawHeaders(InternetApi& api, InternetHandle request) {
   return buffer;
 }
 
-}  // namespace
-
-const char* http_verb(std::int32_t method) {
-  if (method < 0 || method > 7) method = 0;
-  return kVerbs[static_cast<std::size_t>(method)];
-}
-
+// The user agent named in a header block, or the default one.
 std::string agent_from_headers(std::string_view headers) {
   if (text::find(headers, "User-Agent:", 1, true) == -1) return kDefaultAgent;
   std::string agent = text::trim(text_between(std::string(headers) + "\r\n", "User-Agent:", "\r\n"));
@@ -62,7 +56,9 @@ std::string agent_from_headers(std::string_view headers) {
   return agent;
 }
 
-Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs& args) {
+}  // namespace
+
+Bytes http_request(BoundedInternet& net, std::string_view url, const HttpRequestArgs& args) {
   std::string scratchCookies, scratchHeaders, scratchGotHeaders;
   Bytes scratchForm;
   std::string& gotCookies = args.got_cookies ? *args.got_cookies : scratchCookies;
@@ -74,19 +70,15 @@ Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs
 
   std::int32_t method = args.method.value_or(0);
   if (method < 0 || method > 7) method = 0;
-  const std::string verb = http_verb(method);
   const bool secure = text::to_lower(text::left(url, 8)) == "https://";
-  const std::string agent = agent_from_headers(headers);
 
-  Request request{.agent = agent,
-                  .secure = secure,
-                  .host = url_host(url),
-                  .port = url_port(url),
-                  .path = url_path(url),
-                  .verb = verb,
-                  .flags = inet::kFlagReload | inet::kFlagNeedFile,
-                  .followRedirects = !args.no_redirect.value_or(false),
-                  .requestOptions = {{inet::kOptionSecurityFlags, inet::kLenientCertificates}}};
+  Request request{
+      .agent = agent_from_headers(headers),
+      .address = {.secure = secure, .host = url_host(url), .port = url_port(url), .path = url_path(url)},
+      .verb = kVerbs[static_cast<std::size_t>(method)],
+      .flags = inet::kFlagReload | inet::kFlagNeedFile,
+      .followRedirects = !args.no_redirect.value_or(false),
+      .requestOptions = {{inet::kOptionSecurityFlags, inet::kLenientCertificates}}};
   if (!proxy.empty()) {
     request.access = inet::kAccessNamedProxy;
     request.proxy = secure ? proxy : "http=" + proxy;
@@ -114,7 +106,7 @@ Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs
   request.headers = sentHeaders;
   if (method != 0) request.body = sentForm;
 
-  Exchange exchange = fetch(api, request);
+  Exchange exchange = fetch(net, request);
   if (!exchange.opened()) return {};
   headers = std::move(sentHeaders);
   if (method != 0) formBytes = std::move(sentForm);
@@ -124,12 +116,12 @@ Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs
   std::uint32_t read = 0;
   do {
     read = 0;  // a failed read must end the loop, not repeat the last chunk
-    api.readFile(exchange.request(), chunk, read);
+    net.readFile(exchange.request(), chunk, read);
     if (read > chunk.size()) read = static_cast<std::uint32_t>(chunk.size());
     body.insert(body.end(), chunk.begin(), chunk.begin() + read);
   } while (read != 0);
 
-  gotHeaders = queryRawHeaders(api, exchange.request());
+  gotHeaders = queryRawHeaders(net, exchange.request());
   exchange.close();
 
   gotCookies = collect_set_cookies(gotHeaders);

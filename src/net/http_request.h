@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "toolkit/common/embedded.h"
-#include "toolkit/internet/internet_api.h"
+#include "toolkit/internet/bounded_internet.h"
 
 namespace vex {
 
@@ -31,13 +31,9 @@ struct HttpRequestArgs {
 
 inline constexpr const char* kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 
-// The verb for a method number, out-of-range numbers giving "GET".
-const char* http_verb(std::int32_t method);
-
-// The user agent named in a header block, or the default one.
-std::string agent_from_headers(std::string_view headers);
-
-Bytes http_request(InternetApi& api, std::string_view url, const HttpRequestArgs& args = {});
+// Within the bounds of `net`: its deadline and byte cap cover the request
+// and every redirect it follows.
+Bytes http_request(BoundedInternet& net, std::string_view url, const HttpRequestArgs& args = {});
 
 #ifdef _WIN32
 // Through WinInet, loaded for the call, within 30 s and 1 MiB.

@@ -14,15 +14,8 @@ constexpr const char* kQuoteWord = "#\xD2\xFD\xBA\xC5";
 
 std::string text_between(std::string_view text, std::string_view left_delimiter,
                          std::string_view right_delimiter, int start, bool ignore_case) {
-  const std::string leftDelim = text::replace(left_delimiter, kQuoteWord, "\"", true);
-  const std::string rightDelim = text::replace(right_delimiter, kQuoteWord, "\"", true);
-  const int p1 = text::find(text, leftDelim, start < 1 ? 1 : start, ignore_case);
-  if (p1 == -1) return {};
-  const long long s = static_cast<long long>(p1) + text::length(leftDelim);
-  if (s > text::length(text)) return {};
-  const int p2 = text::find(text, rightDelim, static_cast<int>(s), ignore_case);
-  if (p2 == -1) return {};
-  return text::middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
+  return text::between(text, text::replace(left_delimiter, kQuoteWord, "\"", true),
+                       text::replace(right_delimiter, kQuoteWord, "\"", true), start, ignore_case);
 }
 
 std::string text_after_colon(std::string_view text) {

@@ -20,10 +20,10 @@ std::string usage_beacon_url(const std::string& timestamp) {
 
 std::string usage_beacon_headers() { return std::string("Referer:") + config::kMakerSite; }
 
-void send_usage_beacon(InternetApi& api) {
+void send_usage_beacon(BoundedInternet& net) {
   const std::string url = usage_beacon_url(timestamp_text());
   std::string headers = usage_beacon_headers();
-  http_request(api, url, {.headers = &headers});
+  http_request(net, url, {.headers = &headers});
 }
 
 }  // namespace vex

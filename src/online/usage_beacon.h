@@ -5,7 +5,7 @@
 #include <condition_variable>
 #include <string>
 
-#include "toolkit/internet/internet_api.h"
+#include "toolkit/internet/bounded_internet.h"
 
 namespace vex {
 
@@ -15,8 +15,8 @@ std::string usage_beacon_url(const std::string& timestamp);
 // "Referer:" and the maker site, no space between.
 std::string usage_beacon_headers();
 
-// One GET through `api`; the reply and every failure are ignored.
-void send_usage_beacon(InternetApi& api);
+// One GET within the bounds of `net`; the reply and every failure are ignored.
+void send_usage_beacon(BoundedInternet& net);
 
 // The beacon's whole exchange, whatever the counter does.
 inline constexpr std::chrono::milliseconds kBeaconDeadline{30000};

@@ -3,7 +3,6 @@
 #include <thread>
 
 #include "online/usage_beacon.h"
-#include "toolkit/internet/bounded_internet.h"
 #include "toolkit/internet/wininet_api.h"
 #include "toolkit/system/quiet_thread.h"
 
@@ -16,8 +15,8 @@ constexpr unsigned kFirstPaintWaitMs = 5000;
 
 void send_usage_beacon(std::chrono::milliseconds deadline) {
   WinInetApi wininet;
-  BoundedInternet api(wininet, {.deadline = deadline});
-  send_usage_beacon(api);
+  BoundedInternet net(wininet, {.deadline = deadline});
+  send_usage_beacon(net);
 }
 
 void beacon_thread() {

@@ -6,19 +6,12 @@
 
 #include "online/release_statement.h"
 #include "online/version_page.h"
-#include "toolkit/internet/internet_api.h"
 #include "vexbox_config.h"
 
 namespace vex::online {
 
 // The page's whole exchange, from the click on, whatever its server does.
 inline constexpr std::chrono::milliseconds kVersionPageDeadline{10000};
-
-// The page's bytes; empty when nothing could be read, and when the page is
-// longer than 1 MiB or has not ended by `deadline`. Blocks the calling
-// thread for up to that long.
-Bytes fetch_version_page(InternetApi& api, const Text& address,
-                         std::chrono::milliseconds deadline = kVersionPageDeadline);
 
 // Who an update is for: the program's own edition and the key (PEM) its
 // releases must be signed with.
@@ -33,7 +26,9 @@ struct UpdateTrust {
 // build made without one) the signature is not asked for.
 std::optional<ReleaseStatement> offeredRelease(const VersionInfo& info, const UpdateTrust& trust);
 
-// Through WinInet, loaded for the call.
+// The page's bytes through WinInet, loaded for the call; empty when nothing
+// could be read, and when the page is longer than 1 MiB or has not ended by
+// `deadline`. Blocks the calling thread for up to that long.
 Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline = kVersionPageDeadline);
 
 // Fetches the page from `host`, replaces the fields of `info` and returns

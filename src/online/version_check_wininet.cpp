@@ -1,12 +1,16 @@
 // The version check through the system's internet library.
 #include "online/version_check.h"
+#include "toolkit/download/download_page.h"
 #include "toolkit/internet/wininet_api.h"
 
 namespace vex::online {
 
 Bytes fetch_version_page(const Text& address, std::chrono::milliseconds deadline) {
   WinInetApi api;
-  return fetch_version_page(api, address, deadline);
+  win::PageFetch how;
+  how.bufferSize = versionReadBufferSize;
+  how.limits.deadline = deadline;
+  return win::downloadPage(api, address, how);
 }
 
 bool fetch_version_info(VersionInfo& info, const Text& host, std::chrono::milliseconds deadline,

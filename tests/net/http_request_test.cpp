@@ -7,6 +7,7 @@
 
 #include "net/text_ops.h"
 #include "recording_internet_api.h"
+#include "toolkit/internet/bounded_internet.h"
 
 namespace vex {
 namespace {
@@ -15,6 +16,13 @@ using testing::RecordingInternetApi;
 using Calls = std::vector<std::string>;
 
 Bytes bytesOf(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+// As the program makes a request: within a bounded exchange, whose
+// time-outs the library sees as well.
+Bytes http_request(RecordingInternetApi& api, std::string_view url, const HttpRequestArgs& args = {}) {
+  BoundedInternet net(api, {});
+  return vex::http_request(net, url, args);
+}
 
 TEST(HttpRequestMethod, OutOfRangeNumbersSendGet) {
   const std::vector<std::pair<int, std::string>> verbs = {
@@ -27,17 +35,18 @@ TEST(HttpRequestMethod, OutOfRangeNumbersSendGet) {
   }
 }
 
-TEST(HttpRequestFlags, FollowSchemeCookiesAndRedirectChoice) {
+// The library never follows a redirect itself, whatever the caller chose.
+TEST(HttpRequestFlags, FollowSchemeAndCookies) {
   struct Case {
     const char* url;
     bool cookies, noRedirect;
     std::uint32_t flags;
   };
   const Case cases[] = {
-      {"http://h/", false, false, 0x80004010},  {"https://h/", false, false, 0x80800010},
-      {"HTTPS://h/", false, false, 0x80800010}, {"http://h/", true, false, 0x80084010},
+      {"http://h/", false, false, 0x80204010},  {"https://h/", false, false, 0x80A00010},
+      {"HTTPS://h/", false, false, 0x80A00010}, {"http://h/", true, false, 0x80284010},
       {"http://h/", false, true, 0x80204010},   {"https://h/", true, true, 0x80A80010},
-      {"h/x", false, false, 0x80004010},
+      {"h/x", false, false, 0x80204010},
   };
   for (const Case& c : cases) {
     RecordingInternetApi api;
@@ -51,8 +60,12 @@ TEST(HttpRequestCalls, UseTheLibraryInOrderWithTheFixedArguments) {
   RecordingInternetApi api;
   api.rawHeaders = "HTTP/1.1 200 OK\r\n\r\n";
   http_request(api, "http://Host:8080/A/b?c=1");
-  EXPECT_EQ(api.calls, (Calls{"open", "connect", "openRequest", "setOption", "sendRequest", "readFile",
-                              "queryInfo", "close", "close", "close"}));
+  // Each handle gets the three time-outs first; the status is asked for
+  // whether the answer redirects.
+  EXPECT_EQ(api.calls, (Calls{"open",      "setOption", "setOption", "setOption",   "connect",
+                              "setOption", "setOption", "setOption", "openRequest", "setOption",
+                              "setOption", "setOption", "setOption", "sendRequest", "queryInfo",
+                              "readFile",  "queryInfo", "close",     "close",       "close"}));
   EXPECT_EQ(api.opened->agent, kDefaultAgent);
   EXPECT_EQ(api.opened->access, 1u);
   EXPECT_FALSE(api.opened->proxy.has_value());
@@ -66,13 +79,59 @@ TEST(HttpRequestCalls, UseTheLibraryInOrderWithTheFixedArguments) {
   EXPECT_EQ(api.requested->object, "/A/b?c=1");
   EXPECT_EQ(api.requested->version, "HTTP/1.1");
   EXPECT_EQ(api.requested->context, 0u);
-  ASSERT_EQ(api.options.size(), 1u);
-  EXPECT_EQ(api.options[0].handle, RecordingInternetApi::request());
-  EXPECT_EQ(api.options[0].option, 31u);
-  EXPECT_EQ(api.options[0].value, 0x0001F380u);
+  ASSERT_EQ(api.options.size(), 10u);
+  EXPECT_EQ(api.options[9].handle, RecordingInternetApi::request());
+  EXPECT_EQ(api.options[9].option, 31u);
+  EXPECT_EQ(api.options[9].value, 0x0001F380u);
   EXPECT_EQ(api.closed,
             (std::vector<InternetHandle>{RecordingInternetApi::request(), RecordingInternetApi::connection(),
                                          RecordingInternetApi::root()}));
+}
+
+// The redirect rule: each Location is read against the address that gave
+// it, at most five are followed, and one with control bytes goes nowhere.
+TEST(HttpRequestRedirects, AreFollowedFromWhereTheyLeadWithinTheRule) {
+  struct Case {
+    std::vector<std::string> redirects;
+    bool noRedirect;
+    std::vector<std::string> visited;
+    TransferEnd end;
+  };
+  const std::string again = "/a/again";
+  const Case cases[] = {
+      {{"http://g:81/x/y?q=/z", "w", "//k/m", "/n"},
+       false,
+       {"h:80/a/b", "g:81/x/y?q=/z", "g:81/x/w", "k:80/m", "k:80/n"},
+       TransferEnd::None},
+      {{"HTTPS://s/t", "u"}, false, {"h:80/a/b", "s:443/t", "s:443/u"}, TransferEnd::None},
+      {{"x"}, true, {"h:80/a/b"}, TransferEnd::None},
+      {{again, again, again, again, again},
+       false,
+       {"h:80/a/b", again, again, again, again, again},
+       TransferEnd::None},
+      {{again, again, again, again, again, again},
+       false,
+       {"h:80/a/b", again, again, again, again, again},
+       TransferEnd::Redirects},
+      {{"/p\r\nX-Injected: 1"}, false, {"h:80/a/b"}, TransferEnd::BadAddress},
+      {{"http://g:0/"}, false, {"h:80/a/b"}, TransferEnd::None},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.redirects.back());
+    RecordingInternetApi api;
+    api.redirects = c.redirects;
+    api.responseBody = bytesOf("body");
+    BoundedInternet net(api, {});
+    const Bytes body = vex::http_request(net, "http://h/a/b", {.no_redirect = c.noRedirect});
+    std::vector<std::string> visited = c.visited;
+    for (std::string& v : visited) {
+      if (v.starts_with("/")) v = "h:80" + v;
+    }
+    EXPECT_EQ(api.visited, visited);
+    EXPECT_EQ(net.ended(), c.end);
+    // A redirect that cannot be followed is read as the answer it is.
+    EXPECT_EQ(body.empty(), c.end != TransferEnd::None);
+  }
 }
 
 TEST(HttpRequestCalls, ProxyIsNamedWithHttpFormForPlainAddressesOnly) {

@@ -30,6 +30,7 @@ InternetHandle RecordingInternetApi::openRequest(InternetHandle connectionHandle
   calls.push_back("openRequest");
   if (connectionHandle != connection()) throw std::logic_error("request on a wrong handle");
   requested = RequestCall{verb, object_name, version, flags, context};
+  visited.push_back(connected->host + ":" + std::to_string(connected->port) + object_name);
   return failRequest ? nullptr : request();
 }
 
@@ -44,6 +45,7 @@ bool RecordingInternetApi::sendRequest(InternetHandle h, const std::string& head
   calls.push_back("sendRequest");
   if (h != request()) throw std::logic_error("send on a wrong handle");
   sent = SendCall{headers, Bytes(optional_data.begin(), optional_data.end())};
+  ++sends_;
   return true;
 }
 
@@ -64,10 +66,15 @@ bool RecordingInternetApi::queryInfo(InternetHandle h, std::uint32_t info_level,
   calls.push_back("queryInfo");
   if (h != request()) throw std::logic_error("unexpected query");
   if (info_level != inet::kQueryRawHeadersCrLf) {
-    const auto value = headerValues.find(info_level);
-    if (value == headerValues.end() || value->second.size() + 1 > buffer.size()) return false;
-    std::memcpy(buffer.data(), value->second.c_str(), value->second.size() + 1);
-    length = static_cast<std::uint32_t>(value->second.size());
+    std::optional<std::string> value;
+    const bool redirecting = sends_ > 0 && sends_ <= redirects.size();
+    if (redirecting && info_level == inet::kQueryStatusCode) value = "302";
+    if (redirecting && info_level == inet::kQueryLocation) value = redirects[sends_ - 1];
+    if (const auto given = headerValues.find(info_level); !value && given != headerValues.end())
+      value = given->second;
+    if (!value || value->size() + 1 > buffer.size()) return false;
+    std::memcpy(buffer.data(), value->c_str(), value->size() + 1);
+    length = static_cast<std::uint32_t>(value->size());
     return true;
   }
   if (length != buffer.size()) throw std::logic_error("length does not match the buffer");

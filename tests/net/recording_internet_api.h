@@ -46,6 +46,8 @@ class RecordingInternetApi final : public InternetApi {
   std::uint32_t maxRead = 1024;                       // a read returns at most this much
   std::optional<std::string> rawHeaders;              // absent: the query fails
   std::map<std::uint32_t, std::string> headerValues;  // other query levels; absent ones fail
+  // The first sends are answered with a 302 to these, one a send.
+  std::vector<std::string> redirects;
 
   // Record, in call order where it matters.
   std::vector<std::string> calls;
@@ -57,6 +59,7 @@ class RecordingInternetApi final : public InternetApi {
   std::vector<InternetHandle> closed;
   std::vector<std::uint32_t> readSizes;
   std::vector<std::uint32_t> queryBufferSizes;
+  std::vector<std::string> visited;  // "host:port/object" of each request opened
 
   static InternetHandle root() { return handle(1); }
   static InternetHandle connection() { return handle(2); }
@@ -81,6 +84,7 @@ class RecordingInternetApi final : public InternetApi {
  private:
   static InternetHandle handle(std::uintptr_t n) { return reinterpret_cast<InternetHandle>(n * 0x100); }
   std::size_t readOffset_ = 0;
+  std::size_t sends_ = 0;
 };
 
 }  // namespace vex::testing

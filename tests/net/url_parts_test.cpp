@@ -71,6 +71,8 @@ const Strict kStrict[] = {
     {"http://[::1]:80/", false, nullptr, 0, ""},
     {"http://h\\x/", false, nullptr, 0, ""},
     {"https://use\xF2/1/x", false, nullptr, 0, ""},
+    {"http://h/a\r\nX-Injected: 1", false, nullptr, 0, ""},
+    {"http://h/a#\x7F", false, nullptr, 0, ""},
 };
 
 TEST(UrlParts, ServerAddressesOnlyWhereTheyMeanOneThing) {

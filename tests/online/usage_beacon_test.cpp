@@ -21,7 +21,10 @@ TEST(UsageBeacon, AddressHasTheQueryKeysInOrderAndTheMakerSiteVerbatim) {
 
 TEST(UsageBeacon, SendsOneDirectGetWithRefererAndCompletedHeaders) {
   testing::RecordingInternetApi api;
-  send_usage_beacon(api);
+  {
+    BoundedInternet net(api, {});
+    send_usage_beacon(net);
+  }
   ASSERT_TRUE(api.sent.has_value());
   EXPECT_EQ(api.opened->agent, "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)");
   EXPECT_EQ(api.opened->access, 1u);
@@ -29,7 +32,7 @@ TEST(UsageBeacon, SendsOneDirectGetWithRefererAndCompletedHeaders) {
   EXPECT_EQ(api.connected->host, url_host(url));
   EXPECT_EQ(api.connected->port, url_port(url));
   EXPECT_EQ(api.requested->verb, "GET");
-  EXPECT_EQ(api.requested->flags, 0x80004010u);
+  EXPECT_EQ(api.requested->flags, 0x80204010u);
   const std::string& object = api.requested->object;
   const std::string prefix = url.substr(url.find("/stat.htm"));
   ASSERT_EQ(object.substr(0, prefix.size()), prefix);

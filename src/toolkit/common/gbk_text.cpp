@@ -90,6 +90,17 @@ int find_last(std::string_view text, std::string_view part) {
   return last;
 }
 
+std::string between(std::string_view text, std::string_view left, std::string_view right, int start,
+                    bool ignore_case) {
+  const int p1 = find(text, left, start, ignore_case);
+  if (p1 == -1) return {};
+  const long long s = static_cast<long long>(p1) + length(left);
+  if (s > length(text)) return {};
+  const int p2 = find(text, right, static_cast<int>(s), ignore_case);
+  if (p2 == -1) return {};
+  return middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
+}
+
 std::string to_lower(std::string_view text) { return convertCase<asciiLower>(text); }
 std::string to_upper(std::string_view text) { return convertCase<asciiUpper>(text); }
 

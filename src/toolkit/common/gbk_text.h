@@ -29,6 +29,10 @@ std::string middle(std::string_view text, int start, int n);
 // A start below 1 counts as 1; a start past the end gives -1.
 int find(std::string_view text, std::string_view part, int start = 1, bool ignore_case = false);
 int find_last(std::string_view text, std::string_view part);
+// The text between the first `left` at or after `start` and the next
+// `right`; "" when either is missing.
+std::string between(std::string_view text, std::string_view left, std::string_view right, int start = 1,
+                    bool ignore_case = false);
 
 // ASCII letters only; the bytes of a two-byte character stay as they are.
 std::string to_lower(std::string_view text);

@@ -12,13 +12,10 @@ namespace vex::win {
 Bytes downloadPage(InternetApi& api, const std::string& address, const PageFetch& how) {
   Bytes body;
   const auto url = splitWebAddress(address);
-  if (!url || !printableAddress(address)) return body;
+  if (!url) return body;
   BoundedInternet net(api, how.limits);
   const Exchange x = fetch(net, {.agent = how.agent,
-                                 .secure = url->secure,
-                                 .host = url->host,
-                                 .port = url->port,
-                                 .path = url->path,
+                                 .address = *url,
                                  .version = "HTTP/1.0",
                                  .flags = inet::kFlagReload | inet::kFlagNoCacheWrite,
                                  .headers = "Accept: */*\r\n\r\n"});

@@ -83,6 +83,23 @@ Key importPublicKey(const Bcrypt& api, BCRYPT_ALG_HANDLE algorithm, std::vector<
   return Key(handle, {api.destroyKey});
 }
 
+// True only when `signature` is `key`'s signature of `digest`.
+bool verifyP256(const P256PublicKey& key, const Sha256Digest& digest, const P256Signature& signature) {
+  const Bcrypt api;
+  const Algorithm algorithm = openAlgorithm(api, BCRYPT_ECDSA_P256_ALGORITHM);
+  if (!algorithm) return false;
+  BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, 32};
+  std::vector<UCHAR> blob(sizeof header + key.size());
+  std::copy_n(reinterpret_cast<const UCHAR*>(&header), sizeof header, blob.begin());
+  std::copy(key.begin(), key.end(), blob.begin() + sizeof header);
+  const Key imported = importPublicKey(api, algorithm.get(), blob);
+  if (!imported) return false;
+  Sha256Digest hashed = digest;
+  P256Signature signed_ = signature;
+  return api.verifySignature(imported.get(), nullptr, hashed.data(), static_cast<ULONG>(hashed.size()),
+                             signed_.data(), static_cast<ULONG>(signed_.size()), 0) == 0;
+}
+
 }  // namespace
 
 std::optional<Sha256Digest> sha256(std::span<const std::uint8_t> bytes) {
@@ -103,22 +120,6 @@ std::optional<Sha256Digest> sha256(std::span<const std::uint8_t> bytes) {
   if (!ok(api.finishHash(hash.get(), digest.data(), static_cast<ULONG>(digest.size()), 0)))
     return std::nullopt;
   return digest;
-}
-
-bool verifyP256(const P256PublicKey& key, const Sha256Digest& digest, const P256Signature& signature) {
-  const Bcrypt api;
-  const Algorithm algorithm = openAlgorithm(api, BCRYPT_ECDSA_P256_ALGORITHM);
-  if (!algorithm) return false;
-  BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, 32};
-  std::vector<UCHAR> blob(sizeof header + key.size());
-  std::copy_n(reinterpret_cast<const UCHAR*>(&header), sizeof header, blob.begin());
-  std::copy(key.begin(), key.end(), blob.begin() + sizeof header);
-  const Key imported = importPublicKey(api, algorithm.get(), blob);
-  if (!imported) return false;
-  Sha256Digest hashed = digest;
-  P256Signature signed_ = signature;
-  return api.verifySignature(imported.get(), nullptr, hashed.data(), static_cast<ULONG>(hashed.size()),
-                             signed_.data(), static_cast<ULONG>(signed_.size()), 0) == 0;
 }
 
 bool signedBy(std::span<const std::uint8_t> message, std::string_view signatureBase64,

@@ -13,9 +13,6 @@ namespace vex::win {
 // Nothing when the system cannot compute it.
 std::optional<Sha256Digest> sha256(std::span<const std::uint8_t> bytes);
 
-// True only when `signature` is `key`'s signature of `digest`.
-bool verifyP256(const P256PublicKey& key, const Sha256Digest& digest, const P256Signature& signature);
-
 // True only when `signatureBase64` (the DER form `openssl dgst -sha256 -sign`
 // writes, in base64) is the PEM key's signature of `message`'s exact bytes.
 bool signedBy(std::span<const std::uint8_t> message, std::string_view signatureBase64,

@@ -100,7 +100,7 @@ struct Downloader::Job {
   void progress(bool force);
   void cut() {
     std::lock_guard lock(netMutex);
-    if (net) net->stop();
+    if (net) net->end(TransferEnd::Stopped);
   }
   void setState(State next) {
     std::lock_guard lock(stateMutex);
@@ -120,10 +120,7 @@ namespace {
 DownloadFailure sendGet(Downloader::Job& job, std::optional<Exchange>& x, const std::string& header) {
   const auto connections = static_cast<std::uint32_t>(std::clamp(job.task.connections, 1, 16) + 1);
   x.emplace(fetch(*job.net, {.agent = kAgent,
-                             .secure = job.url.secure,
-                             .host = job.url.host,
-                             .port = job.url.port,
-                             .path = job.url.path,
+                             .address = job.url,
                              .flags = inet::kFlagReload | inet::kFlagNoCacheWrite | inet::kFlagPragmaNoCache |
                                       inet::kFlagKeepConnection,
                              .rootOptions = {{inet::kOptionMaxConnsPerServer, connections},
@@ -209,7 +206,7 @@ DownloadFailure Downloader::Job::fetchRange(ByteRange range) {
 
 DownloadFailure Downloader::Job::transfer(int* status) {
   const auto split = splitWebAddress(task.address);
-  if (!split || !printableAddress(task.address)) return DownloadFailure::BadAddress;
+  if (!split) return DownloadFailure::BadAddress;
   url = *split;
   const int connections = std::clamp(task.connections, 1, 16);
 
@@ -233,7 +230,7 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   const ResponsePlan plan = judgeFirstResponse(first, probeBytes);
   if (plan.failure != DownloadFailure::None) {
     // Closing now, not after the library has drained what was refused.
-    net->stop();
+    net->end(TransferEnd::Stopped);
     return plan.failure;
   }
   total = plan.total.value_or(0);
@@ -309,7 +306,7 @@ void Downloader::Job::run() {
   failure = failureOf(net->ended(), failure);
   // Close every handle and let go of WinInet before the end is told: the
   // file may be renamed next, and a message box may keep this thread.
-  net->stop();
+  net->end(TransferEnd::Stopped);
   {
     std::lock_guard lock(netMutex);
     net.reset();

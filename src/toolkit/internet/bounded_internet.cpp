@@ -2,37 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/internet/internet_query.h"
-#include "toolkit/internet/url_parts.h"
-
 namespace vex {
-
-namespace {
-
-bool isRedirect(int status) {
-  return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-bool hasScheme(std::string_view location) {
-  auto starts = [&](std::string_view prefix) {
-    if (location.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-      const char c = location[i];
-      if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != prefix[i]) return false;
-    }
-    return true;
-  };
-  return starts("http://") || starts("https://");
-}
-
-}  // namespace
-
-bool printableAddress(std::string_view address) {
-  return std::none_of(address.begin(), address.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-  });
-}
 
 BoundedInternet::BoundedInternet(InternetApi& inner, TransferLimits limits)
     : inner_(inner),
@@ -49,224 +19,94 @@ BoundedInternet::~BoundedInternet() {
   }
   wake_.notify_all();
   watcher_.join();
+  for (InternetHandle h : release()) inner_.close(h);
+}
+
+std::vector<InternetHandle> BoundedInternet::release() {
+  std::vector<InternetHandle> handles;
   // Requests before their connections, connections before their roots.
   for (Kind kind : {Kind::Request, Kind::Connection, Kind::Root}) {
     for (Entry& e : entries_) {
       if (e.kind != kind || !e.open) continue;
       e.open = false;
-      inner_.close(e.current);
-      for (InternetHandle c : e.redirectConnections) inner_.close(c);
+      handles.push_back(e.handle);
     }
   }
+  return handles;
 }
 
-BoundedInternet::Entry* BoundedInternet::find(InternetHandle token) {
-  for (Entry& e : entries_) {
-    if (e.token == token && e.open) return &e;
-  }
-  return nullptr;
-}
-
-InternetHandle BoundedInternet::current(InternetHandle token) {
+// A handle the caller may use: one of this exchange's, not closed, and the
+// exchange not ended.
+bool BoundedInternet::live(InternetHandle handle) {
   std::lock_guard lock(mutex_);
-  if (ended_ != TransferEnd::None) return nullptr;
-  const Entry* e = find(token);
-  return e ? e->current : nullptr;
+  return ended_ == TransferEnd::None &&
+         std::any_of(entries_.begin(), entries_.end(),
+                     [handle](const Entry& e) { return e.handle == handle && e.open; });
 }
 
-void BoundedInternet::bound(InternetHandle handle) {
+bool BoundedInternet::addressable(std::string_view address) {
+  if (printableAddress(address)) return true;
+  end(TransferEnd::BadAddress);
+  return false;
+}
+
+InternetHandle BoundedInternet::adopt(Kind kind, InternetHandle handle) {
+  if (!handle) return nullptr;
   inner_.setOption(handle, inet::kOptionConnectTimeout, limits_.connectTimeoutMs);
   inner_.setOption(handle, inet::kOptionSendTimeout, limits_.sendTimeoutMs);
   inner_.setOption(handle, inet::kOptionReceiveTimeout, limits_.receiveTimeoutMs);
-}
-
-InternetHandle BoundedInternet::adopt(Entry entry) {
-  if (!entry.current) return nullptr;
   {
     std::lock_guard lock(mutex_);
     if (ended_ == TransferEnd::None) {
-      entries_.push_back(std::move(entry));
-      return entries_.back().token;
+      entries_.push_back({kind, handle});
+      return handle;
     }
   }
-  inner_.close(entry.current);
+  inner_.close(handle);
   return nullptr;
 }
 
 InternetHandle BoundedInternet::open(const std::string& agent, std::uint32_t access_type,
                                      const std::optional<std::string>& proxy_name,
                                      const std::optional<std::string>& proxy_bypass, std::uint32_t flags) {
-  InternetHandle root = inner_.open(agent, access_type, proxy_name, proxy_bypass, flags);
-  if (root) bound(root);
-  return adopt({.kind = Kind::Root, .token = root, .current = root});
+  return adopt(Kind::Root, inner_.open(agent, access_type, proxy_name, proxy_bypass, flags));
 }
 
 InternetHandle BoundedInternet::connect(InternetHandle root, const std::string& host, std::int32_t port,
                                         std::uint32_t service, std::uint32_t flags, std::uintptr_t context) {
-  if (!printableAddress(host)) {
-    end(TransferEnd::BadAddress);
-    return nullptr;
-  }
-  const InternetHandle inner = current(root);
-  if (!inner) return nullptr;
-  InternetHandle connection = inner_.connect(inner, host, port, service, flags, context);
-  if (connection) bound(connection);
-  return adopt({.kind = Kind::Connection,
-                .token = connection,
-                .current = connection,
-                .parent = root,
-                .host = host,
-                .port = port});
+  if (!addressable(host) || !live(root)) return nullptr;
+  return adopt(Kind::Connection, inner_.connect(root, host, port, service, flags, context));
 }
 
 InternetHandle BoundedInternet::openRequest(InternetHandle connection, const std::string& verb,
                                             const std::string& object_name, const std::string& version,
                                             std::uint32_t flags, std::uintptr_t context) {
-  if (!printableAddress(object_name)) {
-    end(TransferEnd::BadAddress);
-    return nullptr;
-  }
-  const InternetHandle inner = current(connection);
-  if (!inner) return nullptr;
-  // The library would follow redirects without end; they are counted here.
-  InternetHandle request =
-      inner_.openRequest(inner, verb, object_name, version, flags | inet::kFlagNoAutoRedirect, context);
-  if (request) bound(request);
-  return adopt({.kind = Kind::Request,
-                .token = request,
-                .current = request,
-                .parent = connection,
-                .verb = verb,
-                .path = object_name,
-                .version = version,
-                .flags = flags});
+  if (!addressable(object_name) || !live(connection)) return nullptr;
+  return adopt(Kind::Request, inner_.openRequest(connection, verb, object_name, version, flags, context));
 }
 
 bool BoundedInternet::setOption(InternetHandle handle, std::uint32_t option, std::uint32_t value) {
-  InternetHandle inner = nullptr;
-  {
-    std::lock_guard lock(mutex_);
-    if (ended_ != TransferEnd::None) return false;
-    Entry* e = find(handle);
-    if (!e) return false;
-    if (e->kind == Kind::Request) e->options.emplace_back(option, value);
-    inner = e->current;
-  }
-  return inner_.setOption(inner, option, value);
+  return live(handle) && inner_.setOption(handle, option, value);
 }
 
 bool BoundedInternet::sendRequest(InternetHandle request, const std::string& headers,
                                   std::span<const std::uint8_t> optional_data) {
-  for (;;) {
-    InternetHandle inner = nullptr;
-    bool follow = false;
-    {
-      std::lock_guard lock(mutex_);
-      if (ended_ != TransferEnd::None) return false;
-      const Entry* e = find(request);
-      if (!e) return false;
-      inner = e->current;
-      follow = (e->flags & inet::kFlagNoAutoRedirect) == 0;
-      ++requests_;
-    }
-    if (!inner_.sendRequest(inner, headers, optional_data)) return false;
-    touch();
-    if (!follow || !isRedirect(queryStatus(inner_, inner))) return ended() == TransferEnd::None;
-    const std::string location = queryText(inner_, inner, inet::kQueryLocation);
-    if (location.empty()) return ended() == TransferEnd::None;
-    if (!followRedirect(request, location)) return false;
-  }
-}
-
-bool BoundedInternet::followRedirect(InternetHandle token, std::string_view location) {
-  Entry request;
-  std::string host;
-  std::int32_t port = 0;
-  InternetHandle root = nullptr;
-  {
-    std::lock_guard lock(mutex_);
-    Entry* e = find(token);
-    if (!e) return false;
-    request = *e;
-    const Entry* connection = find(e->parent);
-    const Entry* rootEntry = connection ? find(connection->parent) : nullptr;
-    if (!connection || !rootEntry) return false;
-    host = connection->host;
-    port = connection->port;
-    root = rootEntry->current;
-  }
-  // Without a bound a page that sends a client to itself is asked for
-  // again as fast as the line allows.
-  if (static_cast<int>(request.redirectConnections.size()) >= limits_.maxRedirects) {
-    end(TransferEnd::Redirects);
-    return false;
-  }
-  if (!printableAddress(location)) {
-    end(TransferEnd::BadAddress);
-    return false;
-  }
-  bool secure = (request.flags & inet::kFlagSecure) != 0;
-  std::string path;
-  if (hasScheme(location) || location.starts_with("//")) {
-    const std::string absolute = location.starts_with("//")
-                                     ? (secure ? "https:" : "http:") + std::string(location)
-                                     : std::string(location);
-    const auto url = splitWebAddress(absolute);
-    if (!url) return false;
-    secure = url->secure;
-    host = url->host;
-    port = url->port;
-    path = url->path;
-  } else if (location.starts_with("/")) {
-    path = location;
-  } else {
-    const std::size_t slash = request.path.find_last_of('/', request.path.find('?'));
-    path = (slash == std::string::npos ? std::string("/") : request.path.substr(0, slash + 1)) +
-           std::string(location);
-  }
-  const std::uint32_t flags =
-      ((request.flags | inet::kFlagNoAutoRedirect) & ~inet::kFlagSecure) | (secure ? inet::kFlagSecure : 0);
-  InternetHandle connection = inner_.connect(root, host, port, inet::kServiceHttp, 0, 0);
-  if (!connection) return false;
-  bound(connection);
-  InternetHandle next = inner_.openRequest(connection, request.verb, path, request.version, flags, 0);
-  if (!next) {
-    inner_.close(connection);
-    return false;
-  }
-  bound(next);
-  for (const auto& [option, value] : request.options) inner_.setOption(next, option, value);
-  std::vector<InternetHandle> retired;
-  {
-    std::lock_guard lock(mutex_);
-    Entry* e = ended_ == TransferEnd::None ? find(token) : nullptr;
-    if (e) {
-      retired.push_back(e->current);
-      e->current = next;
-      e->redirectConnections.push_back(connection);
-    } else {
-      retired = {next, connection};
-    }
-  }
-  for (InternetHandle h : retired) inner_.close(h);
-  return retired.size() == 1;
+  if (!live(request) || !inner_.sendRequest(request, headers, optional_data)) return false;
+  touch();
+  return ended() == TransferEnd::None;
 }
 
 bool BoundedInternet::readFile(InternetHandle request, std::span<std::uint8_t> buffer, std::uint32_t& read) {
   read = 0;
-  InternetHandle inner = nullptr;
+  if (!live(request)) return false;
   std::size_t want = 0;
   {
     std::lock_guard lock(mutex_);
-    if (ended_ != TransferEnd::None) return false;
-    const Entry* e = find(request);
-    if (!e) return false;
-    inner = e->current;
     // One byte past the cap tells a body that passes it from one that fits.
     const std::uint64_t room = maxBodyBytes_ > bodyBytes_ ? maxBodyBytes_ - bodyBytes_ : 0;
     want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), room + 1));
   }
-  const bool ok = inner_.readFile(inner, buffer.first(want), read);
+  const bool ok = inner_.readFile(request, buffer.first(want), read);
   read = std::min<std::uint32_t>(read, static_cast<std::uint32_t>(want));
   bool over = false;
   {
@@ -287,51 +127,40 @@ bool BoundedInternet::readFile(InternetHandle request, std::span<std::uint8_t> b
 
 bool BoundedInternet::queryInfo(InternetHandle request, std::uint32_t info_level, std::span<char> buffer,
                                 std::uint32_t& length) {
-  const InternetHandle inner = current(request);
-  if (!inner) return false;
-  return inner_.queryInfo(inner, info_level, buffer, length);
+  return live(request) && inner_.queryInfo(request, info_level, buffer, length);
 }
 
 void BoundedInternet::close(InternetHandle handle) {
-  std::vector<InternetHandle> closing;
+  bool closing = false;
   {
     std::lock_guard lock(mutex_);
     const auto e = std::find_if(entries_.begin(), entries_.end(),
-                                [handle](const Entry& entry) { return entry.token == handle; });
+                                [handle](const Entry& entry) { return entry.handle == handle; });
+    // The library's own null goes on to it; a handle this exchange has
+    // already closed does not.
     if (e == entries_.end()) {
-      if (!handle) closing.push_back(handle);
+      closing = !handle;
     } else {
-      if (e->open) {
-        closing.push_back(e->current);
-        closing.insert(closing.end(), e->redirectConnections.begin(), e->redirectConnections.end());
-      }
+      closing = e->open;
       entries_.erase(e);
     }
   }
-  for (InternetHandle h : closing) inner_.close(h);
+  if (closing) inner_.close(handle);
 }
 
 void BoundedInternet::end(TransferEnd why) {
-  std::vector<InternetHandle> requests, others;
+  std::vector<InternetHandle> handles;
   {
     std::lock_guard lock(mutex_);
     if (ended_ != TransferEnd::None) return;
     ended_ = why;
-    for (Kind kind : {Kind::Request, Kind::Connection, Kind::Root}) {
-      for (Entry& e : entries_) {
-        if (e.kind != kind || !e.open) continue;
-        e.open = false;
-        (kind == Kind::Request ? requests : others).push_back(e.current);
-        others.insert(others.end(), e.redirectConnections.begin(), e.redirectConnections.end());
-      }
-    }
+    handles = release();
   }
   wake_.notify_all();
   // First the sockets: a call blocked on a request keeps it alive inside
   // the library, and closing a request reads what is left of its body.
   inner_.cutConnections();
-  for (InternetHandle h : requests) inner_.close(h);
-  for (InternetHandle h : others) inner_.close(h);
+  for (InternetHandle h : handles) inner_.close(h);
 }
 
 void BoundedInternet::watch() {
@@ -354,8 +183,6 @@ void BoundedInternet::touch() {
   lastByte_ = Clock::now();
 }
 
-void BoundedInternet::stop() { end(TransferEnd::Stopped); }
-
 void BoundedInternet::extendDeadline(std::chrono::milliseconds fromStart) {
   {
     std::lock_guard lock(mutex_);
@@ -372,16 +199,6 @@ void BoundedInternet::lowerByteCap(std::uint64_t bytes) {
 TransferEnd BoundedInternet::ended() const {
   std::lock_guard lock(mutex_);
   return ended_;
-}
-
-int BoundedInternet::requestsSent() const {
-  std::lock_guard lock(mutex_);
-  return requests_;
-}
-
-std::uint64_t BoundedInternet::bodyBytes() const {
-  std::lock_guard lock(mutex_);
-  return bodyBytes_;
 }
 
 }  // namespace vex

@@ -4,8 +4,7 @@
 // the idle limit passes; the library's own time-outs start again with each
 // byte, so a server that trickles would otherwise hold a call for ever.
 // Passing the byte cap closes everything at once too, so the server's
-// remaining bytes are never read. Redirects are followed here, at most
-// `maxRedirects` per request, and addresses with control bytes are refused
+// remaining bytes are never read. Addresses with control bytes are refused
 // before they reach the wire. Safe to use from several threads.
 #pragma once
 // <chrono> itself does not compile with GBK narrow literals; the
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "toolkit/internet/internet_api.h"
+#include "toolkit/internet/url_parts.h"
 
 namespace vex {
 
@@ -25,7 +25,6 @@ struct TransferLimits {
   std::chrono::milliseconds deadline{10000};            // from construction to the last byte
   std::chrono::milliseconds idle{0};                    // longest wait for a byte; 0: only the deadline
   std::uint64_t maxBodyBytes = std::uint64_t{1} << 20;  // over all requests
-  int maxRedirects = 5;                                 // per request
   // Set on every handle; a deadline below them still ends the calls.
   std::uint32_t connectTimeoutMs = 5000;
   std::uint32_t sendTimeoutMs = 5000;
@@ -34,10 +33,6 @@ struct TransferLimits {
 
 // Why an exchange was ended before its caller finished it.
 enum class TransferEnd { None, Deadline, Idle, TooLarge, Redirects, BadAddress, Stopped };
-
-// True when every byte is printable: no control bytes (C0, DEL), which
-// would end a request line or start a header of the server's choosing.
-bool printableAddress(std::string_view address);
 
 class BoundedInternet final : public InternetApi {
  public:
@@ -56,7 +51,6 @@ class BoundedInternet final : public InternetApi {
                              const std::string& object_name, const std::string& version, std::uint32_t flags,
                              std::uintptr_t context) override;
   bool setOption(InternetHandle handle, std::uint32_t option, std::uint32_t value) override;
-  // Follows redirects unless the request was opened with kFlagNoAutoRedirect.
   bool sendRequest(InternetHandle request, const std::string& headers,
                    std::span<const std::uint8_t> optional_data) override;
   bool readFile(InternetHandle request, std::span<std::uint8_t> buffer, std::uint32_t& read) override;
@@ -64,40 +58,29 @@ class BoundedInternet final : public InternetApi {
                  std::uint32_t& length) override;
   void close(InternetHandle handle) override;
 
-  // Ends the exchange now, from any thread; blocked calls return.
-  void stop();
+  // Ends the exchange now for `why`, from any thread; blocked calls return.
+  void end(TransferEnd why);
   // Moves the deadline to `fromStart` after construction when that is later.
   void extendDeadline(std::chrono::milliseconds fromStart);
   // Lowers the byte cap (never raises it).
   void lowerByteCap(std::uint64_t bytes);
   TransferEnd ended() const;
-  int requestsSent() const;
-  std::uint64_t bodyBytes() const;
 
  private:
   using Clock = std::chrono::steady_clock;
   enum class Kind { Root, Connection, Request };
   struct Entry {
     Kind kind;
-    InternetHandle token;    // what the caller holds
-    InternetHandle current;  // what the library holds now (a redirect replaces it)
-    InternetHandle parent = nullptr;
-    // Connections: where they lead. Requests: how to send them again.
-    std::string host{};
-    std::int32_t port = 0;
-    std::string verb{}, path{}, version{};
-    std::uint32_t flags = 0;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> options{};
-    std::vector<InternetHandle> redirectConnections{};  // opened here, closed with the request
+    InternetHandle handle;
     bool open = true;
   };
 
-  InternetHandle adopt(Entry entry);
-  Entry* find(InternetHandle token);
-  InternetHandle current(InternetHandle token);
-  void bound(InternetHandle handle);
-  bool followRedirect(InternetHandle token, std::string_view location);
-  void end(TransferEnd why);
+  InternetHandle adopt(Kind kind, InternetHandle handle);
+  // Marks every open handle closed and gives them in the order to close
+  // them in. Called with the lock held or by the destructor.
+  std::vector<InternetHandle> release();
+  bool live(InternetHandle handle);
+  bool addressable(std::string_view address);
   void watch();
   void touch();
 
@@ -110,7 +93,6 @@ class BoundedInternet final : public InternetApi {
   Clock::time_point lastByte_ = start_;
   std::uint64_t maxBodyBytes_;
   std::uint64_t bodyBytes_ = 0;
-  int requests_ = 0;
   TransferEnd ended_ = TransferEnd::None;
   bool finished_ = false;  // the destructor runs
   std::vector<Entry> entries_;

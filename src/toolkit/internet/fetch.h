@@ -1,7 +1,8 @@
 // The one way a request of an online job is made: the root, connection and
-// request handles, their options and the send. The bounds of the whole
-// exchange (deadline, idle limit, byte cap, redirect count) belong to the
-// job's BoundedInternet that `api` is, which a download's ranges share.
+// request handles, their options, the send and the redirects it leads to.
+// The bounds of the whole exchange (deadline, idle limit, byte cap) belong
+// to the job's BoundedInternet, which a download's ranges share; the
+// redirect rule belongs to the request.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -11,7 +12,8 @@
 #include <vector>
 
 #include "toolkit/common/unique.h"
-#include "toolkit/internet/internet_api.h"
+#include "toolkit/internet/bounded_internet.h"
+#include "toolkit/internet/url_parts.h"
 
 namespace vex {
 
@@ -19,14 +21,16 @@ struct Request {
   std::string agent;
   std::uint32_t access = inet::kAccessDirect;
   std::optional<std::string> proxy{}, proxyBypass{};  // absent for direct access
-  bool secure = false;                                // adds kFlagSecure
-  std::string host;
-  std::int32_t port = 80;
-  std::string path = "/";
+  WebAddress address{};                               // secure adds kFlagSecure
   std::string verb = "GET";
   std::string version = "HTTP/1.1";
   std::uint32_t flags = 0;
-  bool followRedirects = true;  // false adds kFlagNoAutoRedirect
+  // A redirect with a Location is sent again (verb, headers and body as
+  // they are) to where it leads, at most `maxRedirects` times; one more
+  // ends the whole exchange (TransferEnd::Redirects). Without following,
+  // the redirect is the response.
+  bool followRedirects = true;
+  int maxRedirects = 5;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> rootOptions{}, requestOptions{};
   std::string headers{};
   std::span<const std::uint8_t> body{};
@@ -53,13 +57,15 @@ class Exchange {
   }
 
  private:
-  friend Exchange fetch(InternetApi& api, const Request& request);
+  friend Exchange fetch(BoundedInternet& net, const Request& request);
   ScopedInternetHandle root_, connection_, request_;
   bool sent_ = false;
 };
 
-// Opens, sets the options and sends. A handle the library could not make
-// ends the fetch and is closed as well (null), as its callers always have.
-Exchange fetch(InternetApi& api, const Request& request);
+// Opens, sets the options and sends, then follows the redirects the
+// request allows. A handle the library could not make ends the fetch and
+// is closed as well (null), as its callers always have; a redirect that
+// cannot be followed leaves the last response open but not sent.
+Exchange fetch(BoundedInternet& net, const Request& request);
 
 }  // namespace vex

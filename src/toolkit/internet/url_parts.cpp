@@ -1,5 +1,6 @@
 #include "toolkit/internet/url_parts.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -7,17 +8,6 @@
 
 namespace vex {
 namespace {
-
-// The text between the first `leftDelimiter` and the next `rightDelimiter`.
-std::string between(std::string_view text, std::string_view leftDelimiter, std::string_view rightDelimiter) {
-  const int p1 = text::find(text, leftDelimiter);
-  if (p1 == -1) return {};
-  const long long s = static_cast<long long>(p1) + text::length(leftDelimiter);
-  if (s > text::length(text)) return {};
-  const int p2 = text::find(text, rightDelimiter, static_cast<int>(s));
-  if (p2 == -1) return {};
-  return text::middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
-}
 
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -44,15 +34,22 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
+bool printableAddress(std::string_view address) {
+  return std::none_of(address.begin(), address.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
 std::string url_host(std::string_view address, bool keep_port) {
   std::string u = text::to_lower(address);
   if (text::right(u, 1) != "/") u += '/';
   std::string host;
   if (text::left(u, 8) == "https://") {
-    host = between(u, "https://", "/");
+    host = text::between(u, "https://", "/");
   } else {
     if (text::find(u, "http://") == -1) u = "http://" + u;
-    host = between(u, "http://", "/");
+    host = text::between(u, "http://", "/");
   }
   if (keep_port) return host;
   const int p = text::find(host, ":");
@@ -79,6 +76,7 @@ std::string url_path(std::string_view address) {
 }
 
 std::optional<WebAddress> splitWebAddress(std::string_view address) {
+  if (!printableAddress(address)) return std::nullopt;
   const std::string_view rest = address.substr(0, address.find('#'));
   const bool secure = startsWithNoCase(rest, "https://");
   if (!secure && !startsWithNoCase(rest, "http://")) return std::nullopt;
@@ -94,10 +92,7 @@ std::optional<WebAddress> splitWebAddress(std::string_view address) {
     // next one, a "/" among them, as a two-byte character.
     if (static_cast<unsigned char>(c) <= ' ' || static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
   }
-  WebAddress url{.secure = secure,
-                 .host = url_host(rest),
-                 .port = static_cast<std::uint16_t>(secure ? 443 : 80),
-                 .path = url_path(rest)};
+  WebAddress url{.secure = secure, .host = url_host(rest), .port = secure ? 443 : 80, .path = url_path(rest)};
   if (url.host.empty()) return std::nullopt;
   if (const int colon = text::find(hostAndPort, ":"); colon != -1) {
     const std::string digits = hostAndPort.substr(static_cast<std::size_t>(colon));
@@ -109,10 +104,26 @@ std::optional<WebAddress> splitWebAddress(std::string_view address) {
         if (port > 65535) return std::nullopt;
       }
       if (port == 0) return std::nullopt;
-      url.port = static_cast<std::uint16_t>(port);
+      url.port = static_cast<std::int32_t>(port);
     }
   }
   return url;
+}
+
+std::optional<WebAddress> redirectTarget(const WebAddress& from, std::string_view location) {
+  if (location.starts_with("//"))
+    return splitWebAddress((from.secure ? "https:" : "http:") + std::string(location));
+  if (startsWithNoCase(location, "http://") || startsWithNoCase(location, "https://"))
+    return splitWebAddress(location);
+  WebAddress to = from;
+  if (location.starts_with("/")) {
+    to.path = location;
+  } else {
+    const std::size_t slash = from.path.find_last_of('/', from.path.find('?'));
+    to.path = (slash == std::string::npos ? std::string("/") : from.path.substr(0, slash + 1)) +
+              std::string(location);
+  }
+  return to;
 }
 
 }  // namespace vex

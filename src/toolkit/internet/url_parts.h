@@ -17,10 +17,14 @@ std::int32_t url_port(std::string_view address);
 // Path and query from the "/" after the host, in the address's own case; "/" when there is none.
 std::string url_path(std::string_view address);
 
+// True when every byte is printable: no control bytes (C0, DEL), which
+// would end a request line or start a header of the server's choosing.
+bool printableAddress(std::string_view address);
+
 struct WebAddress {
   bool secure = false;  // https
   std::string host;
-  std::uint16_t port = 80;
+  std::int32_t port = 80;  // 1 to 65535 from a server's address
   std::string path = "/";  // with the query; never empty
 };
 
@@ -28,7 +32,13 @@ struct WebAddress {
 // the program takes from a server (a download, a redirect's Location):
 // "http://" or "https://" (in any case), an ASCII host without a user,
 // query or second colon, and a port of 1 to 65535 when one is written. Everything
-// from the first "#" on is ignored. Anything else gives nothing.
+// from the first "#" on is ignored, but no control byte is taken anywhere.
+// Anything else gives nothing.
 std::optional<WebAddress> splitWebAddress(std::string_view address);
+
+// Where a redirect's Location leads from `from`: an absolute address (a
+// "//host" one in from's scheme) as splitWebAddress reads it, a path from
+// the root, or a path relative to from's folder.
+std::optional<WebAddress> redirectTarget(const WebAddress& from, std::string_view location);
 
 }  // namespace vex
