@@ -8,6 +8,7 @@
 #include <ostream>
 #include <set>
 
+#include "../support/window_pixels.h"
 #include "toolkit/common/embedded.h"
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/win32_backend.h"
@@ -132,15 +133,16 @@ inline int fontHeight(HFONT font) {
   return lf.lfHeight;
 }
 
-inline std::set<COLORREF> coloursIn(const win::WindowPixels& p, const RECT& area) {
+inline std::set<COLORREF> coloursIn(const WindowPixels& p, const RECT& area) {
   std::set<COLORREF> out;
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x) out.insert(p.at(x, y));
   return out;
 }
 
-// Every box of the window at `dpi`: the painted controls' boxes, the child
-// windows of the list and the bar, and the tooltip tools.
+// Every box of the window at `dpi`: the controls' boxes as a screen reader
+// is told them, the child windows of the list and the bar, and the tooltip
+// tools.
 inline void expectScaledBoxes(const Ui& ui, const win::Win32Backend& backend, int dpi) {
   HWND window = backend.windowHandle(kScaleWin);
   RECT client;
@@ -150,7 +152,7 @@ inline void expectScaledBoxes(const Ui& ui, const win::Win32Backend& backend, in
   for (std::int32_t id : kScaleControls) {
     const ControlRef ref{kScaleWin, id};
     const RECT want = scaledBox(ui, ref, dpi);
-    EXPECT_EQ(backend.controlBox(ref), want) << "control " << id;
+    EXPECT_EQ(readerBox(window, ui.indexOf(ref) + 1), want) << "control " << id;
     if (HWND child = GetDlgItem(window, id)) {
       EXPECT_EQ(childRect(child), want) << "control " << id;
     }
@@ -172,6 +174,8 @@ class ScaleWindowTest : public ::testing::Test {
     window = backend.windowHandle(kScaleWin);
     ASSERT_NE(window, nullptr);
   }
+  // A control's box in client pixels, as a screen reader is told it.
+  RECT box(std::int32_t id) const { return readerBox(window, ui.indexOf({kScaleWin, id}) + 1); }
   void TearDown() override { ui.close(kScaleWin); }
   HWND list() const { return GetDlgItem(window, kScaleList); }
 

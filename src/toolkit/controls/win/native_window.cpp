@@ -236,12 +236,6 @@ void NativeWindow::present(HDC dc, const RECT& area) {
   buffer_.copyTo(dc, area);
 }
 
-WindowPixels NativeWindow::drawnPixels() {
-  if (!hwnd()) return {};
-  render(WindowDc(hwnd()).get());
-  return buffer_.pixels();
-}
-
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {
   // By reference: the window may be closed before the queue runs.
   backend_.later([&ui = ui_, ref = c.ref(), e] {

@@ -90,9 +90,6 @@ class NativeWindow {
   // Tells screen readers (WinEvent hooks) that `c` changed.
   void notify(DWORD event, const NativeControl& c) const;
 
-  // For tests: the back buffer brought up to date.
-  WindowPixels drawnPixels();
-
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);

@@ -166,14 +166,4 @@ HWND Win32Backend::windowHandle(std::int32_t window) const {
   return w ? w->hwnd() : nullptr;
 }
 
-WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->drawnPixels() : WindowPixels{};
-}
-
-RECT Win32Backend::controlBox(ControlRef ref) const {
-  NativeControl* c = find(ref);
-  return c ? c->placement().box : RECT{};
-}
-
 }  // namespace vex::win
