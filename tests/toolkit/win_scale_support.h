@@ -64,7 +64,6 @@ inline WindowLayout scaleLayout() {
   close.hint = "关闭窗口";
   close.textColour[kNormal] = rgb(0xECECEC);
   close.backColour[kNormal] = rgb(0x202A38);
-  close.events = {Event::Clicked};
   // The strip ends at 201: right of it the window's key colour shows.
   ControlState strip = control(kScaleStrip, ControlKind::ShapeBox, 0, 0, 201, 27);
   strip.fill = kStripFill;
@@ -74,7 +73,6 @@ inline WindowLayout scaleLayout() {
   coin.hint = "花费";
   coin.textColour[kNormal] = rgb(0xECECEC);
   coin.backColour[kNormal] = rgb(0x202A38);
-  coin.events = {Event::Clicked};
   ControlState body = control(kScaleBody, ControlKind::ShapeBox, 0, 27, 301, 91);
   body.fill = kBodyFill;
   ControlState list = control(kScaleList, ControlKind::ListView, 1, 119, 299, 101);
@@ -174,10 +172,10 @@ class ScaleWindowTest : public ::testing::Test {
     window = backend.windowHandle(kScaleWin);
     ASSERT_NE(window, nullptr);
   }
-  // A control's box in client pixels, as a screen reader is told it.
-  RECT box(std::int32_t id) const { return readerBox(window, ui.indexOf({kScaleWin, id}) + 1); }
   void TearDown() override { ui.close(kScaleWin); }
   HWND list() const { return GetDlgItem(window, kScaleList); }
+  // A control's box in client pixels, as a screen reader is told it.
+  RECT box(std::int32_t id) const { return readerBox(window, ui.indexOf({kScaleWin, id}) + 1); }
 
   Ui ui;
   win::Win32Backend backend{ui};
