@@ -19,11 +19,12 @@
 
 namespace vex::win {
 
+class Win32Backend;
 using UniqueRegion = Unique<HRGN, DeleteObjectFree>;
 
 class NativeWindow {
  public:
-  NativeWindow(Win32Backend& backend, Ui& ui, WindowState& state, HWND owner);
+  NativeWindow(Win32Backend& backend, WindowState& state, HWND owner);
   ~NativeWindow();
   NativeWindow(const NativeWindow&) = delete;
   NativeWindow& operator=(const NativeWindow&) = delete;
