@@ -7,7 +7,10 @@
 #include <oleacc.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "toolkit/system/handles.h"
 
 namespace vex::test {
 
@@ -30,22 +33,16 @@ WindowPixels capturePixels(HWND window, Draw draw) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HDC memory = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  WindowPixels out;
-  if (memory && bitmap && bits) {
-    HGDIOBJ was = SelectObject(memory, bitmap);
-    draw(memory);
-    GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    out.rgb.assign(first, first + static_cast<std::size_t>(w) * h);
-    for (std::uint32_t& p : out.rgb) p &= 0x00FFFFFF;
-    out.width = w;
-    out.height = h;
-    SelectObject(memory, was);
-  }
-  if (bitmap) DeleteObject(bitmap);
-  if (memory) DeleteDC(memory);
+  win::UniqueDc memory(CreateCompatibleDC(nullptr));
+  win::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!memory || !bitmap || !bits) return {};
+  win::Selected selected(memory.get(), bitmap.get());
+  draw(memory.get());
+  GdiFlush();
+  WindowPixels out{w, h, {}};
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  out.rgb.assign(first, first + static_cast<std::size_t>(w) * h);
+  for (std::uint32_t& p : out.rgb) p &= 0x00FFFFFF;
   return out;
 }
 
@@ -54,11 +51,9 @@ WindowPixels capturePixels(HWND window, Draw draw) {
 inline WindowPixels screenPixels(HWND window) {
   UpdateWindow(window);
   return capturePixels(window, [window](HDC memory) {
-    HDC dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
-    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
+    BitBlt(memory, 0, 0, client.right, client.bottom, win::WindowDc(window).get(), 0, 0, SRCCOPY);
   });
 }
 
@@ -74,17 +69,17 @@ inline WindowPixels printedPixels(HWND window) {
 // The box of the window's `child`th control (from 1, in table order) as a
 // screen reader is told it, in client pixels; empty when it is not told.
 inline RECT readerBox(HWND window, long child) {
-  IAccessible* reader = nullptr;
+  IAccessible* object = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                        reinterpret_cast<void**>(&reader))))
+                                        reinterpret_cast<void**>(&object))))
     return {};
+  const auto release = [](IAccessible* a) { a->Release(); };
+  const std::unique_ptr<IAccessible, decltype(release)> reader(object, release);
   VARIANT which{};
   which.vt = VT_I4;
   which.lVal = child;
   LONG x = 0, y = 0, width = 0, height = 0;
-  const HRESULT told = reader->accLocation(&x, &y, &width, &height, which);
-  reader->Release();
-  if (FAILED(told)) return {};
+  if (FAILED(reader->accLocation(&x, &y, &width, &height, which))) return {};
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   return {x - origin.x, y - origin.y, x - origin.x + width, y - origin.y + height};

@@ -2,7 +2,6 @@
 // list view has its own header.
 #pragma once
 #include <memory>
-#include <span>
 
 #include "toolkit/controls/win/stock_control.h"
 #include "toolkit/pictures/gdi_picture.h"

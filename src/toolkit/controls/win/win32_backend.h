@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "toolkit/controls/ui.h"
-#include "toolkit/controls/win/back_buffer.h"
 #include "toolkit/pictures/picture_cache.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/ui_dispatcher.h"
