@@ -10,21 +10,7 @@ namespace vex::test {
 using namespace layout;
 
 const Ui& registeredUi() {
-  struct Bound {
-    Ui ui;
-    FakeShell shell{ui};
-    GameTables tables;
-    LineupViewState lineup;
-    PickerState picker;
-    ChartState chart;
-    Views views{ui, shell, tables, lineup, picker, chart};
-  };
-  static const std::unique_ptr<Bound> bound = [] {
-    auto b = std::make_unique<Bound>();
-    registerLayouts(b->ui);
-    bindViewHandlers(b->views);
-    return b;
-  }();
+  static const auto bound = std::make_unique<BoundViews>();
   return bound->ui;
 }
 
