@@ -25,7 +25,6 @@ WindowLayout testLayout(std::int32_t id) {
   button.left = 5;
   button.top = 6;
   button.caption = "x";
-  button.events = {Event::Clicked};
   ControlState list;
   list.id = kList;
   list.kind = ControlKind::ListView;

@@ -2,6 +2,7 @@
 // fallback, transparency over what lies beneath, tooltips; progress bars.
 #include <gtest/gtest.h>
 
+#include "../support/window_pixels.h"
 #include "toolkit/controls/win/win32_backend.h"
 #include "toolkit/system/wide_text.h"
 #include "win_test_support.h"
@@ -127,10 +128,11 @@ TEST_F(WinControlsTest, OnlyTheStockControlsHaveWindowsOfTheirOwn) {
   EXPECT_TRUE(GetWindowLongW(window(), GWL_STYLE) & WS_CLIPCHILDREN);
 }
 
-// The back buffer holds what the screen shows, the hover look included.
-TEST_F(WinControlsTest, TheBackBufferHoldsWhatTheWindowShows) {
+// A screenshot tool asking the window to print itself gets what the screen
+// shows, the hover look included.
+TEST_F(WinControlsTest, WhatTheWindowPrintsIsWhatItShows) {
   hover(kButton);
-  const win::WindowPixels drawn = backend.drawnPixels(kWin);
+  const test::WindowPixels drawn = test::printedPixels(window());
   ASSERT_EQ(drawn.width, 400);
   ASSERT_EQ(drawn.height, 200);
   for (auto [x, y] : {std::pair{0, 0}, {11, 11}, {30, 22}, {215, 15}, {20, 120}, {60, 120}, {100, 160}}) {

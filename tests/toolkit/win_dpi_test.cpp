@@ -95,7 +95,7 @@ TEST_F(WinDpiTest, BoxesFollowWritesAtTheWindowsScale) {
   ui.setVisible({kScaleWin, test::kScaleCoin}, true);
   pump(20);
   test::expectScaledBoxes(ui, backend, 144);
-  EXPECT_EQ(backend.controlBox({kScaleWin, test::kScaleLogo}).left, 12) << "(3 + 5) * 1.5";
+  EXPECT_EQ(box(test::kScaleLogo).left, 12) << "(3 + 5) * 1.5";
 }
 
 TEST_F(WinDpiTest, FontAndListAtTheWindowsScale) {
@@ -134,7 +134,7 @@ TEST_F(WinDpiTest, FontAndListAtTheWindowsScale) {
 }
 
 TEST_F(WinDpiTest, PicturesScaledCrispAndTheKeyOnlyBetweenControls) {
-  const win::WindowPixels p = backend.drawnPixels(kScaleWin);
+  const test::WindowPixels p = test::screenPixels(window);
   ASSERT_EQ(p.width, 452);
   ASSERT_EQ(p.height, 377);
   // The logo's 16 px stripes at 24 px: only its two greys and, in its keyed
@@ -142,7 +142,7 @@ TEST_F(WinDpiTest, PicturesScaledCrispAndTheKeyOnlyBetweenControls) {
   EXPECT_EQ(test::coloursIn(p, {8, 8, 32, 32}),
             (std::set<COLORREF>{RGB(0x5F, 0x5F, 0x5F), RGB(0x61, 0x61, 0x61), test::kStripFill}));
   // The coin picture, 13 px at 20: one colour, left in the button.
-  const RECT coin = backend.controlBox({kScaleWin, test::kScaleCoin});
+  const RECT coin = box(test::kScaleCoin);
   EXPECT_EQ(p.at(coin.left, (coin.top + coin.bottom) / 2), RGB(0xE0, 0xB0, 0x20));
   EXPECT_EQ(p.at(coin.left + 19, (coin.top + coin.bottom) / 2), RGB(0xE0, 0xB0, 0x20));
   EXPECT_NE(p.at(coin.left + 20, coin.top + 1), RGB(0xE0, 0xB0, 0x20));
@@ -151,7 +151,7 @@ TEST_F(WinDpiTest, PicturesScaledCrispAndTheKeyOnlyBetweenControls) {
   EXPECT_EQ(test::coloursIn(p, {0, 177, 452, 179}), (std::set<COLORREF>{test::kScaleKey}));
   // Every painted control is free of it, seams included.
   for (std::int32_t id : {test::kScaleStrip, test::kScaleBody}) {
-    const auto colours = test::coloursIn(p, backend.controlBox({kScaleWin, id}));
+    const auto colours = test::coloursIn(p, box(id));
     EXPECT_EQ(colours.count(test::kScaleKey), 0u) << "control " << id;
   }
 }
@@ -160,7 +160,7 @@ TEST_F(WinDpiTest, ClicksHitTheScaledBoxes) {
   int clicks = 0;
   ui.bind({kScaleWin, test::kScaleClose}, Event::Clicked, [&] { ++clicks; });
   // The close button: layout (161, 1) to (200, 26), on screen (242, 2) to (300, 39).
-  const RECT close = backend.controlBox({kScaleWin, test::kScaleClose});
+  const RECT close = box(test::kScaleClose);
   EXPECT_EQ(close, (RECT{242, 2, 300, 39}));
   test::postClick(window, {299, 38});
   pump(50);

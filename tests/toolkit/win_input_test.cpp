@@ -37,7 +37,6 @@ ControlState button(std::int32_t id, int left, int top, std::int32_t parent = 0)
   b.backColour[kHover] = kHoverBack;
   b.backColour[kPressed] = kPressedBack;
   b.pointer = Pointer::Hand;
-  b.events = {Event::Clicked, Event::RightButtonPressed};
   return b;
 }
 
@@ -84,7 +83,6 @@ WindowLayout layout() {
   disabled.disabled = true;
   ControlState box = control(kBox, ControlKind::ShapeBox, 0, 110, 300, 90);
   box.fill = kFill;
-  box.events = {Event::LeftButtonPressed};
   // Earlier rows lie above later ones.
   w.controls = {label,
                 picture,

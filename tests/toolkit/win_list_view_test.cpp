@@ -66,7 +66,6 @@ WindowLayout layout() {
   w.left = 200;
   w.top = 150;
   ControlState list = test::control(kList, ControlKind::ListView, 0, 26, 400, 274);
-  list.events = {Event::ListClicked};
   list.list.columns = {{"评级", 40, Align::Left},
                        {"名称", 135, Align::Left},
                        {"", 22, Align::Centre},

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <set>
 
+#include "../support/window_pixels.h"
 #include "toolkit/common/embedded.h"
 #include "toolkit/controls/win/control_kinds.h"
 #include "toolkit/controls/win/win32_backend.h"
@@ -63,7 +64,6 @@ inline WindowLayout scaleLayout() {
   close.hint = "关闭窗口";
   close.textColour[kNormal] = rgb(0xECECEC);
   close.backColour[kNormal] = rgb(0x202A38);
-  close.events = {Event::Clicked};
   // The strip ends at 201: right of it the window's key colour shows.
   ControlState strip = control(kScaleStrip, ControlKind::ShapeBox, 0, 0, 201, 27);
   strip.fill = kStripFill;
@@ -73,7 +73,6 @@ inline WindowLayout scaleLayout() {
   coin.hint = "花费";
   coin.textColour[kNormal] = rgb(0xECECEC);
   coin.backColour[kNormal] = rgb(0x202A38);
-  coin.events = {Event::Clicked};
   ControlState body = control(kScaleBody, ControlKind::ShapeBox, 0, 27, 301, 91);
   body.fill = kBodyFill;
   ControlState list = control(kScaleList, ControlKind::ListView, 1, 119, 299, 101);
@@ -132,15 +131,16 @@ inline int fontHeight(HFONT font) {
   return lf.lfHeight;
 }
 
-inline std::set<COLORREF> coloursIn(const win::WindowPixels& p, const RECT& area) {
+inline std::set<COLORREF> coloursIn(const WindowPixels& p, const RECT& area) {
   std::set<COLORREF> out;
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x) out.insert(p.at(x, y));
   return out;
 }
 
-// Every box of the window at `dpi`: the painted controls' boxes, the child
-// windows of the list and the bar, and the tooltip tools.
+// Every box of the window at `dpi`: the controls' boxes as a screen reader
+// is told them, the child windows of the list and the bar, and the tooltip
+// tools.
 inline void expectScaledBoxes(const Ui& ui, const win::Win32Backend& backend, int dpi) {
   HWND window = backend.windowHandle(kScaleWin);
   RECT client;
@@ -150,7 +150,7 @@ inline void expectScaledBoxes(const Ui& ui, const win::Win32Backend& backend, in
   for (std::int32_t id : kScaleControls) {
     const ControlRef ref{kScaleWin, id};
     const RECT want = scaledBox(ui, ref, dpi);
-    EXPECT_EQ(backend.controlBox(ref), want) << "control " << id;
+    EXPECT_EQ(readerBox(window, ui.indexOf(ref) + 1), want) << "control " << id;
     if (HWND child = GetDlgItem(window, id)) {
       EXPECT_EQ(childRect(child), want) << "control " << id;
     }
@@ -174,6 +174,8 @@ class ScaleWindowTest : public ::testing::Test {
   }
   void TearDown() override { ui.close(kScaleWin); }
   HWND list() const { return GetDlgItem(window, kScaleList); }
+  // A control's box in client pixels, as a screen reader is told it.
+  RECT box(std::int32_t id) const { return readerBox(window, ui.indexOf({kScaleWin, id}) + 1); }
 
   Ui ui;
   win::Win32Backend backend{ui};

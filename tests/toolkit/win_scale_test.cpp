@@ -230,7 +230,7 @@ TEST_F(WinDpiChangeTest, TakesTheSuggestedRectangleAndPlacesEveryBoxFontAndPictu
   EXPECT_EQ(iconW, MulDiv(shipped.cx, 144, 96));
   EXPECT_EQ(iconH, MulDiv(shipped.cy, 144, 96));
 
-  const win::WindowPixels pixels = backend.drawnPixels(kScaleWin);
+  const test::WindowPixels pixels = test::screenPixels(window);
   ASSERT_EQ(pixels.width, 452);
   ASSERT_EQ(pixels.height, 377);
   // Logo at layout (5, 5) 16 x 16: now 24 x 24 at (8, 8).
@@ -241,7 +241,7 @@ TEST_F(WinDpiChangeTest, TakesTheSuggestedRectangleAndPlacesEveryBoxFontAndPictu
 }
 
 TEST_F(WinDpiChangeTest, BackAtTheFirstScaleEveryPixelIsAsBefore) {
-  const win::WindowPixels before = backend.drawnPixels(kScaleWin);
+  const test::WindowPixels before = test::screenPixels(window);
   RECT outer;
   GetWindowRect(window, &outer);
   moveToDisplay(144);
@@ -252,7 +252,7 @@ TEST_F(WinDpiChangeTest, BackAtTheFirstScaleEveryPixelIsAsBefore) {
   test::expectScaledBoxes(ui, backend, 96);
   EXPECT_EQ(test::fontHeight(reinterpret_cast<HFONT>(SendMessageW(list(), WM_GETFONT, 0, 0))), -12);
   EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 41);
-  const win::WindowPixels after = backend.drawnPixels(kScaleWin);
+  const test::WindowPixels after = test::screenPixels(window);
   ASSERT_EQ(after.width, before.width);
   ASSERT_EQ(after.height, before.height);
   EXPECT_TRUE(after.rgb == before.rgb);

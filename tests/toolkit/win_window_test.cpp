@@ -35,12 +35,10 @@ WindowLayout stripLayout() {
   close.caption = "关闭";
   close.hint = "关闭窗口";  // its tooltip subclass sees the window go
   close.pointer = Pointer::Hand;
-  close.events = {Event::Clicked};
   ControlState strip = control(kStrip, ControlKind::ShapeBox, 0, 0, 201, 26);
   strip.fill = rgb(0x171C25);
   ControlState body = control(kBody, ControlKind::ShapeBox, 0, 26, 300, 94);
   body.fill = rgb(0x0F2D38);
-  body.events = {Event::LeftButtonPressed};
   ControlState button = control(kButton, ControlKind::SuperBtn, 30, 20, 60, 30, kBody);
   button.caption = "清空";
   button.textColour[kNormal] = rgb(0xECECEC);

@@ -87,20 +87,14 @@ class RecordingBackend final : public UiBackend {
   std::vector<std::int32_t> minimised;
 };
 
-class ViewTest : public ::testing::Test {
- protected:
-  ViewTest() {
+// The layouts, the game tables and the views' handlers bound, as the
+// program binds them, over a backend that opens nothing.
+struct BoundViews {
+  BoundViews() {
     layout::registerLayouts(ui);
     loadGameTables(tables);
     bindViewHandlers(views);
-    // The app's MainWindow created handler, as far as the views are concerned.
-    ui.bindCreated(layout::kMainWindow, [this] { startLineupView(views); });
-    ui.open(layout::kMainWindow);
-    ui.moveWindow(layout::kMainWindow, 100, 50);
   }
-
-  const ControlState& main(std::int32_t id) const { return ui.control({layout::kMainWindow, id}); }
-  void click(std::int32_t window, std::int32_t control) { ui.raise({window, control}, Event::Clicked); }
 
   RecordingBackend backend;
   Ui ui{&backend};
@@ -110,6 +104,19 @@ class ViewTest : public ::testing::Test {
   PickerState picker;
   ChartState chart;
   Views views{ui, shell, tables, lineup, picker, chart};
+};
+
+class ViewTest : public ::testing::Test, protected BoundViews {
+ protected:
+  ViewTest() {
+    // The app's MainWindow created handler, as far as the views are concerned.
+    ui.bindCreated(layout::kMainWindow, [this] { startLineupView(views); });
+    ui.open(layout::kMainWindow);
+    ui.moveWindow(layout::kMainWindow, 100, 50);
+  }
+
+  const ControlState& main(std::int32_t id) const { return ui.control({layout::kMainWindow, id}); }
+  void click(std::int32_t window, std::int32_t control) { ui.raise({window, control}, Event::Clicked); }
 };
 
 }  // namespace vex::test

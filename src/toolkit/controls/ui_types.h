@@ -96,7 +96,6 @@ struct ControlState {
   bool disabled = false;
   bool tabStop = false;
   Pointer pointer = Pointer::Arrow;
-  std::vector<Event> events{};  // the events the layout binds for this control
 
   Text caption{};
   Text hint{};
@@ -117,12 +116,6 @@ struct ControlState {
   // Set by the backend while it draws the control: a write reaches it
   // through the record it changed.
   ControlPeer* peer = nullptr;
-
-  bool hasEvent(Event e) const {
-    for (Event x : events)
-      if (x == e) return true;
-    return false;
-  }
 };
 
 struct WindowState {

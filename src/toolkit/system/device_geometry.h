@@ -12,6 +12,7 @@ inline constexpr int kLayoutDpi = 96;
 
 class DeviceGeometry {
  public:
+  explicit DeviceGeometry(int dpi = kLayoutDpi) { setDpi(dpi); }
   int dpi() const { return dpi_; }
   void setDpi(int dpi) { dpi_ = dpi > 0 ? dpi : kLayoutDpi; }
 

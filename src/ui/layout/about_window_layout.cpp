@@ -19,7 +19,6 @@ ControlState bodyButton(ButtonRow row) {
   row.parent = a::外形框2;
   row.look = kAboutButtonLook;
   row.pointer = Pointer::Hand;
-  row.events = {Event::Clicked};
   return superBtn(std::move(row));
 }
 
@@ -79,9 +78,7 @@ WindowLayout build() {
                          .box = {16, 16, 344, 30},
                          .caption = "热爱对战，轻松布阵！新手必备！永久免费！",
                          .back = kBody}));
-  // A left press on the body is bound to a handler that does nothing.
-  c.push_back(shapeBox(
-      {.id = a::外形框2, .name = "外形框2", .box = {0, 26, 376, 250}, .events = {Event::LeftButtonPressed}}));
+  c.push_back(shapeBox({.id = a::外形框2, .name = "外形框2", .box = {0, 26, 376, 250}}));
   c.push_back(shapeBox({.id = a::外形框1, .name = "外形框1", .box = {0, 0, 211, 26}, .fill = kStrip}));
   c.push_back(logo({.id = a::LOGO, .strip = a::外形框1}));
   c.push_back(closeButton({.id = a::关闭按钮, .strip = a::外形框1, .left = 170}));

@@ -9,22 +9,20 @@ namespace {
 using namespace rows;
 namespace ic = item_chart_window;
 
-// Cell n: the top row (base items by column) takes clicks with the hand,
-// the left column (base items by row) takes clicks with the arrow, the
-// corner 装备1 also toggles on the right button; inner cells only show.
+// Cell n: the top row (base items by column) shows the hand; the corner
+// 装备1 shows its toggle. The views bind the clicks of the top row and the
+// left column, and the corner's right button; inner cells only show.
 ControlState chartCell(int n) {
   const int row = (n - 1) / ic::kChartColumns, column = (n - 1) % ic::kChartColumns;
-  const bool topRow = row == 0, leftColumn = column == 0 && row > 0;
+  const bool topRow = row == 0;
   ButtonRow cell{.id = ic::kChartCells[n - 1],
                  .name = numbered("装备", n),
                  .box = {37 * column, 31 + 37 * row, 32, 32},
                  .look = kCellLook,
                  .pointer = topRow ? Pointer::Hand : Pointer::Arrow};
-  if (topRow || leftColumn) cell.events.push_back(Event::Clicked);
   if (n == 1) {
     cell.hint = "全开/半开";
     cell.picture = assets::layoutChartCornerPng.bytes();
-    cell.events.push_back(Event::RightButtonPressed);
   }
   return superBtn(std::move(cell));
 }

@@ -34,7 +34,6 @@ ControlState superBtn(ButtonRow row) {
       placed(ControlKind::SuperBtn, row.id, std::move(row.name), row.parent, row.box, row.visible);
   c.tabStop = row.tabStop;
   c.pointer = row.pointer;
-  c.events = std::move(row.events);
   c.caption = std::move(row.caption);
   c.hint = std::move(row.hint);
   c.picture = std::move(row.picture);
@@ -65,14 +64,12 @@ ControlState picBox(PictureRow row) {
 ControlState shapeBox(ShapeRow row) {
   ControlState c = control(ControlKind::ShapeBox, row.id, std::move(row.name), row.box, true);
   c.fill = row.fill;
-  c.events = std::move(row.events);
   return c;
 }
 
 ControlState listView(ListRow row) {
   ControlState c = control(ControlKind::ListView, row.id, std::move(row.name), row.box, true);
   c.tabStop = true;
-  c.events = std::move(row.events);
   c.list.columns = std::move(row.columns);
   c.list.background = kWhite;
   return c;
@@ -95,7 +92,6 @@ ControlState stripPictureButton(const StripRow& row, const char* name, Bytes pic
                    .parent = row.strip,
                    .box = {row.left, 1, 40, 24},
                    .pointer = Pointer::Hand,
-                   .events = {Event::Clicked},
                    .picture = std::move(picture),
                    .hoverPicture = std::move(hover)});
 }
@@ -128,7 +124,6 @@ ControlState menuButton(const StripRow& row) {
                    .box = {row.left, 1, row.width, 24},
                    .look = kMenuLook,
                    .pointer = Pointer::Hand,
-                   .events = {Event::Clicked},
                    .caption = row.caption});
 }
 

@@ -54,7 +54,6 @@ struct ButtonRow {
   bool visible = true;
   ButtonLook look = kPlainLook;
   Pointer pointer = Pointer::Arrow;
-  std::vector<Event> events{};
   bool tabStop = true;
   Text caption{}, hint{};
   Bytes picture{}, hoverPicture{};
@@ -82,14 +81,12 @@ struct ShapeRow {
   std::string name{};
   Box box{};
   Colour fill = kBody;
-  std::vector<Event> events{};
 };
 struct ListRow {
   std::int32_t id = 0;
   std::string name{};
   Box box{};
   std::vector<ListColumn> columns{};
-  std::vector<Event> events{};
 };
 // A piece of a window's title strip.
 struct StripRow {

@@ -40,8 +40,7 @@ ControlState pickerButton(int n) {
                    .box = box,
                    .visible = chosen,
                    .look = chosen ? kStripLook : kCellLook,
-                   .pointer = Pointer::Hand,
-                   .events = {Event::Clicked}});
+                   .pointer = Pointer::Hand});
 }
 
 // The buttons on the panel 外形框2.
@@ -49,7 +48,6 @@ ControlState panelButton(ButtonRow row) {
   row.parent = lw::外形框2;
   row.look = kPanelLook;
   row.pointer = Pointer::Hand;
-  row.events = {Event::Clicked};
   return superBtn(std::move(row));
 }
 
@@ -127,8 +125,7 @@ WindowLayout build() {
   c.push_back(listView({.id = lw::阵容超级列表框,
                         .name = "阵容超级列表框",
                         .box = {0, 150, 542, 230},
-                        .columns = lineupColumns(),
-                        .events = {Event::ListClicked}}));
+                        .columns = lineupColumns()}));
   return w;
 }
 

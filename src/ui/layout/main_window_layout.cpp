@@ -18,8 +18,7 @@ ControlState heroSlot(int k) {
                    .box = {55 * (k - 1), 36, 47, 47},
                    .visible = false,
                    .look = kSlotLook,
-                   .pointer = Pointer::Hand,
-                   .events = {Event::Clicked}});
+                   .pointer = Pointer::Hand});
 }
 
 // Carry k; its marker sits at the carry's lower right.

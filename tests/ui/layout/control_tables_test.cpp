@@ -1,5 +1,6 @@
 // Every control row of the eight windows: kind, id, parent, window
-// position, size, flags, pointer, events and relative creation order.
+// position, size, flags, pointer, the events that reach a handler and
+// relative creation order.
 // The 装备N grid and the 英雄列表按钮N family have their own tests.
 #include "layout_test_support.h"
 
@@ -13,6 +14,8 @@ constexpr ControlKind SB = ControlKind::SuperBtn, PB = ControlKind::PicBox, SH =
 constexpr Pointer H = Pointer::Hand, A = Pointer::Arrow;
 const std::vector<Event> kClick{Event::Clicked};
 const std::vector<Event> kNone{};
+// Clicked too, but bound by the app: tests/app clicks MainWindow's strip.
+const std::vector<Event> kAppClick{};
 
 TEST(ControlTables, MainWindow) {
   constexpr std::int32_t s = 0x16012B00;
@@ -27,11 +30,11 @@ TEST(ControlTables, MainWindow) {
                  {"图片框2", PB, 0x16012D69, 0, 293, 127, 14, 14, false, false, false, A, kNone},
                  {"图片框1", PB, 0x16012D64, 0, 241, 127, 14, 14, false, false, false, A, kNone},
                  {"LOGO", PB, 0x16012C62, s, 5, 5, 16, 16, true, false, false, A, kNone},
-                 {"阵容菜单按钮", SB, 0x16012C58, s, 170, 1, 40, 24, true, false, true, H, kClick},
-                 {"装备图菜单按钮", SB, 0x16012C57, s, 210, 1, 50, 24, true, false, true, H, kClick},
-                 {"关于菜单按钮", SB, 0x16012C56, s, 260, 1, 40, 24, true, false, true, H, kClick},
-                 {"最小化按钮", SB, 0x16012C1B, s, 300, 1, 40, 24, true, false, true, H, kClick},
-                 {"关闭按钮", SB, 0x16012C19, s, 340, 1, 40, 24, true, false, true, H, kClick},
+                 {"阵容菜单按钮", SB, 0x16012C58, s, 170, 1, 40, 24, true, false, true, H, kAppClick},
+                 {"装备图菜单按钮", SB, 0x16012C57, s, 210, 1, 50, 24, true, false, true, H, kAppClick},
+                 {"关于菜单按钮", SB, 0x16012C56, s, 260, 1, 40, 24, true, false, true, H, kAppClick},
+                 {"最小化按钮", SB, 0x16012C1B, s, 300, 1, 40, 24, true, false, true, H, kAppClick},
+                 {"关闭按钮", SB, 0x16012C19, s, 340, 1, 40, 24, true, false, true, H, kAppClick},
                  {"核心英雄3", SB, 0x16012BCB, 0, 313, 96, 47, 47, false, false, false, A, kNone},
                  {"核心英雄2", SB, 0x16012BCA, 0, 262, 96, 47, 47, false, false, false, A, kNone},
                  {"核心英雄1", SB, 0x16012BC9, 0, 210, 96, 47, 47, false, false, false, A, kNone},
@@ -88,7 +91,8 @@ TEST(ControlTables, LineupWindowExceptPickerButtons) {
           {"图片框3", PB, 0x16013019, 0, 82, 128, 6, 6, false, false, false, A, kNone},
           {"图片框2", PB, 0x16013018, 0, 56, 128, 6, 6, false, false, false, A, kNone},
           {"图片框1", PB, 0x16013016, p, 30, 128, 6, 6, false, false, false, A, kNone},
-          {"使用按钮", SB, 0x16012F31, p, 210, 91, 24, 12, false, false, true, H, kClick},
+          // Its click does nothing: no handler.
+          {"使用按钮", SB, 0x16012F31, p, 210, 91, 24, 12, false, false, true, H, kNone},
           {"清空按钮", SB, 0x16012F30, p, 243, 91, 24, 12, true, false, true, H, kClick},
           {"花费列表按钮6", SB, 0x16012EF9, p, 14, 91, 50, 12, true, false, true, A, kNone},
           {"花费列表按钮5", SB, 0x16012EF8, p, 159, 35, 24, 12, true, false, true, H, kClick},

@@ -3,17 +3,22 @@
 #include <algorithm>
 #include <memory>
 
+#include "../../views/view_fixture.h"
+
 namespace vex::test {
 
 using namespace layout;
 
 const Ui& registeredUi() {
-  static const std::unique_ptr<Ui> ui = [] {
-    auto u = std::make_unique<Ui>();
-    registerLayouts(*u);
-    return u;
-  }();
-  return *ui;
+  static const auto bound = std::make_unique<BoundViews>();
+  return bound->ui;
+}
+
+std::vector<Event> handledEvents(ControlRef ref) {
+  std::vector<Event> out;
+  for (Event e : {Event::Clicked, Event::LeftButtonPressed, Event::RightButtonPressed, Event::ListClicked})
+    if (registeredUi().hasHandler(ref, e)) out.push_back(e);
+  return out;
 }
 
 void expectRows(std::int32_t window, const std::vector<Row>& rows) {
@@ -39,7 +44,7 @@ void expectRows(std::int32_t window, const std::vector<Row>& rows) {
     EXPECT_EQ(c.disabled, row.disabled);
     EXPECT_EQ(c.tabStop, row.tabStop);
     EXPECT_EQ(c.pointer, row.pointer);
-    EXPECT_EQ(c.events, row.events);
+    EXPECT_EQ(handledEvents({window, c.id}), row.events);
     const std::ptrdiff_t index = it - layout->controls.begin();
     EXPECT_GT(index, previous) << "created out of order";
     previous = index;

@@ -24,15 +24,18 @@ struct Row {
   bool disabled;
   bool tabStop;
   Pointer pointer;
-  std::vector<Event> events;
+  std::vector<Event> events;  // that reach a handler of the views
 };
 
 // Checks every expected row against the window's layout, and that the rows
 // appear in this relative creation order.
 void expectRows(std::int32_t window, const std::vector<Row>& rows);
 
-// Ui with all eight layouts registered.
+// Ui with all eight layouts registered and the views' handlers bound as
+// the program binds them (MainWindow's strip buttons are the app's).
 const Ui& registeredUi();
+// The events of `ref` that reach a handler there, in the order Event lists them.
+std::vector<Event> handledEvents(ControlRef ref);
 
 struct PictureSize {
   int width = 0, height = 0;

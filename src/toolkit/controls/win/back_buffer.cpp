@@ -1,7 +1,5 @@
 #include "toolkit/controls/win/back_buffer.h"
 
-#include "toolkit/pictures/gdi_picture.h"
-
 namespace vex::win {
 
 BackBuffer::~BackBuffer() { release(); }
@@ -35,22 +33,6 @@ void BackBuffer::copyTo(HDC target, const RECT& area) const {
   if (!dc_) return;
   BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(), area.left,
          area.top, SRCCOPY);
-}
-
-WindowPixels BackBuffer::pixels() const {
-  WindowPixels out;
-  if (!dc_) return out;
-  BITMAPINFO info = topDownInfo(width_, height_);
-  out.rgb.resize(static_cast<std::size_t>(width_) * height_);
-  // GetDIBits wants the bitmap out of every DC.
-  SelectObject(dc_.get(), old_);
-  const int rows = GetDIBits(dc_.get(), bitmap_.get(), 0, height_, out.rgb.data(), &info, DIB_RGB_COLORS);
-  SelectObject(dc_.get(), bitmap_.get());
-  if (rows != height_) return {};
-  for (std::uint32_t& p : out.rgb) p &= 0x00FFFFFF;
-  out.width = width_;
-  out.height = height_;
-  return out;
 }
 
 }  // namespace vex::win

@@ -1,22 +1,10 @@
 // A window's picture of its client area, kept between paints: controls are
 // drawn into it and it is copied to the screen in one go.
 #pragma once
-#include <cstdint>
-#include <vector>
 
 #include "toolkit/system/handles.h"
 
 namespace vex::win {
-
-// A copy of what a window shows, for tests and screenshots.
-struct WindowPixels {
-  int width = 0, height = 0;
-  std::vector<std::uint32_t> rgb;  // 0x00RRGGBB, rows from the top
-  COLORREF at(int x, int y) const {
-    const std::uint32_t p = rgb[static_cast<std::size_t>(y) * width + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-};
 
 class BackBuffer {
  public:
@@ -33,7 +21,6 @@ class BackBuffer {
   // while they are drawn, so a paint makes none of its own.
   HDC scratch() const { return scratch_.get(); }
   void copyTo(HDC target, const RECT& area) const;
-  WindowPixels pixels() const;
 
  private:
   void release();

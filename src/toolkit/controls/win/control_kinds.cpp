@@ -44,21 +44,21 @@ void Label::draw(HDC dc, const RECT& box) const {
   if (text().empty() || (state_.textColour[kNormal] == kDefaultColour && !state_.disabled)) return;
   // The text block is centred vertically, as in the title strips.
   const UINT format = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
-  Selected f(dc, font());
+  Selected f(dc, window_.font());
   RECT measure = r;
   const int height =
       DrawTextW(dc, text().c_str(), static_cast<int>(text().size()), &measure, format | DT_CALCRECT);
   if (height < r.bottom) r.top = (r.bottom - height) / 2;
-  drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : state_.textColour[kNormal], text(), r,
-           format);
+  drawText(dc, window_.font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : state_.textColour[kNormal],
+           text(), r, format);
+}
+
+void PicturedControl::changed(Change what) {
+  if (what == Change::Picture || what == Change::Enabled) load();
+  NativeControl::changed(what);
 }
 
 void PicBox::load() { picture_ = picture(state_.picture, state_.pictureKey, false); }
-
-void PicBox::changed(Change what) {
-  if (what == Change::Picture) load();
-  NativeControl::changed(what);
-}
 
 void PicBox::draw(HDC dc, const RECT& box) const {
   if (picture_) picture_->draw(dc, box, state_.fit, window_.pictureDc());
@@ -68,11 +68,6 @@ void PicBox::draw(HDC dc, const RECT& box) const {
 void SuperBtn::load() {
   resting_ = picture(state_.picture, state_.pictureKey, state_.disabled);
   hovered_ = picture(state_.hoverPicture, kDefaultColour, state_.disabled);
-}
-
-void SuperBtn::changed(Change what) {
-  if (what == Change::Picture || what == Change::Enabled) load();
-  NativeControl::changed(what);
 }
 
 void SuperBtn::draw(HDC dc, const RECT& box) const {
@@ -101,7 +96,7 @@ void SuperBtn::draw(HDC dc, const RECT& box) const {
   }
   const Colour colour = state_.textColour[s];
   if (!text().empty() && (colour != kDefaultColour || state_.disabled))
-    drawText(dc, font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour, text(), textBox,
+    drawText(dc, window_.font(), state_.disabled ? GetSysColor(COLOR_GRAYTEXT) : colour, text(), textBox,
              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (focusLook) {
     // Its inversion depends on the colours of the DC.

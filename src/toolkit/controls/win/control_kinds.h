@@ -2,7 +2,6 @@
 // list view has its own header.
 #pragma once
 #include <memory>
-#include <span>
 
 #include "toolkit/controls/win/stock_control.h"
 #include "toolkit/pictures/gdi_picture.h"
@@ -27,32 +26,39 @@ class Label final : public NativeControl {
   void draw(HDC dc, const RECT& box) const override;
 };
 
-// A picture.
-class PicBox final : public NativeControl {
+// A kind that shows pictures: taken from the cache anew when they, the
+// enabled state (which greys them) or the window's scale change.
+class PicturedControl : public NativeControl {
  public:
   using NativeControl::NativeControl;
   void create() override { load(); }
   void changed(Change what) override;
   void dpiChanged() override { load(); }
+
+ protected:
+  virtual void load() = 0;
+};
+
+// A picture.
+class PicBox final : public PicturedControl {
+ public:
+  using PicturedControl::PicturedControl;
   void draw(HDC dc, const RECT& box) const override;
 
  private:
-  void load();
+  void load() override;
   SharedPicture picture_;
 };
 
 // Flat button with colours per state, a resting and a hover picture. Its
 // window holds whether the pointer is over it and whether it is held down.
-class SuperBtn final : public NativeControl {
+class SuperBtn final : public PicturedControl {
  public:
-  using NativeControl::NativeControl;
-  void create() override { load(); }
-  void changed(Change what) override;
-  void dpiChanged() override { load(); }
+  using PicturedControl::PicturedControl;
   void draw(HDC dc, const RECT& box) const override;
 
  private:
-  void load();
+  void load() override;
   SharedPicture resting_, hovered_;
 };
 

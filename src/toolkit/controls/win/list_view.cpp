@@ -66,7 +66,7 @@ void ListView::scheduleSync() {
   if (syncPending_) return;
   syncPending_ = true;
   // By reference: the window may be closed before the queue runs.
-  backend().later([&backend = backend(), ref = ref()] {
+  window_.backend().later([&backend = window_.backend(), ref = ref()] {
     if (NativeControl* c = backend.find(ref)) c->settle();
   });
 }
@@ -87,7 +87,8 @@ void ListView::sync() {
   bool redrawAll = false;
   if (list.pictureSet.data() != shownSet_.data() || list.pictureSet.size() != shownSet_.size()) {
     // Shared, so the cache keeps the list (LVS_SHAREIMAGELISTS).
-    ListView_SetImageList(h, backend().pictures().imageList(list.pictureSet, dpi()), LVSIL_SMALL);
+    ListView_SetImageList(
+        h, window_.backend().pictures().imageList(list.pictureSet, window_.geometry().dpi()), LVSIL_SMALL);
     shownSet_ = list.pictureSet;
     redrawAll = true;
   }
@@ -143,12 +144,8 @@ void ListView::answer(NMLVDISPINFOW& info) const {
   const ListCell* cell = state_.list.cell(item.iItem, item.iSubItem);
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
     item.pszText[0] = L'\0';
-    if (cell && !cell->text.empty()) {
-      const std::wstring text = widen(cell->text);
-      const std::size_t n = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-      std::copy_n(text.data(), n, item.pszText);
-      item.pszText[n] = L'\0';
-    }
+    // Cut to the buffer, which it ends.
+    if (cell && !cell->text.empty()) lstrcpynW(item.pszText, widen(cell->text).c_str(), item.cchTextMax);
   }
   if (item.mask & LVIF_IMAGE) {
     // A text cell right of the first column names no picture at all:
@@ -173,9 +170,9 @@ int ListView::find(const NMLVFINDITEMW& request) const {
     const ListCell* cell = state_.list.cell(r, 0);
     if (!cell) continue;
     const std::wstring text = widen(cell->text);
-    const int length = (f.flags & LVFI_PARTIAL) ? std::min<int>(wanted, static_cast<int>(text.size()))
-                                                : static_cast<int>(text.size());
-    if ((f.flags & LVFI_PARTIAL) && static_cast<int>(text.size()) < wanted) continue;
+    const int size = static_cast<int>(text.size());
+    if ((f.flags & LVFI_PARTIAL) && size < wanted) continue;
+    const int length = (f.flags & LVFI_PARTIAL) ? wanted : size;
     if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, text.data(), length, f.psz, wanted) == CSTR_EQUAL)
       return r;
   }
@@ -185,7 +182,7 @@ int ListView::find(const NMLVFINDITEMW& request) const {
 // The user moved the selection (the list's own syncs are no news).
 bool ListView::selectionMoved(UINT before, UINT after, LRESULT& result) {
   if (syncing_ || !((before ^ after) & LVIS_SELECTED)) return false;
-  ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
+  window_.ui().noteListSelection(ref(), ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED));
   result = 0;
   return true;
 }

@@ -22,10 +22,6 @@ NativeControl::NativeControl(NativeWindow& window, ControlState& state, int inde
 NativeControl::~NativeControl() { state_.peer = nullptr; }
 
 ControlRef NativeControl::ref() const { return {window_.state().id, state_.id}; }
-Win32Backend& NativeControl::backend() const { return window_.backend(); }
-Ui& NativeControl::ui() const { return window_.ui(); }
-HFONT NativeControl::font() const { return window_.font(); }
-int NativeControl::dpi() const { return window_.geometry().dpi(); }
 
 void NativeControl::setParent(NativeControl* parent) {
   if (parent_) std::erase(parent_->children_, this);
@@ -34,7 +30,7 @@ void NativeControl::setParent(NativeControl* parent) {
 }
 
 SharedPicture NativeControl::picture(const Bytes& bytes, Colour key, bool grey) const {
-  return backend().pictures().picture(PictureWanted{bytes, key, grey, dpi()});
+  return window_.backend().pictures().picture(PictureWanted{bytes, key, grey, window_.geometry().dpi()});
 }
 
 void NativeControl::repaint() const {

@@ -13,7 +13,6 @@
 namespace vex::win {
 
 class NativeWindow;
-class Win32Backend;
 
 // Where a control lies in its window's client area: in device pixels, and
 // its box in layout units too, from which its children's boxes are scaled.
@@ -81,10 +80,6 @@ class NativeControl : public ControlPeer {
   void repaint() const;
 
  protected:
-  HFONT font() const;
-  int dpi() const;
-  Win32Backend& backend() const;
-  Ui& ui() const;
   // The caption as the system wants it, converted once per change.
   const std::wstring& text() const { return text_; }
   // The cache's picture of `bytes` at the window's DPI.

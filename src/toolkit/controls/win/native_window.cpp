@@ -32,8 +32,8 @@ POINT messageScreenPoint() {
 
 }  // namespace
 
-NativeWindow::NativeWindow(Win32Backend& backend, Ui& ui, WindowState& state, HWND owner)
-    : backend_(backend), ui_(ui), state_(state), owner_(owner) {}
+NativeWindow::NativeWindow(Win32Backend& backend, WindowState& state, HWND owner)
+    : backend_(backend), ui_(backend.ui()), state_(state), owner_(owner) {}
 
 NativeWindow::~NativeWindow() { destroy(); }
 
@@ -58,9 +58,7 @@ void NativeWindow::create() {
   // Opened on a display of another scale than the system's, it moves to
   // its box at that scale.
   const int dpi = windowDpi(hwnd());
-  DeviceGeometry at;
-  at.setDpi(dpi);
-  const RECT box = screenBox(at);
+  const RECT box = screenBox(DeviceGeometry(dpi));
   applyDpi(dpi, dpi != geometry_.dpi() ? &box : nullptr);
   createControls();
   // No focus rectangle for the mouse's user (until a key is pressed).
@@ -234,12 +232,6 @@ void NativeWindow::paint() {
 void NativeWindow::present(HDC dc, const RECT& area) {
   render(dc);
   buffer_.copyTo(dc, area);
-}
-
-WindowPixels NativeWindow::drawnPixels() {
-  if (!hwnd()) return {};
-  render(WindowDc(hwnd()).get());
-  return buffer_.pixels();
 }
 
 void NativeWindow::raiseLater(const NativeControl& c, Event e) {
@@ -457,8 +449,7 @@ LRESULT NativeWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case kGetDpiScaledSize: {
       // The size at the coming DPI, rounded as the layout scales, so that
       // the suggested rectangle fits the boxes exactly.
-      DeviceGeometry at;
-      at.setDpi(LOWORD(wp));
+      const DeviceGeometry at(LOWORD(wp));
       auto* size = reinterpret_cast<SIZE*>(lp);
       size->cx = at.pixels(state_.width);
       size->cy = at.pixels(state_.height);

@@ -19,11 +19,12 @@
 
 namespace vex::win {
 
+class Win32Backend;
 using UniqueRegion = Unique<HRGN, DeleteObjectFree>;
 
 class NativeWindow {
  public:
-  NativeWindow(Win32Backend& backend, Ui& ui, WindowState& state, HWND owner);
+  NativeWindow(Win32Backend& backend, WindowState& state, HWND owner);
   ~NativeWindow();
   NativeWindow(const NativeWindow&) = delete;
   NativeWindow& operator=(const NativeWindow&) = delete;
@@ -89,9 +90,6 @@ class NativeWindow {
   void raiseLater(const NativeControl& c, Event e);
   // Tells screen readers (WinEvent hooks) that `c` changed.
   void notify(DWORD event, const NativeControl& c) const;
-
-  // For tests: the back buffer brought up to date.
-  WindowPixels drawnPixels();
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);

@@ -34,7 +34,7 @@ void StockControl::createStock(const wchar_t* className, DWORD style) {
   hwnd_.reset(h);
   SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowSubclass(h, subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(window_.font()), FALSE);
 }
 
 void StockControl::place(const Placement& p) {
@@ -60,7 +60,7 @@ void StockControl::changed(Change what) {
 }
 
 void StockControl::dpiChanged() {
-  if (HWND h = hwnd()) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+  if (HWND h = hwnd()) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(window_.font()), TRUE);
 }
 
 bool StockControl::reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -75,7 +75,7 @@ LRESULT StockControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK StockControl::subclassProcedure(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                                  DWORD_PTR data) {
   auto* self = reinterpret_cast<StockControl*>(data);
-  MessageScope scope(self->backend());
+  MessageScope scope(self->window_.backend());
   if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(h, subclassProcedure, kSubclassId);
     SetWindowLongPtrW(h, GWLP_USERDATA, 0);

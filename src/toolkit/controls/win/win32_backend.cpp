@@ -11,8 +11,7 @@ Win32Backend::Win32Backend(Ui& ui)
     : ui_(ui), dispatcher_([this](const std::function<void()>& task) { handle(task); }) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  NativeWindow::registerClass(instance);
+  NativeWindow::registerClass(GetModuleHandleW(nullptr));
   font(systemDpi());  // made up front, as most windows will want it
   ui_.setBackend(this);
 }
@@ -58,7 +57,7 @@ NativeWindow* Win32Backend::find(std::int32_t window) const {
 void Win32Backend::createWindow(WindowState& window) {
   bury(window.id);
   HWND owner = window.owner ? windowHandle(window.owner) : nullptr;
-  auto native = std::make_unique<NativeWindow>(*this, ui_, window, owner);
+  auto native = std::make_unique<NativeWindow>(*this, window, owner);
   NativeWindow& w = *native;
   windows_[window.id] = std::move(native);
   MessageScope scope(*this);
@@ -164,16 +163,6 @@ NativeControl* Win32Backend::find(ControlRef ref) const {
 HWND Win32Backend::windowHandle(std::int32_t window) const {
   NativeWindow* w = find(window);
   return w ? w->hwnd() : nullptr;
-}
-
-WindowPixels Win32Backend::drawnPixels(std::int32_t window) const {
-  NativeWindow* w = find(window);
-  return w ? w->drawnPixels() : WindowPixels{};
-}
-
-RECT Win32Backend::controlBox(ControlRef ref) const {
-  NativeControl* c = find(ref);
-  return c ? c->placement().box : RECT{};
 }
 
 }  // namespace vex::win

@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "toolkit/controls/ui.h"
-#include "toolkit/controls/win/back_buffer.h"
 #include "toolkit/pictures/picture_cache.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/ui_dispatcher.h"
@@ -51,15 +50,9 @@ class Win32Backend final : public UiBackend {
   static int runMessageLoop();
 
   HWND windowHandle(std::int32_t window) const;
-  // What the window's painted controls look like now: its back buffer
-  // brought up to date, without list views and progress bars.
-  WindowPixels drawnPixels(std::int32_t window) const;
   // The interface font at `dpi` (96 when not given), made on first use and
   // kept while the backend lives: a handful of scales at most.
   HFONT font(int dpi = 96) const;
-  // For tests: a control's box in its window's client area, in device
-  // pixels (empty when it has none).
-  RECT controlBox(ControlRef ref) const;
   UiDispatcher& dispatcher() { return dispatcher_; }
   // The accessibility libraries, loaded when a screen reader first asks;
   // null when they cannot be.

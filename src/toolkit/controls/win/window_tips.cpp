@@ -11,9 +11,7 @@ bool WindowTips::ensure() {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                              GetModuleHandleW(nullptr), nullptr));
   if (!tip_) return false;
-  SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
-  // The system's default GUI font has no CJK glyphs under Wine.
-  SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  setScale(font_, maxWidth_);
   return true;
 }
 
@@ -73,6 +71,7 @@ void WindowTips::setScale(HFONT font, int maxWidth) {
   maxWidth_ = maxWidth;
   if (!tip_) return;
   SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
+  // The system's default GUI font has no CJK glyphs under Wine.
   SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
