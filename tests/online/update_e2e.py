@@ -41,6 +41,13 @@ def check(ok, what):
         failures.append(what)
 
 
+def probe_checked(label, log):
+    """The probe's own checks: the swap ends it with code 0 whatever it found
+    before, so it notes each failed one in its log as a FAIL line."""
+    failed = [line for line in log.splitlines() if line.startswith("FAIL ")]
+    check(not failed, label + ": the probe's own checks passed " + str(failed))
+
+
 def wait_for(predicate, seconds):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
@@ -177,6 +184,7 @@ def swap_case(name, lang, oemcp, beside=None, **kw):
         report(label, folder, log)
     check("updating 1.0 %s oemcp %s" % (name, oemcp) in log, label + ": old build ran (exit %s: " % code + log.replace("\n", " | ") + ")")
     check("message 升级成功！    " in log, label + ": success message")
+    probe_checked(label, log)
     check("started 2.0 %s" % name in log, label + ": new build started under the old name")
     exe = os.path.join(folder, name)
     check(os.path.exists(exe) and open(exe, "rb").read() == new_bytes, label + ": new build stands under the old name")
@@ -192,6 +200,7 @@ def declined_case(name, lang, oemcp, beside=None):
     report(label + " (%.1f s)" % seconds, folder, log)
     check(code == 3, label + ": program kept running (exit %s: %s)" % (code, log.replace("\n", " | ")))
     check("message 无法升级" in log and "升级成功" not in log, label + ": asked to rename, no success")
+    probe_checked(label, log)
     check(open(os.path.join(folder, name), "rb").read() == old_bytes, label + ": old executable untouched")
     check(names(folder) == sorted([name] + list(beside or {})), label + ": nothing added " + str(names(folder)))
     check(kept_beside(folder, beside or {}), label + ": what stood beside is untouched")
@@ -202,6 +211,7 @@ def failure_case(label, name="阵匣.exe", lang="zh_CN.UTF-8", **kw):
     base, folder, code, log, _, _ = run(name, lang, **kw)
     check(code == 3, label + ": program kept running and ended by itself (exit %s)" % code)
     check("升级成功" not in log and "message 升级失败" in log, label + ": failure told, no success (" + log.replace("\n", " | ") + ")")
+    probe_checked(label, log)
     exe = os.path.join(folder, name)
     check(open(exe, "rb").read() == old_bytes, label + ": old executable untouched")
     check(names(folder) == [name], label + ": no temporary file or script " + str(names(folder)))
@@ -228,6 +238,7 @@ def locked_new_file_case():
     label = "new file locked before the swap"
     base, folder, code, log, _, _ = run("阵匣.exe", "zh_CN.UTF-8", hold=True)
     check("new file locked" in log, label + ": the holder took the file (" + log.replace("\n", " | ") + ")")
+    probe_checked(label, log)
     exe = os.path.join(folder, "阵匣.exe")
     check(wait_for(lambda: "started" in log_of(folder), 30), label + ": a program was started again")
     check(os.path.exists(exe) and open(exe, "rb").read() in (old_bytes, new_bytes),

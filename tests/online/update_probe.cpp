@@ -5,6 +5,9 @@
 // Every step lands in probe.log beside the executable (UTF-8). With
 // VEX_PROBE_HOLDER naming file_holder.exe, the new file is locked after
 // its check and before the swap, as a virus scanner may do.
+// The swap ends this process with code 0 whatever went wrong before it, so
+// the probe's own checks are noted as "FAIL ..." lines, which the harness
+// counts as failures.
 #include <windows.h>
 // psapi.h needs the types of windows.h.
 #include <psapi.h>
@@ -42,6 +45,10 @@ void note(const std::string& line) {
 
 HANDLE g_ended = nullptr;  // set when a failed update has been told
 
+void expect(bool ok, const std::string& what) {
+  if (!ok) note("FAIL " + what);
+}
+
 // Starts the holder on the downloaded file and waits until it holds it.
 void lockNewFile() {
   wchar_t holder[MAX_PATH];
@@ -56,6 +63,7 @@ void lockNewFile() {
   if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
     const bool locked = WaitForSingleObject(held, 20000) == WAIT_OBJECT_0;
     note(locked ? "new file locked" : "new file not locked");
+    expect(locked, "the holder did not take the new file");
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
   }
@@ -92,12 +100,22 @@ int main(int argc, char** argv) {
   g_ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   static vex::online::SelfUpdate update;
   update.trust = trust;
-  update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text&,
-                          vex::win::MessageIcon) {
+  update.showMessage = [](void*, const vex::online::Text& text, const vex::online::Text& title,
+                          vex::win::MessageIcon icon) {
+    using vex::online::kUpdateTempName;
     note("message " + utf8FromGbk(text));
+    expect(title == vex::online::kUpdateTitle, "box title " + utf8FromGbk(title));
     if (text != vex::online::kUpdateDoneText) {
+      expect(icon == vex::win::MessageIcon::Warning, "a failure told without the warning icon");
+      expect(!vex::win::fileExists(kUpdateTempName), "the temporary file outlives the failure");
       SetEvent(g_ended);
     } else {
+      // What the swap is about to take: the checked file and a written script.
+      expect(icon == vex::win::MessageIcon::Information, "success told without the information icon");
+      expect(vex::online::downloadedFileAcceptable(kUpdateTempName, update.release),
+             "the file to swap in is not the stated one");
+      expect(vex::win::fileExists(vex::online::kUpdateScriptName), "no script before the swap");
+      expect(update.percent == 100, "progress " + std::to_string(update.percent.load()) + " at the end");
       lockNewFile();
     }
   };

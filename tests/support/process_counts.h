@@ -14,7 +14,13 @@ namespace vex::test {
 struct ProcessCounts {
   DWORD gdi = 0, user = 0;   // as the system counts them (Wine says 0)
   std::size_t gdiTable = 0;  // live entries of the process's GDI handle table
-  int windows = 0;           // top-level and child windows of this thread
+  // Of them, window DCs. Wine keeps each one it handed out (with its
+  // visible region and one more object: three entries) for the next
+  // GetDC or BeginPaint of any window of the process, so their number is
+  // the most ever held at once, not a leak; a DC never released still
+  // adds one each time.
+  std::size_t windowDcs = 0;
+  int windows = 0;  // top-level and child windows of this thread
   std::size_t privateBytes = 0, heapBytes = 0;
   std::size_t committedPrivate = 0;  // private pages committed (Wine reports no PrivateUsage)
 };
@@ -33,18 +39,24 @@ inline BOOL CALLBACK countWindow(HWND hwnd, LPARAM count) {
 }
 
 // Wine answers GetGuiResources with 0; its GDI handle table, which the PEB
-// points at (64K entries of 24 bytes, type byte at offset 14), still tells.
-inline std::size_t gdiTableEntries() {
+// points at (64K entries of 24 bytes: the handle's upper half at offset 12,
+// the type byte at 14), still tells.
+inline void countGdiTable(ProcessCounts& c) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
   const auto* peb = reinterpret_cast<const std::uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
 #pragma GCC diagnostic pop
   const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0xF8);
-  if (!table) return 0;
-  std::size_t live = 0;
-  for (std::size_t i = 0; i < 0x10000; ++i)
-    if (table[i * 24 + 14] != 0) ++live;
-  return live;
+  if (!table) return;
+  constexpr std::uint8_t kDcEntry = 0x01;
+  for (std::size_t i = 0; i < 0x10000; ++i) {
+    const std::uint8_t* entry = table + i * 24;
+    if (entry[14] == 0) continue;
+    ++c.gdiTable;
+    if (entry[14] != kDcEntry) continue;
+    const auto upper = static_cast<std::uintptr_t>(entry[12] | entry[13] << 8);
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(upper << 16 | i)) == OBJ_DC) ++c.windowDcs;
+  }
 }
 
 inline std::size_t heapBytesInUse() {
@@ -78,7 +90,7 @@ inline ProcessCounts measureProcess() {
   ProcessCounts c;
   c.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   c.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  c.gdiTable = counts_detail::gdiTableEntries();
+  counts_detail::countGdiTable(c);
   PROCESS_MEMORY_COUNTERS_EX pmc{};
   pmc.cb = sizeof pmc;
   GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc);

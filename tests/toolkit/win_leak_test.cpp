@@ -90,6 +90,36 @@ TEST_F(WinLeakTest, TheCountersSeeALeak) {
   EXPECT_GE(during.heapBytes + block[0] - 1, before.heapBytes + block.size());
 }
 
+// Window DCs: Wine keeps the most ever held at once for reuse (which the
+// soak's plateau leaves out), while each one never released adds one.
+TEST_F(WinLeakTest, TheCountersTellKeptWindowDcsFromLeakedOnes) {
+  ui.open(kWin);
+  pump(5);
+  HWND window = static_cast<HWND>(ui.nativeHandle(kWin));
+  auto holdAtOnce = [&](int n) {
+    std::vector<HDC> held;
+    for (int i = 0; i < n; ++i) held.push_back(GetDC(window));
+    return held;
+  };
+  auto giveBack = [&](const std::vector<HDC>& held) {
+    for (HDC dc : held) ReleaseDC(window, dc);
+  };
+  giveBack(holdAtOnce(12));
+  const Counts kept = measure();
+  EXPECT_GE(kept.windowDcs, 12u);
+  giveBack(holdAtOnce(12));
+  const Counts again = measure();
+  EXPECT_EQ(again.windowDcs, kept.windowDcs);
+  EXPECT_EQ(again.gdiTable, kept.gdiTable);
+  // Twenty never given back: at most twelve of them come from the kept ones.
+  const std::vector<HDC> leaked = holdAtOnce(20);
+  const Counts leaking = measure();
+  giveBack(leaked);
+  EXPECT_GE(leaking.windowDcs, kept.windowDcs + 8);
+  EXPECT_GE(leaking.gdiTable, kept.gdiTable + 8);
+  ui.close(kWin);
+}
+
 TEST_F(WinLeakTest, TwoHundredOpenAndCloseCyclesLeaveNothingBehind) {
   for (int i = 0; i < 10; ++i) cycle();  // first-use allocations settle here
   const Counts before = measure();

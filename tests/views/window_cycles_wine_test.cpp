@@ -1,9 +1,15 @@
 // Opening and closing each secondary window many times in one process
-// leaves GDI and USER objects and private memory where they were.
+// leaves GDI and USER objects and private memory where they were; so does
+// an update that fails again and again.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
+#include "../online/update_signature_keys.h"
+#include "../support/box_watcher.h"
+#include "../support/loopback_server.h"
 #include "../support/process_counts.h"
 #include "../support/test_parameter.h"
 #include "native_probe.h"
@@ -32,10 +38,14 @@ struct Cycle {
   const char* name;
   std::int32_t window, owner;
   int times;
+  bool failedUpdate = false;  // opened by 立即更新 and closed by the failed download
 };
 
 // About fetches the version page on every opening (a refused loopback
-// connection each time), so it runs fewer cycles.
+// connection each time), so it runs fewer cycles. A failed update asks,
+// fetches the page, opens UpdateWindow, downloads from the server below and
+// tells the failure in a box on the downloader's thread, after which the
+// window closes itself.
 constexpr Cycle kCycles[] = {
     {"LineupWindow", layout::kLineupWindow, 0, 200},
     {"ItemChartWindow", layout::kItemChartWindow, 0, 200},
@@ -43,7 +53,33 @@ constexpr Cycle kCycles[] = {
     {"ItemListWindow", layout::kItemListWindow, layout::kItemChartWindow, 200},
     {"DonateWindow", layout::kDonateWindow, layout::kAboutWindow, 200},
     {"AboutWindow", layout::kAboutWindow, layout::kMainWindow, 200},
+    {"UpdateWindow, failed", layout::kUpdateWindow, layout::kAboutWindow, 20, true},
 };
+
+constexpr int kUpdatePort = 18631;  // the build's update host
+constexpr ULONGLONG kUpdateBoundMs = 20000;
+
+// The build's update host for the failed-update cycles: a signed newer
+// version whose download answers 500; every box is answered yes.
+struct FailingUpdates {
+  LoopbackServer server{[](const std::string& path) {
+                          if (path != "/vexbox/Version.html") return Reply{Fault::Status500, "gone"};
+                          const std::string download =
+                              "http://127.0.0.1:" + std::to_string(kUpdatePort) + "/vexbox/new.exe";
+                          return Reply{Fault::None, signedTestPage(download, "N")};
+                        },
+                        kUpdatePort};
+  BoxWatcher boxes{IDOK};
+};
+
+// 立即更新 pressed and agreed to; waits until the download has failed, its
+// box is answered and UpdateWindow has closed.
+void failOneUpdate(RunningApp& run) {
+  run.ui().raise({layout::kAboutWindow, layout::about_window::超级按钮1}, Event::Clicked);
+  const auto& update = run.app().state().update.selfUpdate;
+  for (const ULONGLONG start = GetTickCount64(); GetTickCount64() - start < kUpdateBoundMs; pump(20))
+    if (!update.downloader.running() && !run.ui().isOpen(layout::kUpdateWindow)) break;
+}
 
 // Memory margins: the first cycles warm caches (fonts, image lists, the
 // heap's free lists); a leak of a few KB per cycle overshoots these many
@@ -53,6 +89,7 @@ constexpr long long kHeapMargin = 256 * 1024;
 
 TEST(WindowCycles, EverySecondaryWindowOpens200TimesWithoutLeaking) {
   RunningApp run;
+  run.app().state().update.selfUpdate.trust.publicKey = kReleaseKey;
   // Owners open for the windows that need one; they stay across the cycles.
   run.ui().open(layout::kItemChartWindow);
   run.ui().open(layout::kAboutWindow, layout::kMainWindow);
@@ -60,9 +97,15 @@ TEST(WindowCycles, EverySecondaryWindowOpens200TimesWithoutLeaking) {
   ASSERT_GT(usage().gdiTable, 0) << "the GDI table is readable";
   ASSERT_GT(usage().windows, 0);
   for (const Cycle& c : kCycles) {
+    std::optional<FailingUpdates> updates;
+    if (c.failedUpdate) {
+      updates.emplace();
+      ASSERT_TRUE(updates->server.listening()) << "port " << kUpdatePort;
+    }
     // Each step's messages are handled before the next; waiting beyond
     // that only made the cycles slower.
     auto once = [&] {
+      if (c.failedUpdate) return failOneUpdate(run);
       if (run.ui().isOpen(c.window)) run.ui().close(c.window);
       pump(0);
       run.ui().open(c.window, c.owner);
@@ -75,11 +118,16 @@ TEST(WindowCycles, EverySecondaryWindowOpens200TimesWithoutLeaking) {
     for (int i = 0; i < 10; ++i) once();  // warm-up
     pump(200);
     const Usage before = usage();
+    const int boxesBefore = updates ? updates->boxes.count() : 0;
     const ULONGLONG start = GetTickCount64();
     const int times = testParameter("VEX_WINDOW_CYCLES", c.times);
     for (int i = 0; i < times; ++i) once();
     pump(300);
     const Usage after = usage();
+    // Each failed update asked and then told the failure.
+    if (updates) {
+      EXPECT_EQ(updates->boxes.count() - boxesBefore, 2 * times) << c.name;
+    }
     std::printf(
         "%-16s %3d cycles in %6llu ms: GDI %ld -> %ld (table %ld -> %ld), USER %ld -> %ld, windows %ld -> "
         "%ld,\n"
