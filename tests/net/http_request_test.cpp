@@ -58,7 +58,7 @@ TEST(HttpRequestFlags, FollowSchemeAndCookies) {
 
 TEST(HttpRequestCalls, UseTheLibraryInOrderWithTheFixedArguments) {
   RecordingInternetApi api;
-  api.rawHeaders = "HTTP/1.1 200 OK\r\n\r\n";
+  api.rawHeaders = std::string("HTTP/1.1 200 OK\r\n\r\n");
   http_request(api, "http://Host:8080/A/b?c=1");
   // Each handle gets the three time-outs first; the status is asked for
   // whether the answer redirects.
