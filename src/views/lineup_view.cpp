@@ -46,6 +46,16 @@ void showItemsOf(const Views& v, int champion) {
   }
 }
 
+void showDetail(const Views& v, int champion) {
+  showChampionButton(v, kDetail, champion);
+  const Colour cost = costColourOf(v.tables, champion);
+  v.ui.setBackColour(kDetail, kNormal, cost);
+  v.ui.setBackColour(kDetail, kHover, cost);
+  v.ui.setBackColour(kDetail, kPressed, cost);
+  v.ui.setPictureKey(kDetail, kButtonPictureKey);
+  v.ui.setVisible(kDetail, true);
+}
+
 }  // namespace
 
 void startLineupView(const Views& v) {
@@ -82,13 +92,7 @@ void showLineup(const Views& v, std::int32_t k) {
 
   const int selected = board[s.selectedSlot];
   if (!isChampion(t.champions, selected)) return;
-  showChampionButton(v, kDetail, selected);
-  const Colour cost = costColourOf(t, selected);
-  v.ui.setBackColour(kDetail, kNormal, cost);
-  v.ui.setBackColour(kDetail, kHover, cost);
-  v.ui.setBackColour(kDetail, kPressed, cost);
-  v.ui.setPictureKey(kDetail, kButtonPictureKey);
-  v.ui.setVisible(kDetail, true);
+  showDetail(v, selected);
 
   const int carries = std::min({core.count(), s.CoreHeroButtons.count(), s.CoreMarks.count()});
   for (int i = 1; i <= carries; ++i) {
@@ -121,7 +125,13 @@ void selectSlot(const Views& v, int k) {
   // Only a shown button can be clicked; anything else is ignored.
   if (k < 1 || k > v.tables.lineups.finalBoard[s.currentLineup].count()) return;
   s.selectedSlot = k;
-  showLineup(v, s.currentLineup);
+  // The row and the carries belong to the lineup, which stays: only what
+  // describes the selected champion is written again (each picture written
+  // is built from its set before the toolkit can find it unchanged).
+  const int selected = v.tables.lineups.finalBoard[s.currentLineup][k];
+  if (!isChampion(v.tables.champions, selected)) return;
+  showDetail(v, selected);
+  showItemsOf(v, selected);
 }
 
 }  // namespace vex

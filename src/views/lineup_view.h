@@ -19,7 +19,8 @@ void showLineup(const Views& views, std::int32_t k);
 // Hides every control of the view; pictures and hints stay.
 void hideLineup(const Views& views);
 
-// Click on 英雄按钮k: select that champion and redraw the same lineup.
+// Click on 英雄按钮k: select that champion and redraw its detail and items;
+// the row and the carries of the same lineup stay as they are.
 void selectSlot(const Views& views, int k);
 
 }  // namespace vex

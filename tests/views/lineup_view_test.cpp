@@ -89,6 +89,30 @@ TEST_F(LineupViewTest, RowClickSelectsAnotherChampionWithoutHiding) {
   }
 }
 
+// A click in the row writes the selection only: the row and the carries of
+// each lineup stay as shown, whatever was selected before.
+TEST_F(LineupViewTest, RowClicksThroughLineupsKeepRowAndCarries) {
+  for (int k : {83, 1, lineupCount(tables.lineups)}) {
+    lineup.currentLineup = k;
+    lineup.selectedSlot = 1;
+    hideLineup(views);
+    showLineup(views, k);
+    const NumberList& board = tables.lineups.finalBoard[k];
+    const NumberList& core = tables.lineups.core[k];
+    for (int slot = board.count(); slot >= 1; --slot) {
+      click(layout::kMainWindow, mw::kHeroButtons[slot - 1]);
+      expectSelected(board[slot]);
+      for (int i = 1; i <= board.count(); ++i) {
+        const ControlState& b = main(mw::kHeroButtons[i - 1]);
+        EXPECT_TRUE(b.visible) << k << " " << i;
+        EXPECT_EQ(b.picture, pictureOf(tables.champions.portraits, board[i] - 1)) << k << " " << i;
+      }
+      for (int i = 1; i <= std::min(core.count(), 5); ++i)
+        EXPECT_EQ(main(mw::kCoreHeroButtons[i - 1]).hint, tables.champions.names[core[i]]) << k << " " << i;
+    }
+  }
+}
+
 TEST_F(LineupViewTest, HiddenRowButtonsIgnoreStrayClicks) {
   click(layout::kMainWindow, mw::英雄按钮9);
   EXPECT_EQ(lineup.selectedSlot, 1);
