@@ -18,10 +18,6 @@ NumberList championsOfCost(const ChampionTable& table, int cost) {
   return group;
 }
 
-Colour costColourOf(const ChampionTable& table, const CostColours& colours, int champion) {
-  return colours[table.costs[champion]];
-}
-
 std::string joinNames(const ChampionTable& table, const NumberList& champions) {
   std::string text;
   for (int i = 1; i <= champions.count(); ++i) {

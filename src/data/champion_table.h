@@ -30,9 +30,6 @@ bool isChampion(const ChampionTable& table, int c);
 // Champion numbers of one gold cost in number order; empty when none.
 NumberList championsOfCost(const ChampionTable& table, int cost);
 
-// CostColours[costs[champion]].
-Colour costColourOf(const ChampionTable& table, const CostColours& colours, int champion);
-
 // Names of the listed champions joined by "、"; "" for an empty list.
 std::string joinNames(const ChampionTable& table, const NumberList& champions);
 

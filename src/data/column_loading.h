@@ -15,16 +15,11 @@ inline TextList textColumn(std::span<const char* const> texts) {
   return column;
 }
 
-template <typename Number>
-NumberList numberColumn(std::span<const Number> numbers) {
+template <typename Number, std::size_t N>
+NumberList numberColumn(const Number (&numbers)[N]) {
   NumberList column;
   for (Number n : numbers) column.append(static_cast<std::int32_t>(n));
   return column;
-}
-
-template <typename Number, std::size_t N>
-NumberList numberColumn(const Number (&numbers)[N]) {
-  return numberColumn(std::span<const Number>(numbers, N));
 }
 
 // `rowCount` rows; rows past the constant stay empty. A row ends at its

@@ -10,7 +10,7 @@ void loadGameTables(GameTables& tables) {
 }
 
 Colour costColourOf(const GameTables& tables, int champion) {
-  return costColourOf(tables.champions, tables.costColours, champion);
+  return tables.costColours[tables.champions.costs[champion]];
 }
 
 }  // namespace vex

@@ -1,6 +1,9 @@
-// The 83 recommended lineups as compiled in, one constant per column.
+// The 83 recommended lineups as compiled in, one constant per column (the
+// authors taken in turn).
 // List rows end at the first 0 (champion numbers start at 1).
 #include "data/lineup_table.h"
+
+#include <iterator>
 
 #include "data/column_loading.h"
 
@@ -102,21 +105,9 @@ constexpr const char* kRatings[kLineupRows] = {
     "T1", "T1", "T2", "T2", "T1", "T1", "T2", "T2", "T1", "T1", "T2", "T2", "T3", "T1", "T1",
 };
 
-// Our own labels for who proposed a lineup.
-constexpr const char* kAuthors[kLineupRows] = {
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七", "匣中客",
-    "匣中客", "阵匣编辑部", "天梯速报", "夜航船", "青柠汽水", "北斗七",
-};
+// Our own labels for who proposed a lineup: lineup k has turn (k - 1) % 7.
+constexpr const char* kAuthorTurns[] = {"匣中客",   "阵匣编辑部", "天梯速报", "夜航船",
+                                        "青柠汽水", "北斗七",     "匣中客"};
 
 // Lineup 58 holds champion 32 twice and carries 41 from outside its board:
 // kept as the lineup was published.
@@ -360,7 +351,9 @@ void loadLineupTable(LineupTable& table) {
   table.ids = std::move(ids);
   table.names = textColumn(kNames);
   table.ratings = textColumn(kRatings);
-  table.authors = textColumn(kAuthors);
+  TextList authors;
+  for (int k = 1; k <= kLineupRows; ++k) authors.append(kAuthorTurns[(k - 1) % std::size(kAuthorTurns)]);
+  table.authors = std::move(authors);
   // The list columns are sized by the fixed row count, not by the names.
   table.finalBoard = listColumn(kFinalBoard, kLineupRows);
   table.core = listColumn(kCore, kLineupRows);

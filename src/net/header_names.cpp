@@ -16,15 +16,12 @@ std::string normalize_header_names(std::string_view headers) {
     const int colon = text::find(line, ":");
     if (colon == -1) continue;
     const std::string name = text::left(line, colon - 1);
+    // A name without "-" is one piece.
     std::string fixed;
-    if (text::find(name, "-") == -1) {
-      fixed = capitalize_first(name);
-    } else {
-      const TextList pieces = text::split(name, "-");
-      for (int k = 1; k <= pieces.count(); ++k) {
-        if (k > 1) fixed += '-';
-        fixed += capitalize_first(pieces[k]);
-      }
+    const TextList pieces = text::split(name, "-");
+    for (int k = 1; k <= pieces.count(); ++k) {
+      if (k > 1) fixed += '-';
+      fixed += capitalize_first(pieces[k]);
     }
     out += fixed;
     out += text::right(line, text::length(line) - text::length(fixed));

@@ -107,21 +107,4 @@ std::string replace(std::string_view text, std::string_view part, std::string_vi
   return out;
 }
 
-std::string repeat(int count, std::string_view text) {
-  const std::string_view t = cut(text);
-  std::string out;
-  if (count <= 0) return out;
-  out.reserve(t.size() * static_cast<std::size_t>(count));
-  for (int k = 0; k < count; ++k) out.append(t);
-  return out;
-}
-
-std::string spaces(int n) { return n < 1 ? std::string() : std::string(static_cast<std::size_t>(n), ' '); }
-
-std::string concatenate(std::initializer_list<std::string_view> texts) {
-  std::string out;
-  for (std::string_view t : texts) out.append(cut(t));
-  return out;
-}
-
 }  // namespace vex::text

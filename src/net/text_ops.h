@@ -2,7 +2,6 @@
 // the positions and searches of toolkit/common/gbk_text.h (which says how
 // texts are read). Every operation is pure.
 #pragma once
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -25,10 +24,6 @@ std::string remove_blanks(std::string_view text);
 TextList split(std::string_view text, std::string_view separator);
 std::string replace(std::string_view text, std::string_view part, std::string_view replacement,
                     bool case_sensitive);
-
-std::string repeat(int count, std::string_view text);
-std::string spaces(int n);
-std::string concatenate(std::initializer_list<std::string_view> texts);
 
 }  // namespace text
 }  // namespace vex

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "net/text_ops.h"
 #include "online/update_script.h"
 #include "online/version_check.h"
 #include "toolkit/download/download_plan.h"
@@ -61,7 +62,7 @@ void start_update_download(SelfUpdate& update, const VersionInfo& info, void* me
   }
   DownloadTask& task = update.task;
   task.kind = kTaskToFile;
-  task.address = trimBlanks(info.download);
+  task.address = text::trim(info.download);
   task.connections = 5;
   task.connectTimeoutMs = 5000;
   task.sendTimeoutMs = 5000;

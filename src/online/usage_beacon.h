@@ -24,10 +24,9 @@ inline constexpr std::chrono::milliseconds kBeaconDeadline{30000};
 #ifdef _WIN32
 // Through WinInet, loaded for the call.
 void send_usage_beacon(std::chrono::milliseconds deadline = kBeaconDeadline);
-// Thread routine: once the windows are idle, one beacon, then the thread ends.
-void beacon_thread();
-// The last start-up step: starts beacon_thread on a detached thread and
-// returns at once. Touches no window and no program-wide state.
+// The last start-up step: starts a detached thread that sends one beacon
+// once the windows are idle, and returns at once. Touches no window and no
+// program-wide state.
 void startUsageBeacon();
 #endif
 

@@ -19,14 +19,12 @@ void send_usage_beacon(std::chrono::milliseconds deadline) {
   send_usage_beacon(net);
 }
 
-void beacon_thread() {
-  win::yieldToWindows(kFirstPaintWaitMs);
-  send_usage_beacon();
-}
-
 void startUsageBeacon() {
   try {
-    std::thread(beacon_thread).detach();
+    std::thread([] {
+      win::yieldToWindows(kFirstPaintWaitMs);
+      send_usage_beacon();
+    }).detach();
   } catch (const std::system_error&) {
     // No thread, no beacon: the program goes on without it.
   }

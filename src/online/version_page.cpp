@@ -45,8 +45,6 @@ std::size_t versionReadBufferSize(const std::string& contentLength) {
   return std::min(value + 1, kMax);
 }
 
-Text trimBlanks(const Text& text) { return text::trim(text); }
-
 Text versionPageAddress(const Text& host) { return "http://" + host + kVersionPagePath; }
 
 }  // namespace vex::online

@@ -33,9 +33,6 @@ VersionInfo parseVersionPage(const Text& page);
 // the value is missing or not above 0.
 std::size_t versionReadBufferSize(const std::string& contentLength);
 
-// Leading and trailing blanks (ASCII and full-width spaces) removed.
-Text trimBlanks(const Text& text);
-
 // "http://" + host + the page path.
 Text versionPageAddress(const Text& host);
 

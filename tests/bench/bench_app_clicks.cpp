@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "../support/layout_lookup.h"
 #include "app/app.h"
 #include "ui/layout/window_ids.h"
 

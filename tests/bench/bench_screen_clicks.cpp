@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/layout_lookup.h"
 #include "blackbox.h"
 #include "ui/layout/layouts.h"
 

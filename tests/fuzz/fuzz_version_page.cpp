@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fuzz_input.h"
+#include "net/text_ops.h"
 #include "online/release_statement.h"
 #include "online/version_page.h"
 
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t buffer =
       online::versionReadBufferSize(std::string(page, 0, std::min<std::size_t>(page.size(), 40)));
   require(buffer >= 1 && buffer <= 102400);
-  const online::Text trimmed = online::trimBlanks(info.download);
+  const online::Text trimmed = text::trim(info.download);
   require(info.download.find(trimmed) != std::string::npos);
   return 0;
 }

@@ -34,7 +34,7 @@ std::string utf8(const std::wstring& wide) {
   return out;
 }
 
-std::string utf8FromGbk(const std::string& gbk) { return utf8(vex::win::wideFromGbk(gbk)); }
+std::string utf8FromGbk(const std::string& gbk) { return utf8(vex::win::widen(gbk)); }
 
 void note(const std::string& line) {
   FILE* log = _wfopen(L"probe.log", L"ab");
@@ -56,7 +56,7 @@ void lockNewFile() {
   const wchar_t* eventName = L"vex-probe-new-file-held";
   HANDLE held = CreateEventW(nullptr, TRUE, FALSE, eventName);
   std::wstring line = L"\"" + std::wstring(holder) + L"\" \"" +
-                      vex::win::wideFromGbk(vex::online::kUpdateTempName) + L"\" 8 " + eventName;
+                      vex::win::widen(vex::online::kUpdateTempName) + L"\" 8 " + eventName;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "net/text_ops.h"
 #include "online/edition_order.h"
 #include "online/release_statement.h"
 #include "update_signature_keys.h"
@@ -150,12 +151,12 @@ TEST(VersionPage, ReadBufferFollowsContentLength) {
 }
 
 TEST(VersionPage, AddressBlanksAreTrimmedAsciiAndFullWidth) {
-  EXPECT_EQ(trimBlanks("  http://h/a.exe "), "http://h/a.exe");
-  EXPECT_EQ(trimBlanks("\xA1\xA1http://h/a b.exe\xA1\xA1 "), "http://h/a b.exe");
-  EXPECT_EQ(trimBlanks("\xA1\xA1\xA1\xA1"), "");
-  EXPECT_EQ(trimBlanks("\thttp://h\t"), "\thttp://h\t");
+  EXPECT_EQ(text::trim("  http://h/a.exe "), "http://h/a.exe");
+  EXPECT_EQ(text::trim("\xA1\xA1http://h/a b.exe\xA1\xA1 "), "http://h/a b.exe");
+  EXPECT_EQ(text::trim("\xA1\xA1\xA1\xA1"), "");
+  EXPECT_EQ(text::trim("\thttp://h\t"), "\thttp://h\t");
   // A trailing two-byte character ending in 0xA1 is not half a blank.
-  EXPECT_EQ(trimBlanks("a\xB0\xA1"), "a\xB0\xA1");
+  EXPECT_EQ(text::trim("a\xB0\xA1"), "a\xB0\xA1");
   EXPECT_EQ(versionPageAddress("127.0.0.1:18631"), "http://127.0.0.1:18631/vexbox/Version.html");
 }
 

@@ -15,6 +15,7 @@
 
 #include "../app/app_fixture.h"
 #include "../support/input.h"
+#include "../support/layout_lookup.h"
 #include "../support/owned_tooltip.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/wide_text.h"

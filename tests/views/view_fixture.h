@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/layout_lookup.h"
 #include "data/game_tables.h"
 #include "toolkit/controls/ui.h"
 #include "ui/layout/layouts.h"

@@ -47,6 +47,13 @@ void setLong(VARIANT* v, LONG value) {
   v->lVal = value;
 }
 
+// A text no control of ours has.
+HRESULT noText(BSTR* out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  return DISP_E_MEMBERNOTFOUND;
+}
+
 }  // namespace
 
 WindowAccessible* WindowAccessible::create(NativeWindow& window, const OleaccLibrary& library) {
@@ -160,11 +167,7 @@ HRESULT WindowAccessible::get_accName(VARIANT child, BSTR* name) {
   }
 }
 
-HRESULT WindowAccessible::get_accValue(VARIANT, BSTR* value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
-}
+HRESULT WindowAccessible::get_accValue(VARIANT, BSTR* value) { return noText(value); }
 
 HRESULT WindowAccessible::get_accDescription(VARIANT child, BSTR* description) {
   if (!description) return E_POINTER;
@@ -206,11 +209,7 @@ HRESULT WindowAccessible::get_accState(VARIANT child, VARIANT* state) {
   return S_OK;
 }
 
-HRESULT WindowAccessible::get_accHelp(VARIANT, BSTR* help) {
-  if (!help) return E_POINTER;
-  *help = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
-}
+HRESULT WindowAccessible::get_accHelp(VARIANT, BSTR* help) { return noText(help); }
 
 HRESULT WindowAccessible::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
   if (file) *file = nullptr;
@@ -218,11 +217,7 @@ HRESULT WindowAccessible::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
   return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT WindowAccessible::get_accKeyboardShortcut(VARIANT, BSTR* keys) {
-  if (!keys) return E_POINTER;
-  *keys = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
-}
+HRESULT WindowAccessible::get_accKeyboardShortcut(VARIANT, BSTR* keys) { return noText(keys); }
 
 HRESULT WindowAccessible::get_accFocus(VARIANT* focus) {
   if (!focus) return E_POINTER;

@@ -5,7 +5,11 @@
 namespace vex::text {
 
 namespace {
+
 constexpr unsigned char kLeadMin = 0x80;
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 }  // namespace
 
 std::string_view cut(std::string_view text) {
@@ -18,9 +22,6 @@ std::size_t width(std::string_view t, std::size_t i) {
   return 1;
 }
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool matchesAt(std::string_view t, std::size_t i, std::string_view part, bool ignore_case) {
   if (part.size() > t.size() - i) return false;
   for (std::size_t k = 0; k < part.size(); ++k) {
@@ -30,22 +31,6 @@ bool matchesAt(std::string_view t, std::size_t i, std::string_view part, bool ig
   }
   return true;
 }
-
-namespace {
-
-template <char (*Convert)(char)>
-std::string convertCase(std::string_view text) {
-  const std::string_view t = cut(text);
-  std::string out(t);
-  for (std::size_t i = 0; i < t.size();) {
-    const std::size_t w = width(t, i);
-    if (w == 1) out[i] = Convert(t[i]);
-    i += w;
-  }
-  return out;
-}
-
-}  // namespace
 
 int length(std::string_view text) { return static_cast<int>(cut(text).size()); }
 
@@ -101,7 +86,15 @@ std::string between(std::string_view text, std::string_view left, std::string_vi
   return middle(text, static_cast<int>(s), static_cast<int>(p2 - s));
 }
 
-std::string to_lower(std::string_view text) { return convertCase<asciiLower>(text); }
-std::string to_upper(std::string_view text) { return convertCase<asciiUpper>(text); }
+std::string to_lower(std::string_view text) {
+  const std::string_view t = cut(text);
+  std::string out(t);
+  for (std::size_t i = 0; i < t.size();) {
+    const std::size_t w = width(t, i);
+    if (w == 1) out[i] = asciiLower(t[i]);
+    i += w;
+  }
+  return out;
+}
 
 }  // namespace vex::text

@@ -14,8 +14,6 @@ namespace vex::text {
 std::string_view cut(std::string_view text);
 // Width of the character at byte index i, never running past the end.
 std::size_t width(std::string_view t, std::size_t i);
-char asciiLower(char c);
-char asciiUpper(char c);
 // Whether `part` stands at byte index i (ASCII letters in any case when
 // ignore_case).
 bool matchesAt(std::string_view t, std::size_t i, std::string_view part, bool ignore_case);
@@ -36,6 +34,5 @@ std::string between(std::string_view text, std::string_view left, std::string_vi
 
 // ASCII letters only; the bytes of a two-byte character stay as they are.
 std::string to_lower(std::string_view text);
-std::string to_upper(std::string_view text);
 
 }  // namespace vex::text

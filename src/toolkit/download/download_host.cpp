@@ -7,19 +7,15 @@
 
 #include "toolkit/system/handles.h"
 #include "toolkit/system/message_box.h"
-#include "toolkit/system/wide_text.h"
 
 namespace vex::win {
-
-std::wstring wideFromGbk(const std::string& text) { return widen(text); }
-std::string gbkFromWide(const std::wstring& text) { return narrow(text); }
 
 std::string currentDirectory() {
   const DWORD n = GetCurrentDirectoryW(0, nullptr);
   std::wstring dir(n, L'\0');
   dir.resize(GetCurrentDirectoryW(n, dir.data()));
   while (dir.size() > 3 && dir.back() == L'\\') dir.pop_back();
-  return gbkFromWide(dir);
+  return narrow(dir);
 }
 
 std::string ownFileName() {
@@ -29,14 +25,14 @@ std::string ownFileName() {
   const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
   // A name GBK spells only approximately ("?" or a look-alike) would make
   // the update script name another file.
-  std::string gbk = gbkFromWide(name);
-  return wideFromGbk(gbk) == name ? gbk : std::string();
+  std::string gbk = narrow(name);
+  return widen(gbk) == name ? gbk : std::string();
 }
 
 unsigned oemCodePage() { return GetOEMCP(); }
 
 bool writeWholeFile(const std::string& path, const Bytes& bytes) {
-  const UniqueHandle file = openedFile(CreateFileW(wideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr,
+  const UniqueHandle file = openedFile(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
@@ -45,7 +41,7 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes) {
 }
 
 std::optional<Bytes> readWholeFile(const std::string& path) {
-  const UniqueHandle file = openedFile(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+  const UniqueHandle file = openedFile(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   Bytes bytes;
@@ -60,10 +56,10 @@ std::optional<Bytes> readWholeFile(const std::string& path) {
   return bytes;
 }
 
-bool deleteFile(const std::string& path) { return DeleteFileW(wideFromGbk(path).c_str()) != 0; }
+bool deleteFile(const std::string& path) { return DeleteFileW(widen(path).c_str()) != 0; }
 
 bool fileExists(const std::string& path) {
-  return GetFileAttributesW(wideFromGbk(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 namespace {
@@ -72,7 +68,7 @@ namespace {
 // variables of the same name), as CreateProcessW takes it.
 std::wstring environmentWith(const std::vector<std::pair<std::string, std::string>>& extra) {
   std::vector<std::wstring> names;
-  for (const auto& [name, value] : extra) names.push_back(wideFromGbk(name) + L"=");
+  for (const auto& [name, value] : extra) names.push_back(widen(name) + L"=");
   std::wstring block;
   if (wchar_t* current = GetEnvironmentStringsW()) {
     for (const wchar_t* entry = current; *entry != L'\0'; entry += wcslen(entry) + 1) {
@@ -85,7 +81,7 @@ std::wstring environmentWith(const std::vector<std::pair<std::string, std::strin
     }
     FreeEnvironmentStringsW(current);
   }
-  for (std::size_t i = 0; i < extra.size(); ++i) block += names[i] + wideFromGbk(extra[i].second) + L'\0';
+  for (std::size_t i = 0; i < extra.size(); ++i) block += names[i] + widen(extra[i].second) + L'\0';
   block += L'\0';
   return block;
 }
@@ -94,9 +90,9 @@ std::wstring environmentWith(const std::vector<std::pair<std::string, std::strin
 
 bool runHiddenAndWait(const std::string& commandLine, const std::string& directory,
                       const std::vector<std::pair<std::string, std::string>>& extra) {
-  std::wstring line = wideFromGbk(commandLine);
+  std::wstring line = widen(commandLine);
   std::wstring environment = environmentWith(extra);
-  const std::wstring dir = wideFromGbk(directory);
+  const std::wstring dir = widen(directory);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

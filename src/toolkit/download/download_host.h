@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "toolkit/common/embedded.h"
+#include "toolkit/system/wide_text.h"
 
 namespace vex::win {
-
-std::wstring wideFromGbk(const std::string& text);
-std::string gbkFromWide(const std::wstring& text);
 
 // Current directory without a trailing backslash.
 std::string currentDirectory();

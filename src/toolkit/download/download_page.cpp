@@ -14,7 +14,7 @@ Bytes downloadPage(InternetApi& api, const std::string& address, const PageFetch
   const auto url = splitWebAddress(address);
   if (!url) return body;
   BoundedInternet net(api, how.limits);
-  const Exchange x = fetch(net, {.agent = how.agent,
+  const Exchange x = fetch(net, {.agent = kBrowserAgent,
                                  .address = *url,
                                  .version = "HTTP/1.0",
                                  .flags = inet::kFlagReload | inet::kFlagNoCacheWrite,

@@ -10,8 +10,10 @@
 
 namespace vex::win {
 
+// The agent the page fetch and the downloader both name.
+inline constexpr char kBrowserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
+
 struct PageFetch {
-  std::string agent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
   // Read buffer size from the raw Content-Length text ("" when missing).
   std::function<std::size_t(const std::string& contentLength)> bufferSize;
   // The whole exchange, however the server paces its bytes; a longer body

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/download/download_host.h"
+#include "toolkit/download/download_page.h"
 #include "toolkit/download/download_plan.h"
 #include "toolkit/internet/bounded_internet.h"
 #include "toolkit/internet/fetch.h"
@@ -22,7 +23,6 @@ namespace vex::win {
 
 namespace {
 
-constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 // Read sizes: WinInet under Wine reaches full speed only with big reads.
 constexpr std::uint32_t kMinChunk = 8 * 1024;
 constexpr std::uint32_t kStartChunk = 256 * 1024;
@@ -119,7 +119,7 @@ namespace {
 // connection of its own.
 DownloadFailure sendGet(Downloader::Job& job, std::optional<Exchange>& x, const std::string& header) {
   const auto connections = static_cast<std::uint32_t>(std::clamp(job.task.connections, 1, 16) + 1);
-  x.emplace(fetch(*job.net, {.agent = kAgent,
+  x.emplace(fetch(*job.net, {.agent = kBrowserAgent,
                              .address = job.url,
                              .flags = inet::kFlagReload | inet::kFlagNoCacheWrite | inet::kFlagPragmaNoCache |
                                       inet::kFlagKeepConnection,
@@ -210,9 +210,8 @@ DownloadFailure Downloader::Job::transfer(int* status) {
   url = *split;
   const int connections = std::clamp(task.connections, 1, 16);
 
-  file = openedFile(CreateFileW(wideFromGbk(task.file).c_str(), GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  file = openedFile(CreateFileW(widen(task.file).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return DownloadFailure::File;
 
   // The first request reads a bounded head of the file: it tells whether

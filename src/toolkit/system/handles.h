@@ -19,9 +19,6 @@ struct DeleteObjectFree {
 struct ImageListFree {
   void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
 };
-struct DestroyIconFree {
-  void operator()(HICON h) const { DestroyIcon(h); }
-};
 struct DeleteDcFree {
   void operator()(HDC h) const { DeleteDC(h); }
 };
@@ -32,9 +29,7 @@ struct CloseHandleFree {
 using UniqueWindow = Unique<HWND, DestroyWindowFree>;
 using UniqueFont = Unique<HFONT, DeleteObjectFree>;
 using UniqueBitmap = Unique<HBITMAP, DeleteObjectFree>;
-using UniqueBrush = Unique<HBRUSH, DeleteObjectFree>;
 using UniqueImageList = Unique<HIMAGELIST, ImageListFree>;
-using UniqueIcon = Unique<HICON, DestroyIconFree>;
 using UniqueDc = Unique<HDC, DeleteDcFree>;
 // A kernel object: a file, a process, a thread.
 using UniqueHandle = Unique<HANDLE, CloseHandleFree>;

@@ -7,7 +7,8 @@ namespace vex::layout::rows {
 
 std::string numbered(const char* prefix, int k) { return prefix + std::to_string(k); }
 
-ControlState control(ControlKind kind, std::int32_t id, std::string name, Box box, bool visible) {
+ControlState control(ControlKind kind, std::int32_t id, std::string name, Box box, bool visible,
+                     std::int32_t parent) {
   return {.id = id,
           .name = std::move(name),
           .kind = kind,
@@ -15,23 +16,13 @@ ControlState control(ControlKind kind, std::int32_t id, std::string name, Box bo
           .top = box.top,
           .width = box.width,
           .height = box.height,
+          .parent = parent,
           .visible = visible};
 }
 
-namespace {
-
-ControlState placed(ControlKind kind, std::int32_t id, std::string name, std::int32_t parent, Box box,
-                    bool visible) {
-  ControlState c = control(kind, id, std::move(name), box, visible);
-  c.parent = parent;
-  return c;
-}
-
-}  // namespace
-
 ControlState superBtn(ButtonRow row) {
   ControlState c =
-      placed(ControlKind::SuperBtn, row.id, std::move(row.name), row.parent, row.box, row.visible);
+      control(ControlKind::SuperBtn, row.id, std::move(row.name), row.box, row.visible, row.parent);
   c.tabStop = row.tabStop;
   c.pointer = row.pointer;
   c.caption = std::move(row.caption);
@@ -46,7 +37,7 @@ ControlState superBtn(ButtonRow row) {
 }
 
 ControlState label(LabelRow row) {
-  ControlState c = placed(ControlKind::Label, row.id, std::move(row.name), row.parent, row.box, row.visible);
+  ControlState c = control(ControlKind::Label, row.id, std::move(row.name), row.box, row.visible, row.parent);
   c.disabled = row.disabled;
   c.caption = std::move(row.caption);
   c.textColour[kNormal] = row.text;
@@ -55,7 +46,8 @@ ControlState label(LabelRow row) {
 }
 
 ControlState picBox(PictureRow row) {
-  ControlState c = placed(ControlKind::PicBox, row.id, std::move(row.name), row.parent, row.box, row.visible);
+  ControlState c =
+      control(ControlKind::PicBox, row.id, std::move(row.name), row.box, row.visible, row.parent);
   c.picture = std::move(row.picture);
   c.fit = row.fit;
   return c;

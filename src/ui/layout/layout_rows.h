@@ -103,7 +103,8 @@ ControlState picBox(PictureRow row);
 ControlState shapeBox(ShapeRow row);
 ControlState listView(ListRow row);
 // A kind drawn by no row of its own (timer, progress bar): the bare row.
-ControlState control(ControlKind kind, std::int32_t id, std::string name, Box box, bool visible);
+ControlState control(ControlKind kind, std::int32_t id, std::string name, Box box, bool visible,
+                     std::int32_t parent = 0);
 
 // Title-strip pieces: the 16x16 logo, close and minimise picture buttons
 // (at .left), the title label (.width wide), and a caption menu button.

@@ -27,9 +27,4 @@ const WindowLayout* layoutOf(std::int32_t window);
 // Adds all eight layouts to `ui` (handlers are bound by the views).
 void registerLayouts(Ui& ui);
 
-// The control named `gbkName` in `window`; {0, 0} when there is none.
-ControlRef controlNamed(std::int32_t window, const Text& gbkName);
-// The row of control `id` in `layout`, nullptr when absent.
-const ControlState* findControl(const WindowLayout& layout, std::int32_t id);
-
 }  // namespace vex::layout

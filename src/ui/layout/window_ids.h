@@ -6,20 +6,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <span>
 
 namespace vex::layout {
-
-// Id k (1-based) of a group; 0 outside it.
-constexpr std::int32_t idAt(std::span<const std::int32_t> group, int k) {
-  return k >= 1 && k <= static_cast<int>(group.size()) ? group[static_cast<std::size_t>(k - 1)] : 0;
-}
-// Position (1-based) of `id` in a group; 0 when absent.
-constexpr int numberOf(std::span<const std::int32_t> group, std::int32_t id) {
-  for (std::size_t i = 0; i < group.size(); ++i)
-    if (group[i] == id) return static_cast<int>(i) + 1;
-  return 0;
-}
 
 inline constexpr std::int32_t kMainWindow = 0x52010001;
 inline constexpr std::int32_t kItemChartWindow = 0x52012B8F;
@@ -29,40 +17,6 @@ inline constexpr std::int32_t kDonateWindow = 0x52012E0F;
 inline constexpr std::int32_t kHeroListWindow = 0x520130AC;
 inline constexpr std::int32_t kUpdateWindow = 0x520130FF;
 inline constexpr std::int32_t kItemListWindow = 0x52013190;
-
-// The id each window answers to as a control of itself.
-inline constexpr std::int32_t kMainWindowPseudo = 0x06010000;
-inline constexpr std::int32_t kItemChartWindowPseudo = 0x06012B8E;
-inline constexpr std::int32_t kLineupWindowPseudo = 0x06012DA6;
-inline constexpr std::int32_t kAboutWindowPseudo = 0x06012DF1;
-inline constexpr std::int32_t kDonateWindowPseudo = 0x06012E0E;
-inline constexpr std::int32_t kHeroListWindowPseudo = 0x060130AB;
-inline constexpr std::int32_t kUpdateWindowPseudo = 0x060130FE;
-inline constexpr std::int32_t kItemListWindowPseudo = 0x0601318F;
-
-// Pseudo-control id of a window, 0 for an unknown window id.
-constexpr std::int32_t pseudoControlId(std::int32_t window) {
-  switch (window) {
-    case kMainWindow:
-      return kMainWindowPseudo;
-    case kItemChartWindow:
-      return kItemChartWindowPseudo;
-    case kLineupWindow:
-      return kLineupWindowPseudo;
-    case kAboutWindow:
-      return kAboutWindowPseudo;
-    case kDonateWindow:
-      return kDonateWindowPseudo;
-    case kHeroListWindow:
-      return kHeroListWindowPseudo;
-    case kUpdateWindow:
-      return kUpdateWindowPseudo;
-    case kItemListWindow:
-      return kItemListWindowPseudo;
-    default:
-      return 0;
-  }
-}
 
 namespace main_window {
 inline constexpr std::int32_t 英雄按钮1 = 0x16012BA8;
@@ -112,12 +66,6 @@ inline constexpr std::array kCoreMarks = {图片框1, 图片框2, 图片框3, �
 inline constexpr std::array kCoreItemButtons = {核心装备1, 核心装备2, 核心装备3};
 inline constexpr std::array kComponentButtons = {合成装备1, 合成装备2, 合成装备3,
                                                  合成装备4, 合成装备5, 合成装备6};
-
-constexpr std::int32_t heroButtonId(int k) { return idAt(kHeroButtons, k); }
-constexpr std::int32_t coreHeroId(int k) { return idAt(kCoreHeroButtons, k); }
-constexpr std::int32_t coreMarkId(int k) { return idAt(kCoreMarks, k); }
-constexpr std::int32_t coreItemId(int k) { return idAt(kCoreItemButtons, k); }
-constexpr std::int32_t componentId(int k) { return idAt(kComponentButtons, k); }
 }  // namespace main_window
 
 namespace item_chart_window {
@@ -137,11 +85,6 @@ inline constexpr auto kChartCells = [] {
   for (int n = 10; n <= 81; ++n) ids[n - 1] = 0x16012CD3 + (n - 10);
   return ids;
 }();
-
-// Id of 装备n (n = 1 ... 81); 0 outside that range.
-constexpr std::int32_t chartCellId(int n) { return idAt(kChartCells, n); }
-// Cell number n of a chart cell id, 0 if the id is no chart cell.
-constexpr int chartCellNumber(std::int32_t id) { return numberOf(kChartCells, id); }
 }  // namespace item_chart_window
 
 namespace lineup_window {
@@ -192,13 +135,6 @@ inline constexpr auto kMyLineupButtons = [] {
 // 图片框k marks place k.
 inline constexpr std::array kMyLineupMarks = {图片框1, 图片框2, 图片框3, 图片框4, 图片框5,
                                               图片框6, 图片框7, 图片框8, 图片框9, 图片框10};
-
-// Id of 英雄列表按钮n (n = 1 ... 30); 0 outside that range.
-constexpr std::int32_t pickerButtonId(int n) {
-  return n <= 20 ? idAt(kPickerButtons, n) : idAt(kMyLineupButtons, n - 20);
-}
-// Id of the marker 图片框k (k = 1 ... 10) on 英雄列表按钮(20 + k); 0 outside.
-constexpr std::int32_t myLineupMarkId(int k) { return idAt(kMyLineupMarks, k); }
 
 // Columns of 阵容超级列表框: ten untitled picture columns for the final
 // board, then the texts; the "ID" column names the row's lineup.

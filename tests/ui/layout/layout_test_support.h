@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "../../support/layout_lookup.h"
 #include "toolkit/controls/ui.h"
 #include "ui/layout/layouts.h"
 

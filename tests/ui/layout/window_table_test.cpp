@@ -10,7 +10,7 @@ namespace {
 using namespace layout;
 
 struct WindowRow {
-  std::int32_t id, pseudo;
+  std::int32_t id;
   const char* caption;
   int width, height, left, top;
   bool centred;
@@ -19,14 +19,14 @@ struct WindowRow {
 };
 
 const WindowRow kWindows[] = {
-    {0x52010001, 0x06010000, "Vexbox(阵匣)V2.0", 542, 150, 0, 0, false, rgb(0x606060), 0x16012B00},
-    {0x52012B8F, 0x06012B8E, "合成图", 328, 359, 0, 0, true, rgb(0x606060), 0x16012C63},
-    {0x52012DA7, 0x06012DA6, "阵容", 542, 380, 0, 0, false, rgb(0x606060), 0x16012DA9},
-    {0x52012DF2, 0x06012DF1, "关于", 376, 276, 0, 0, true, rgb(0x606060), 0x16012DF9},
-    {0x52012E0F, 0x06012E0E, "打赏", 270, 266, 0, 0, false, rgb(0x606060), 0x16012E15},
-    {0x520130AC, 0x060130AB, "英雄", 329, 380, 0, 0, false, rgb(0x606060), 0x160130B9},
-    {0x520130FF, 0x060130FE, "更新", 351, 67, 50, 50, true, rgb(0x0F2D38), 0x16013128},
-    {0x52013190, 0x0601318F, "装备", 350, 359, 50, 50, false, rgb(0x606060), 0x16013191},
+    {0x52010001, "Vexbox(阵匣)V2.0", 542, 150, 0, 0, false, rgb(0x606060), 0x16012B00},
+    {0x52012B8F, "合成图", 328, 359, 0, 0, true, rgb(0x606060), 0x16012C63},
+    {0x52012DA7, "阵容", 542, 380, 0, 0, false, rgb(0x606060), 0x16012DA9},
+    {0x52012DF2, "关于", 376, 276, 0, 0, true, rgb(0x606060), 0x16012DF9},
+    {0x52012E0F, "打赏", 270, 266, 0, 0, false, rgb(0x606060), 0x16012E15},
+    {0x520130AC, "英雄", 329, 380, 0, 0, false, rgb(0x606060), 0x160130B9},
+    {0x520130FF, "更新", 351, 67, 50, 50, true, rgb(0x0F2D38), 0x16013128},
+    {0x52013190, "装备", 350, 359, 50, 50, false, rgb(0x606060), 0x16013191},
 };
 
 TEST(WindowTable, RecordsOfTheEightWindows) {
@@ -36,7 +36,6 @@ TEST(WindowTable, RecordsOfTheEightWindows) {
     const WindowLayout* w = layoutOf(row.id);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->id, row.id);
-    EXPECT_EQ(pseudoControlId(row.id), row.pseudo);
     EXPECT_EQ(w->caption, row.caption);
     EXPECT_EQ(w->width, row.width);
     EXPECT_EQ(w->height, row.height);
@@ -48,7 +47,6 @@ TEST(WindowTable, RecordsOfTheEightWindows) {
     EXPECT_EQ(w->dragControl, row.titleStrip);
   }
   EXPECT_EQ(layoutOf(0x52010002), nullptr);
-  EXPECT_EQ(pseudoControlId(0x52010002), 0);
 }
 
 TEST(WindowTable, DragControlIsTheTitleStripAtTheTop) {
@@ -91,7 +89,6 @@ TEST(WindowTable, IdsAndNamesAreUniqueWithinEachWindow) {
       EXPECT_TRUE(ids.insert(c.id).second) << w->caption << ": id " << std::hex << c.id;
       EXPECT_TRUE(names.insert(c.name).second) << w->caption << ": name " << c.name;
       EXPECT_NE(c.id, w->id);
-      EXPECT_NE(c.id, pseudoControlId(w->id));
       EXPECT_NE(c.id, 0);
     }
   }
