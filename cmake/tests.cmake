@@ -16,23 +16,52 @@ if(VEXBOX_WINDOWS)
   set_tests_properties(wine_slots_end PROPERTIES FIXTURES_CLEANUP wine_slots)
 endif()
 
+# Each slot on a network namespace of its own (scripts/wine-slot), where
+# this machine lets us make one (root, or a container that allows it): the
+# build's fixed port is then a per-slot fact and its suites run side by
+# side. Otherwise they take the port as a CTest resource, one at a time.
+set(VEX_WINE_NETNS AUTO CACHE STRING "Wine slots on networks of their own: ON, OFF or AUTO (when unshare -n works)")
+set(VEX_WINE_OWN_NETWORK OFF)
+if(VEXBOX_WINDOWS)
+  if(VEX_WINE_NETNS STREQUAL "AUTO")
+    # The whole way a slot is entered: a namespace with its loopback up,
+    # and nsenter into it by pid.
+    execute_process(
+      COMMAND unshare -n sh -c "PATH=$PATH:/usr/sbin:/sbin; ip link set lo up && nsenter -t $$ -n true"
+      RESULT_VARIABLE netns_result OUTPUT_QUIET ERROR_QUIET)
+    if(netns_result STREQUAL "0")
+      set(VEX_WINE_OWN_NETWORK ON)
+    endif()
+  elseif(VEX_WINE_NETNS)
+    set(VEX_WINE_OWN_NETWORK ON)
+  endif()
+  if(VEX_WINE_OWN_NETWORK)
+    message(STATUS "Wine slots: a network namespace each, fixed-port suites side by side")
+  else()
+    message(STATUS "Wine slots: one shared network, fixed-port suites one at a time")
+  endif()
+endif()
+
 # A Wine test's CTest properties: a slot, its mode (DESKTOP: a player's
-# desktop), and the build's fixed loopback port (the endpoints compiled
-# into the program) when it serves there or reads what is served there.
-# ALONE: every slot, for a test that counts what reaches the fixed port,
-# where every program started beside it would send its usage beacon.
+# desktop), and, on a shared network, the build's fixed loopback port (the
+# endpoints compiled into the program) when it serves there or reads what
+# is served there. ALONE: on a shared network every slot, for a test that
+# counts what reaches the fixed port, where every program started beside it
+# would send its usage beacon; a slot's own network sees only its own.
 function(vex_wine_test_properties name desktop fixed_port alone)
   set(mode 0)
   if(desktop)
     set(mode 1)
   endif()
   set(slots "wine:1")
-  if(alone)
+  if(alone AND NOT VEX_WINE_OWN_NETWORK)
     set(slots "${VEX_WINE_SLOTS},wine:1")
   endif()
   set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS "${slots}" FIXTURES_REQUIRED wine_slots)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT VEX_WINE_SLOTTED=1 VEX_WINE_DESKTOP=${mode})
-  if(fixed_port)
+  if(VEX_WINE_OWN_NETWORK)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT VEX_WINE_NETNS=1)
+  elseif(fixed_port)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK loopback_port_18631)
   endif()
 endfunction()
@@ -86,7 +115,8 @@ function(vex_add_wine_run name target)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
-  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test $<TARGET_FILE:${target}> ${T_ARGS})
+  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-slot ${CMAKE_SOURCE_DIR}/scripts/wine-test
+    $<TARGET_FILE:${target}> ${T_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "VEX_BUILD_DIR=${CMAKE_BINARY_DIR};VEX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   vex_wine_test_properties(${name} "${T_DESKTOP}" "${T_FIXED_PORT}" OFF)
@@ -100,6 +130,9 @@ function(vex_add_script_test name)
   cmake_parse_arguments(T "WINE;DESKTOP;FIXED_PORT;ALONE" "TIMEOUT" "COMMAND" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
+  endif()
+  if(T_WINE)
+    set(T_COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-slot ${T_COMMAND})
   endif()
   add_test(NAME ${name} COMMAND ${T_COMMAND})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
