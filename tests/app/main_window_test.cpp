@@ -118,8 +118,9 @@ TEST(MainWindow, ClosingTheLineupWindowKeepsTheProgram) {
   // Move MainWindow, then reopen: the picker comes back directly below.
   run.ui().moveWindow(layout::kMainWindow, 40, 70);
   // The first press on a window Wine has not yet managed activates it, and
-  // Wine maps it again as managed; under a window manager the release of
-  // that press is now and then lost. A user clicks again, so does the test.
+  // Wine maps it again as managed; under a window manager that click is now
+  // and then lost (about one run in five). A user clicks again, so does the
+  // test.
   for (int tries = 0; tries < 3 && !run.ui().isOpen(layout::kLineupWindow); ++tries)
     click(run, {layout::kMainWindow, mw::阵容菜单按钮}, 300);
   RECT lineup;
